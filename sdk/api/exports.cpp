@@ -13,7 +13,9 @@ using namespace cobrix;
 
 extern "C" {
 
-COBRIX_API int ostrel_io_uri_from_str(ostrel_io_uri* uri, const char* text) { return uri::parse(uri, text); }
+COBRIX_API int ostrel_io_uri_from_str(ostrel_io_uri* uri, const char* text) {
+    return uri::parse(uri, text);
+}
 
 COBRIX_API int ostrel_io_uri_to_str(const ostrel_io_uri* uri, char* buffer, int capacity) {
     return uri::print(uri, buffer, capacity);
@@ -24,7 +26,9 @@ COBRIX_API int ostrel_io_uri_get_str(char* buffer, int capacity, const char* bus
     return uri::build(buffer, capacity, bus, device, keys, values, count);
 }
 
-COBRIX_API void ostrel_io_uri_clear(ostrel_io_uri* uri) { uri::clear(uri); }
+COBRIX_API void ostrel_io_uri_clear(ostrel_io_uri* uri) {
+    uri::clear(uri);
+}
 
 COBRIX_API const char* ostrel_io_uri_get_option(const ostrel_io_uri* uri, const char* key) {
     return uri::option(uri, key);
@@ -39,15 +43,21 @@ COBRIX_API PrinterHandle PrinterCreatorS(const char16_t* model) {
     return api::printerCreator(cobrixCatalogue(), &handle, model) == kOk ? handle : nullptr;
 }
 
-COBRIX_API int PrinterDestroy(PrinterHandle handle) { return api::printerDestroy(handle); }
+COBRIX_API int PrinterDestroy(PrinterHandle handle) {
+    return api::printerDestroy(handle);
+}
 
-COBRIX_API int PortOpen(PrinterHandle handle, const char16_t* address) { return api::portOpen(handle, address); }
+COBRIX_API int PortOpen(PrinterHandle handle, const char16_t* address) {
+    return api::portOpen(handle, address);
+}
 
 COBRIX_API int DriverPortOpen(PrinterHandle handle, const char16_t* queue) {
     return api::driverPortOpen(handle, queue);
 }
 
-COBRIX_API int PortClose(PrinterHandle handle) { return api::portClose(handle); }
+COBRIX_API int PortClose(PrinterHandle handle) {
+    return api::portClose(handle);
+}
 
 COBRIX_API int WriteData(PrinterHandle handle, const unsigned char* data, int length) {
     return api::writeData(handle, data, length);

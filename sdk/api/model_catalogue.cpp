@@ -43,6 +43,8 @@ const ModelRow* findModel(std::span<const ModelRow> catalogue, const char* name)
     return nullptr;
 }
 
-std::span<const ModelRow> cobrixCatalogue() { return kRows; }
+std::span<const ModelRow> cobrixCatalogue() {
+    return kRows;
+}
 
 } // namespace cobrix

@@ -66,7 +66,9 @@ int printerCreator(std::span<const ModelRow> catalogue, PrinterHandle* handle, c
     return kOk;
 }
 
-int printerDestroy(PrinterHandle handle) { return destroyHandle(handle) ? kOk : kBadHandle; }
+int printerDestroy(PrinterHandle handle) {
+    return destroyHandle(handle) ? kOk : kBadHandle;
+}
 
 int portOpen(PrinterHandle handle, const char16_t* address) {
     std::string narrow;

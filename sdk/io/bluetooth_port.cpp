@@ -30,9 +30,10 @@ bool parseColonForm(const char* text, uint64_t& value) {
         if (!std::isxdigit(static_cast<unsigned char>(c))) {
             return false;
         }
-        result = (result << 4) | static_cast<uint64_t>(std::isdigit(static_cast<unsigned char>(c))
-                                                            ? c - '0'
-                                                            : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10);
+        result = (result << 4) |
+                 static_cast<uint64_t>(std::isdigit(static_cast<unsigned char>(c))
+                                           ? c - '0'
+                                           : std::tolower(static_cast<unsigned char>(c)) - 'a' + 10);
     }
     value = result;
     return true;

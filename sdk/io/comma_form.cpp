@@ -36,8 +36,11 @@ std::vector<std::string> splitFields(std::string_view text) {
     size_t start = 0;
     while (fields.size() < kMaxFields) {
         const size_t comma = text.find(',', start);
-        fields.push_back(trimSpaces(text.substr(start, comma == std::string_view::npos ? text.npos
-                                                                                       : comma - start)));
+        if (start == text.size() && !fields.empty()) {
+            break; // a trailing comma ends the list; it opens no further field
+        }
+        fields.push_back(
+            trimSpaces(text.substr(start, comma == std::string_view::npos ? text.npos : comma - start)));
         if (comma == std::string_view::npos) {
             break;
         }
@@ -176,8 +179,9 @@ int convertCommaForm(const char* text, std::string& canonical) {
     }
     // The bus name is the kind word; "BT" already is one ("BLU..." is not a kind word).
     char printed[uri::kMaxTextLength + 1];
-    if (uri::build(printed, sizeof(printed) - 1, word.c_str(), draft.hasDevice ? draft.device.c_str() : nullptr,
-                   keys.data(), values.data(), static_cast<int>(keys.size())) != kOk) {
+    if (uri::build(printed, sizeof(printed) - 1, word.c_str(),
+                   draft.hasDevice ? draft.device.c_str() : nullptr, keys.data(), values.data(),
+                   static_cast<int>(keys.size())) != kOk) {
         return kIoInvalidSetting;
     }
     ostrel_io_uri check;

@@ -9,7 +9,9 @@
 
 namespace cobrix {
 
-FilePort::~FilePort() { closeDevice(fd_); }
+FilePort::~FilePort() {
+    closeDevice(fd_);
+}
 
 int FilePort::getAddress(char* buffer, int capacity, int* length) {
     if (buffer == nullptr || capacity <= 0) {
@@ -71,7 +73,9 @@ int FilePort::readyForIo() const {
     return isOpen() ? kOk : kIoNotOpen;
 }
 
-int FilePort::openDevice() { return openDeviceExclusive(devicePath_.c_str(), &fd_); }
+int FilePort::openDevice() {
+    return openDeviceExclusive(devicePath_.c_str(), &fd_);
+}
 
 int FilePort::write(const uint8_t* buffer, int offset, int length, int* written) {
     int total = 0;

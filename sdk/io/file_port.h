@@ -10,7 +10,7 @@
 namespace cobrix {
 
 class FilePort : public PortOps {
-public:
+  public:
     ~FilePort() override;
 
     int getAddress(char* buffer, int capacity, int* length) override;
@@ -25,7 +25,7 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
 
-protected:
+  protected:
     // Checks that the port may move bytes: 0, -301 or -309.
     int readyForIo() const;
     // Opens devicePath_ exclusively.

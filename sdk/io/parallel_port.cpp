@@ -15,7 +15,9 @@ namespace cobrix {
 namespace {
 
 // Read errors that a parallel port reports while it has nothing to say.
-bool ignorableReadError(int code) { return code == kErrIoDevice || code == kErrInvalidFunction; }
+bool ignorableReadError(int code) {
+    return code == kErrIoDevice || code == kErrInvalidFunction;
+}
 
 constexpr int kMaxPausesPerRead = 5;
 

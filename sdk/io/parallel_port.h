@@ -8,7 +8,7 @@ namespace cobrix {
 enum ParallelControl : int { kSetReadEnabled = 1, kGetReadEnabled = 2 };
 
 class ParallelPort : public FilePort {
-public:
+  public:
     int configure(const char* address) override;
     int open() override;
     int read(uint8_t* buffer, int offset, int length, int* got) override;
@@ -16,7 +16,7 @@ public:
     int control(int operation, const uint8_t* input, int inputLength, uint8_t* output, int outputCapacity,
                 int* outputLength) override;
 
-private:
+  private:
     // One single-byte read: 1 got a byte, 0 nothing waiting, or a positive system code.
     int readOneByte(uint8_t* byte);
 

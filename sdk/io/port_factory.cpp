@@ -5,8 +5,8 @@
 #include "serial_port.h"
 #include "shared_state.h"
 #include "socket_port.h"
-#include "usb_port.h"
 #include "uri.h"
+#include "usb_port.h"
 
 #include <atomic>
 #include <cstring>
@@ -24,8 +24,8 @@ struct KindName {
 
 // Compared in this order, exactly and with case.
 constexpr KindName kKinds[] = {
-    {"COM", PortKind::Serial},   {"BSP", PortKind::Serial}, {"USB", PortKind::Usb},
-    {"NET", PortKind::Network},  {"LPT", PortKind::Parallel}, {"FILE", PortKind::File},
+    {"COM", PortKind::Serial},   {"BSP", PortKind::Serial},          {"USB", PortKind::Usb},
+    {"NET", PortKind::Network},  {"LPT", PortKind::Parallel},        {"FILE", PortKind::File},
     {"BT", PortKind::Bluetooth}, {"Bluetooth", PortKind::Bluetooth},
 };
 
@@ -54,7 +54,9 @@ std::mutex& sharedPortLock() {
     return lock;
 }
 
-PortObject::PortObject(PortKind k, std::unique_ptr<PortOps> o) : kind(k), ops(std::move(o)) { ++g_portObjects; }
+PortObject::PortObject(PortKind k, std::unique_ptr<PortOps> o) : kind(k), ops(std::move(o)) {
+    ++g_portObjects;
+}
 
 PortObject::~PortObject() {
     tag = 0;
@@ -64,7 +66,9 @@ PortObject::~PortObject() {
     --g_portObjects;
 }
 
-int portObjectCount() { return g_portObjects.load(); }
+int portObjectCount() {
+    return g_portObjects.load();
+}
 
 int createPort(std::unique_ptr<PortObject>& out, const char* address) {
     out.reset();

@@ -17,7 +17,7 @@ enum class PortKind : int { Serial = 0, Parallel = 1, Usb = 2, Network = 3, File
 //   gap     - file ports: the read interval;        socket ports: the next-byte wait
 //   write   - the write total constant
 class PortOps {
-public:
+  public:
     PortOps() = default;
     PortOps(const PortOps&) = delete;
     PortOps& operator=(const PortOps&) = delete;
@@ -42,7 +42,7 @@ inline constexpr uint32_t kPortTag = 0x504f5254; // "PORT"
 
 // A port created from an address; owned by a printer handle.
 class PortObject {
-public:
+  public:
     PortObject(PortKind kind, std::unique_ptr<PortOps> ops);
     ~PortObject();
     PortObject(const PortObject&) = delete;

@@ -22,9 +22,8 @@ struct BaudRate {
 };
 
 constexpr BaudRate kBaudRates[] = {
-    {"1200", 1200, B1200},     {"2400", 2400, B2400},     {"4800", 4800, B4800},
-    {"9600", 9600, B9600},     {"19200", 19200, B19200},  {"38400", 38400, B38400},
-    {"57600", 57600, B57600},  {"115200", 115200, B115200},
+    {"1200", 1200, B1200},    {"2400", 2400, B2400},    {"4800", 4800, B4800},    {"9600", 9600, B9600},
+    {"19200", 19200, B19200}, {"38400", 38400, B38400}, {"57600", 57600, B57600}, {"115200", 115200, B115200},
 };
 
 int parseParity(const char* text) {
@@ -32,12 +31,23 @@ int parseParity(const char* text) {
         return -1;
     }
     switch (text[0]) {
-    case 'n': case 'N': return 0;
-    case 'o': case 'O': return 1;
-    case 'e': case 'E': return 2;
-    case 'm': case 'M': return 3;
-    case 's': case 'S': return 4;
-    default: return -1;
+    case 'n':
+    case 'N':
+        return 0;
+    case 'o':
+    case 'O':
+        return 1;
+    case 'e':
+    case 'E':
+        return 2;
+    case 'm':
+    case 'M':
+        return 3;
+    case 's':
+    case 'S':
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -46,12 +56,23 @@ int parseFlowControl(const char* text) {
         return -1;
     }
     switch (text[0]) {
-    case 'n': case 'N': return 0;
-    case 'd': case 'D': return kFlowDtrDsr;
-    case 'c': case 'C': return kFlowRtsCts;
-    case 'p': case 'P': return kFlowDtrDsr | kFlowRtsCts;
-    case 'x': case 'X': return kFlowXonXoff;
-    default: return -1;
+    case 'n':
+    case 'N':
+        return 0;
+    case 'd':
+    case 'D':
+        return kFlowDtrDsr;
+    case 'c':
+    case 'C':
+        return kFlowRtsCts;
+    case 'p':
+    case 'P':
+        return kFlowDtrDsr | kFlowRtsCts;
+    case 'x':
+    case 'X':
+        return kFlowXonXoff;
+    default:
+        return -1;
     }
 }
 
@@ -59,9 +80,12 @@ int parseStopBits(const char* text) {
     if (text == nullptr) {
         return -1;
     }
-    if (std::strcmp(text, "1") == 0) return 0;
-    if (std::strcmp(text, "1.5") == 0) return 1;
-    if (std::strcmp(text, "2") == 0) return 2;
+    if (std::strcmp(text, "1") == 0)
+        return 0;
+    if (std::strcmp(text, "1.5") == 0)
+        return 1;
+    if (std::strcmp(text, "2") == 0)
+        return 2;
     return -1;
 }
 
@@ -76,10 +100,14 @@ speed_t speedFor(int baudRate) {
 
 tcflag_t sizeFlag(int byteSize) {
     switch (byteSize) {
-    case 5: return CS5;
-    case 6: return CS6;
-    case 7: return CS7;
-    default: return CS8;
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
     }
 }
 
@@ -162,6 +190,45 @@ int SerialPort::open() {
     return kOk;
 }
 
+void composeLineSettings(termios& tio, int baudRate, int parity, int byteSize, int stopBits,
+                         int flowControl) {
+    ::cfmakeraw(&tio);
+    tio.c_cflag |= CLOCAL | CREAD;
+    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
+    tio.c_cflag |= sizeFlag(byteSize);
+    switch (parity) {
+    case 1:
+        tio.c_cflag |= PARENB | PARODD;
+        break;
+    case 2:
+        tio.c_cflag |= PARENB;
+        break;
+    case 3:
+        tio.c_cflag |= PARENB | CMSPAR | PARODD;
+        break;
+    case 4:
+        tio.c_cflag |= PARENB | CMSPAR;
+        break;
+    default:
+        break;
+    }
+    if (stopBits != 0) {
+        tio.c_cflag |= CSTOPB; // with 5 data bits the UART sends 1.5 stop bits
+    }
+    tio.c_iflag &= ~(IXON | IXOFF | IXANY);
+    if ((flowControl & kFlowRtsCts) != 0) {
+        tio.c_cflag |= CRTSCTS;
+    }
+    if ((flowControl & kFlowXonXoff) != 0) {
+        tio.c_iflag |= IXON | IXOFF;
+    }
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    const speed_t speed = speedFor(baudRate);
+    ::cfsetispeed(&tio, speed);
+    ::cfsetospeed(&tio, speed);
+}
+
 int SerialPort::applyLineSettings() {
     termios tio{};
     if (::tcgetattr(fd_, &tio) != 0) {
@@ -170,32 +237,8 @@ int SerialPort::applyLineSettings() {
     if (byteSize_ < 5) {
         return kIoSetAttributes; // termios offers 5 to 8 data bits
     }
-    ::cfmakeraw(&tio);
-    tio.c_cflag |= CLOCAL | CREAD;
-    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
-    tio.c_cflag |= sizeFlag(byteSize_);
-    switch (parity_) {
-    case 1: tio.c_cflag |= PARENB | PARODD; break;
-    case 2: tio.c_cflag |= PARENB; break;
-    case 3: tio.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case 4: tio.c_cflag |= PARENB | CMSPAR; break;
-    default: break;
-    }
-    if (stopBits_ != 0) {
-        tio.c_cflag |= CSTOPB; // with 5 data bits the UART sends 1.5 stop bits
-    }
-    tio.c_iflag &= ~(IXON | IXOFF | IXANY);
-    if ((flowControl_ & kFlowRtsCts) != 0) {
-        tio.c_cflag |= CRTSCTS;
-    }
-    if ((flowControl_ & kFlowXonXoff) != 0) {
-        tio.c_iflag |= IXON | IXOFF;
-    }
-    tio.c_cc[VMIN] = 0;
-    tio.c_cc[VTIME] = 0;
-    const speed_t speed = speedFor(baudRate_);
-    if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0 ||
-        ::tcsetattr(fd_, TCSANOW, &tio) != 0) {
+    composeLineSettings(tio, baudRate_, parity_, byteSize_, stopBits_, flowControl_);
+    if (::tcsetattr(fd_, TCSANOW, &tio) != 0) {
         return kIoSetAttributes;
     }
     if (flowControl_ == 0) {

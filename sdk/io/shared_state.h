@@ -9,7 +9,7 @@ std::mutex& sharedPortLock();
 
 // A cancel flag read and written only under the shared lock.
 class CancelFlag {
-public:
+  public:
     void raise() {
         std::lock_guard<std::mutex> guard(sharedPortLock());
         raised_ = true;
@@ -23,7 +23,7 @@ public:
         return raised_;
     }
 
-private:
+  private:
     bool raised_ = false;
 };
 

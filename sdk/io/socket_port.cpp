@@ -56,7 +56,9 @@ int waitFor(int fd, short events, int64_t ms, const CancelFlag& cancel) {
 
 } // namespace
 
-SocketPort::~SocketPort() { close(); }
+SocketPort::~SocketPort() {
+    close();
+}
 
 int SocketPort::keepDeviceName(const char* device) {
     if (std::strlen(device) > kDeviceNameField) {
@@ -307,7 +309,8 @@ int SocketPort::read(uint8_t* buffer, int offset, int length, int* got) {
         if (ready == 0) {
             return kIoReadTimeout;
         }
-        const ssize_t n = ::recv(fd_, buffer + offset + *got, static_cast<size_t>(length - *got), MSG_DONTWAIT);
+        const ssize_t n =
+            ::recv(fd_, buffer + offset + *got, static_cast<size_t>(length - *got), MSG_DONTWAIT);
         if (n > 0) {
             *got += static_cast<int>(n);
             wait = nextByteWaitMs_;

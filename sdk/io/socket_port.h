@@ -11,7 +11,7 @@
 namespace cobrix {
 
 class SocketPort : public PortOps {
-public:
+  public:
     ~SocketPort() override;
 
     int getAddress(char* buffer, int capacity, int* length) override;
@@ -27,7 +27,7 @@ public:
     int control(int operation, const uint8_t* input, int inputLength, uint8_t* output, int outputCapacity,
                 int* outputLength) override;
 
-protected:
+  protected:
     // The kind's remote address; 0 or an error code.
     virtual int remoteAddress(sockaddr_storage& address, socklen_t& length) const = 0;
     // A new stream socket of the kind's family; -1 with errno on failure.
@@ -43,7 +43,7 @@ protected:
     std::string deviceName_;
     int64_t connectTimeoutMs_ = 200;
 
-private:
+  private:
     int connectOnce();
     int connectWithRetry();
     void dropSocket();
@@ -62,30 +62,30 @@ private:
 };
 
 class NetworkPort : public SocketPort {
-public:
+  public:
     int configure(const char* address) override;
 
-protected:
+  protected:
     int remoteAddress(sockaddr_storage& address, socklen_t& length) const override;
     int newSocket() const override;
     bool bindsBeforeConnect() const override { return true; }
 
-private:
+  private:
     std::string ip_;
     uint16_t port_ = 9100;
 };
 
 class BluetoothPort : public SocketPort {
-public:
+  public:
     BluetoothPort() { connectTimeoutMs_ = 2000; }
     int configure(const char* address) override;
 
-protected:
+  protected:
     int remoteAddress(sockaddr_storage& address, socklen_t& length) const override;
     int newSocket() const override;
     bool bindsBeforeConnect() const override { return false; }
 
-private:
+  private:
     uint64_t deviceAddress_ = 0;
     std::string pin_;
 };

@@ -57,7 +57,9 @@ int systemErrorFromErrno(int err) {
     }
 }
 
-int lastSystemError() { return systemErrorFromErrno(errno); }
+int lastSystemError() {
+    return systemErrorFromErrno(errno);
+}
 
 const char* systemErrorMessage(int code) {
     switch (code) {

@@ -109,7 +109,7 @@ namespace {
 
 // Appends to a bounded text; reports whether everything fit with the terminator.
 class BoundedText {
-public:
+  public:
     BoundedText(char* buffer, int capacity) : buffer_(buffer), capacity_(capacity) {}
 
     void append(const char* text) {
@@ -124,7 +124,7 @@ public:
     }
     bool fits() const { return fits_; }
 
-private:
+  private:
     char* buffer_;
     int capacity_;
     size_t used_ = 0;
@@ -193,8 +193,8 @@ const char* option(const ostrel_io_uri* uri, const char* key) {
     if (uri == nullptr || key == nullptr || uri->option_count < 0) {
         return nullptr;
     }
-    const int count = uri->option_count < OSTREL_IO_URI_MAX_OPTIONS ? uri->option_count
-                                                                     : OSTREL_IO_URI_MAX_OPTIONS;
+    const int count =
+        uri->option_count < OSTREL_IO_URI_MAX_OPTIONS ? uri->option_count : OSTREL_IO_URI_MAX_OPTIONS;
     for (int i = 0; i < count; ++i) {
         const ostrel_io_uri_option& opt = uri->options[i];
         if (opt.key != nullptr && std::strcmp(opt.key, key) == 0) {

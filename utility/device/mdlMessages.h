@@ -12,7 +12,7 @@
 namespace tolvane {
 
 class IMessageSink {
-public:
+  public:
     virtual ~IMessageSink() = default;
     // An information box with an OK button.
     virtual void ShowInfo(const std::string& text, const std::string& title) = 0;
