@@ -78,14 +78,15 @@ bool allOf(const std::string& text, const char* allowed) {
 }
 
 // The bus path of a device: busnum "-" devpath (1-1.4), or the device folder's
-// own name when those attributes are missing.
+// own name when those attributes are missing; empty when neither is a bus path.
 std::string readLocation(const fs::path& device) {
     const std::optional<std::string> bus = readAttribute(device / "busnum");
     const std::optional<std::string> path = readAttribute(device / "devpath");
     if (bus && path && allOf(*bus, "0123456789") && allOf(*path, "0123456789.")) {
         return *bus + "-" + *path;
     }
-    return device.filename().string();
+    const std::string name = device.filename().string();
+    return allOf(name, "0123456789-.") ? name : std::string();
 }
 
 // A serial number as the device reports it, without control characters.

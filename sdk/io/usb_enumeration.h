@@ -17,7 +17,7 @@ struct UsbPrinterInfo {
     std::string hardwareId; // "USB\VID_xxxx&PID_yyyy", upper-case hexadecimal
     uint16_t vendorId = 0;
     uint16_t productId = 0;
-    std::string location;   // the device's bus path, such as 1-1.4
+    std::string location;   // the device's bus path, such as 1-1.4; empty when unreadable
     std::string node;       // the usblp node name, such as lp0
     std::string serial;     // the device's serial number; empty when it has none
     std::string devicePath; // ROOT/dev/usb/lpN

@@ -45,8 +45,8 @@ int lookUpQueueDeviceUri(const std::string& queueUtf8, std::string& deviceUri) {
     deviceUri.clear();
     try {
         // An own connection, so that the calling program's libcups settings stay as they are.
-        std::unique_ptr<http_t, HttpCloser> http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
-                                                              cupsEncryption(), 1, kConnectTimeoutMs, nullptr));
+        std::unique_ptr<http_t, HttpCloser> http(httpConnect2(
+            cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectTimeoutMs, nullptr));
         if (http == nullptr) {
             return kWsaConnRefused;
         }
@@ -60,7 +60,8 @@ int lookUpQueueDeviceUri(const std::string& queueUtf8, std::string& deviceUri) {
             return kNoBuffer;
         }
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri);
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "device-uri");
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                     "device-uri");
         // cupsDoRequest takes the request and frees it.
         std::unique_ptr<ipp_t, IppDeleter> response(cupsDoRequest(http.get(), request, "/"));
         const ipp_status_t status = cupsLastError();

@@ -1,6 +1,7 @@
 #include "usb_queue_resolution.h"
 
 #include "result_codes.h"
+#include "system_error.h"
 #include "usb_matching.h"
 
 #include <algorithm>
@@ -21,7 +22,8 @@ int hexValue(char c) {
 std::string percentDecoded(const std::string& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+            hexValue(text[i + 2]) >= 0) {
             out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
             i += 2;
         } else {
@@ -100,7 +102,10 @@ int resolveQueueLocation(const std::string& deviceUri, const std::vector<UsbPrin
         if (key.empty) {
             return kBadParameter;
         }
-        if (fits(printer, key) && !printer.location.empty()) {
+        if (fits(printer, key)) {
+            if (printer.location.empty()) {
+                return kErrReadFault; // the printer is there, but where it is attached cannot be read
+            }
             location = printer.location;
             return kOk;
         }
