@@ -78,7 +78,8 @@ int convertToBitmap(const LoadedImage& image, Bitmap& bitmap) {
     if (widthBytes > kMaxWidthBytes) {
         return kBadParameter;
     }
-    const size_t pixelBytes = image.oneBit ? static_cast<size_t>(widthBytes) : static_cast<size_t>(image.width);
+    const size_t pixelBytes =
+        image.oneBit ? static_cast<size_t>(widthBytes) : static_cast<size_t>(image.width);
     if (image.width < 0 || image.height < 0 ||
         image.pixels.size() != pixelBytes * static_cast<size_t>(image.height)) {
         return kBadParameter;

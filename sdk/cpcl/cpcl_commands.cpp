@@ -11,14 +11,16 @@ namespace cobrix::cpcl {
 namespace {
 
 constexpr std::array<const char*, kBarcodeTypeCount> kBarcodeTypes = {
-    "128",        "128A",        "128B",       "128C",    "128E",     "39",      "39C",    "93",
-    "CODABAR",    "CODABAR16",   "EAN13",      "EAN132",  "EAN135",   "EAN8",    "EAN82",  "EAN85",
-    "F39",        "F39C",        "FIM",        "I2OF5",   "I2OF5C",   "I2OF5G",  "INDUST2OF5",
-    "INDUST2OF5C", "MSI",        "MSI10",      "MSI1010", "MSI1110",  "NW7",     "NW7HEX", "PLESSEY",
-    "PLUS2",      "PLUS5",       "POSTNET",    "UCCEAN128", "UCCEAN128E", "UPCA", "UPCA2",  "UPCA5",
-    "UPCE",       "UPCE2",       "UPCE5"};
+    "128",        "128A",       "128B",        "128C",  "128E",   "39",      "39C",
+    "93",         "CODABAR",    "CODABAR16",   "EAN13", "EAN132", "EAN135",  "EAN8",
+    "EAN82",      "EAN85",      "F39",         "F39C",  "FIM",    "I2OF5",   "I2OF5C",
+    "I2OF5G",     "INDUST2OF5", "INDUST2OF5C", "MSI",   "MSI10",  "MSI1010", "MSI1110",
+    "NW7",        "NW7HEX",     "PLESSEY",     "PLUS2", "PLUS5",  "POSTNET", "UCCEAN128",
+    "UCCEAN128E", "UPCA",       "UPCA2",       "UPCA5", "UPCE",   "UPCE2",   "UPCE5"};
 
-bool inRange(int value, int low, int high) { return value >= low && value <= high; }
+bool inRange(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 // Formats one command of at most `limit` bytes into `out`; -2 when longer.
 __attribute__((format(printf, 3, 4))) int format(std::string& out, size_t limit, const char* pattern, ...) {
@@ -66,13 +68,14 @@ int textCommand(int rotation, int font, int size, int x, int y, const std::strin
     return format(out, kTextCommandLimit, "%s %d %d %d %d %s\r\n", name, font, size, x, y, text.c_str());
 }
 
-int barcodeCommand(int vertical, int type, int width, int ratio, int height, int x, int y, const std::string& data,
-                   std::string& out) {
+int barcodeCommand(int vertical, int type, int width, int ratio, int height, int x, int y,
+                   const std::string& data, std::string& out) {
     if (!inRange(type, 0, kBarcodeTypeCount - 1) || !(inRange(ratio, 0, 4) || inRange(ratio, 20, 30))) {
         return kBadParameter;
     }
-    return format(out, kTextCommandLimit, "%s %s %d %d %d %d %d %s\r\n", vertical != 0 ? "VBARCODE" : "BARCODE",
-                  kBarcodeTypes[static_cast<size_t>(type)], width, ratio, height, x, y, data.c_str());
+    return format(out, kTextCommandLimit, "%s %s %d %d %d %d %d %s\r\n",
+                  vertical != 0 ? "VBARCODE" : "BARCODE", kBarcodeTypes[static_cast<size_t>(type)], width,
+                  ratio, height, x, y, data.c_str());
 }
 
 int barcodeTextCommand(int enable, int font, int size, int offset, std::string& out) {
@@ -98,7 +101,8 @@ int pdf417Command(int vertical, int x, int y, int xd, int yd, int columns, int r
     if (!inRange(columns, 1, 30) || !inRange(rows, 0, 90) || !inRange(security, 0, 8)) {
         return kBadParameter;
     }
-    return format(out, kTextCommandLimit, "%sBARCODE PDF-417 %d %d XD %d YD %d C %d R %d S %d B0\r\n%s\r\nENDPDF\r\n",
+    return format(out, kTextCommandLimit,
+                  "%sBARCODE PDF-417 %d %d XD %d YD %d C %d R %d S %d B0\r\n%s\r\nENDPDF\r\n",
                   vertical != 0 ? "V" : "", x, y, xd, yd, columns, rows, security, data.c_str());
 }
 
@@ -117,28 +121,48 @@ int fontSizeCommand(int width, int height, std::string& out) {
     return format(out, kPlainCommandLimit, "SETMAG %d %d\r\n", width, height);
 }
 
-int densityCommand(int density, std::string& out) { return numberCommand("CONTRAST", density, 0, 3, out); }
+int densityCommand(int density, std::string& out) {
+    return numberCommand("CONTRAST", density, 0, 3, out);
+}
 
-int speedCommand(int speed, std::string& out) { return numberCommand("SPEED", speed, 0, 5, out); }
+int speedCommand(int speed, std::string& out) {
+    return numberCommand("SPEED", speed, 0, 5, out);
+}
 
-int textSpacingCommand(int spacing, std::string& out) { return numberCommand("SETSP", spacing, 0, 999, out); }
+int textSpacingCommand(int spacing, std::string& out) {
+    return numberCommand("SETSP", spacing, 0, 999, out);
+}
 
-int leftMarginCommand(int margin, std::string& out) { return numberCommand("LMARGIN", margin, 0, 999, out); }
+int leftMarginCommand(int margin, std::string& out) {
+    return numberCommand("LMARGIN", margin, 0, 999, out);
+}
 
-int textBoldCommand(int bold, std::string& out) { return numberCommand("SETBOLD", bold, 0, 5, out); }
+int textBoldCommand(int bold, std::string& out) {
+    return numberCommand("SETBOLD", bold, 0, 5, out);
+}
 
 int textUnderlineCommand(int on, std::string& out) {
     return format(out, kPlainCommandLimit, "UNDERLINE %s\r\n", on != 0 ? "ON" : "OFF");
 }
 
-int abortCommand(std::string& out) { return format(out, kPlainCommandLimit, "ABORT\r\n"); }
+int abortCommand(std::string& out) {
+    return format(out, kPlainCommandLimit, "ABORT\r\n");
+}
 
-int printCommand(std::string& out) { return format(out, kPlainCommandLimit, "PRINT\r\n"); }
+int printCommand(std::string& out) {
+    return format(out, kPlainCommandLimit, "PRINT\r\n");
+}
 
-int nextLabelCommand(std::string& out) { return format(out, kPlainCommandLimit, "FORM\r\n"); }
+int nextLabelCommand(std::string& out) {
+    return format(out, kPlainCommandLimit, "FORM\r\n");
+}
 
-int preFeedCommand(int amount, std::string& out) { return numberCommand("PREFEED", amount, -4000, 4000, out); }
+int preFeedCommand(int amount, std::string& out) {
+    return numberCommand("PREFEED", amount, -4000, 4000, out);
+}
 
-int postFeedCommand(int amount, std::string& out) { return numberCommand("POSTFEED", amount, -4000, 4000, out); }
+int postFeedCommand(int amount, std::string& out) {
+    return numberCommand("POSTFEED", amount, -4000, 4000, out);
+}
 
 } // namespace cobrix::cpcl

@@ -18,8 +18,8 @@ inline constexpr int kBarcodeTypeCount = 42;
 int labelCommand(int offset, int height, int quantity, std::string& out);
 int alignCommand(int align, std::string& out);
 int textCommand(int rotation, int font, int size, int x, int y, const std::string& text, std::string& out);
-int barcodeCommand(int vertical, int type, int width, int ratio, int height, int x, int y, const std::string& data,
-                   std::string& out);
+int barcodeCommand(int vertical, int type, int width, int ratio, int height, int x, int y,
+                   const std::string& data, std::string& out);
 int barcodeTextCommand(int enable, int font, int size, int offset, std::string& out);
 int qrCodeCommand(int vertical, int x, int y, int model, int unit, int level, const std::string& data,
                   std::string& out);

@@ -19,11 +19,11 @@ uint8_t greyOf(uint8_t red, uint8_t green, uint8_t blue);
 
 // Byte layout of one pixel in a decoded row.
 struct PixelLayout {
-    int bytes;  // bytes per pixel
-    int red;    // offsets within the pixel
+    int bytes; // bytes per pixel
+    int red;   // offsets within the pixel
     int green;
     int blue;
-    int alpha;  // -1: opaque
+    int alpha; // -1: opaque
 };
 
 // Converts `count` pixels of a decoded row to grey values; pixels with an

@@ -42,7 +42,9 @@ struct Bitmap {
     std::vector<uint8_t> bytes;
 };
 
-inline int rowBytesOf(int width) { return (width + 7) / 8; }
+inline int rowBytesOf(int width) {
+    return (width + 7) / 8;
+}
 
 // Checks the size an image file declares before any pixel memory is taken:
 // 0; -21 for an empty image; -1 wider than 7992 dots; -25 over the pixel cap.

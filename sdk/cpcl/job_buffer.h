@@ -10,7 +10,7 @@
 namespace cobrix {
 
 class JobBuffer {
-public:
+  public:
     static constexpr size_t kInitialCapacity = 256;
     static constexpr size_t kGrowthStep = 128;
     // Upper bound of the buffer; commands left queued by failed writes can
@@ -46,7 +46,7 @@ public:
     std::span<const uint8_t> pending() const { return {bytes_.data(), used_}; }
     void clear() { used_ = 0; }
 
-private:
+  private:
     std::vector<uint8_t> bytes_;
     size_t used_ = 0;
 };

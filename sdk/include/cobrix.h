@@ -127,6 +127,84 @@ COBRIX_API int DirectIO(PrinterHandle handle, const unsigned char* write_data, i
  * text does not fit; -1 bad argument. */
 COBRIX_API int FormatError(int code, int language, char16_t* buffer, int offset, int size);
 
+/* ---- CPCL label composition ---------------------------------------------
+ *
+ * Each call formats one CPCL command into the handle's job buffer and sends
+ * everything queued to the printer at once. A label: CPCL_AddLabel, any
+ * number of content and setting calls, then CPCL_Print (or
+ * CPCL_NextLabelPos, CPCL_Abort).
+ *
+ * Common results: -6 bad handle; -309 port not open; -3 the model does not
+ * accept CPCL; -1 an argument out of range (or a null text); -2 a command
+ * longer than its limit (510 bytes for text, barcode, QR and PDF417
+ * commands, 254 for the others); -9 out of memory; otherwise the port
+ * write's result. When the write fails, the commands stay queued and are
+ * sent again ahead of the next successful call's own command.
+ */
+
+/* "! offset 200 200 height quantity" - starts a label. */
+COBRIX_API int CPCL_AddLabel(PrinterHandle handle, int offset, int height, int quantity);
+
+/* align: 0 LEFT, 1 CENTER, 2 RIGHT. */
+COBRIX_API int CPCL_SetAlign(PrinterHandle handle, int align);
+
+/* rotation: 0 TEXT, 1 TEXT90, 2 TEXT180, 3 TEXT270 (others TEXT);
+ * font: 1, 2, 3, 4, 7, 8, 20, 24 or 55; size: 0..7. */
+COBRIX_API int CPCL_AddText(PrinterHandle handle, int rotation, int font, int size, int x, int y,
+                            const char16_t* text);
+
+/* type: 0..41 ("128", "128A", ... "UPCE5"); ratio: 0..4 or 20..30. */
+COBRIX_API int CPCL_AddBarCode(PrinterHandle handle, int vertical, int type, int width, int ratio, int height,
+                               int x, int y, const char16_t* data);
+
+/* Human-readable text under barcodes; enable 0 switches it off. */
+COBRIX_API int CPCL_AddBarCodeText(PrinterHandle handle, int enable, int font, int size, int offset);
+
+/* model: 1 or 2; level: 0 L, 1 M, 2 Q, 3 H (others H). */
+COBRIX_API int CPCL_AddQRCode(PrinterHandle handle, int vertical, int x, int y, int model, int unit, int level,
+                              const char16_t* data);
+
+/* columns: 1..30; rows: 0..90; security: 0..8. */
+COBRIX_API int CPCL_AddPDF417(PrinterHandle handle, int vertical, int x, int y, int xd, int yd, int columns,
+                              int rows, int security, const char16_t* data);
+
+COBRIX_API int CPCL_AddBox(PrinterHandle handle, int x0, int y0, int x1, int y1, int width);
+COBRIX_API int CPCL_AddLine(PrinterHandle handle, int x0, int y0, int x1, int y1, int width);
+
+/* Prints a BMP, PNG, JPEG or GIF file (recognised by content) as graphics:
+ * 1-bit images keep their bits (inverted when palette entry 1 is white),
+ * others are dithered to black and white. Transparent pixels count as
+ * white. -21 the file cannot be read or is not an image; -1 wider than
+ * 7992 dots; -25 more than 33554432 (32 Mi) pixels. */
+COBRIX_API int CPCL_AddImage(PrinterHandle handle, int vertical, int x, int y, const char16_t* path);
+
+/* Sends a 1-bit bitmap (rows of width_bytes bytes, top row first, bit 7
+ * leftmost, a set bit black) unchanged. width_bytes: 0..999; -25 above
+ * 32 Mi pixels. */
+COBRIX_API int CPCL_AddImageData(PrinterHandle handle, int vertical, int width_bytes, int height, int x, int y,
+                                 const unsigned char* bitmap);
+
+/* width: 0..16; height: 0..127. */
+COBRIX_API int CPCL_SetFontSize(PrinterHandle handle, int width, int height);
+/* 0..3 */
+COBRIX_API int CPCL_SetDensity(PrinterHandle handle, int density);
+/* 0..5 */
+COBRIX_API int CPCL_SetSpeed(PrinterHandle handle, int speed);
+/* 0..999 */
+COBRIX_API int CPCL_SetTextSpacing(PrinterHandle handle, int spacing);
+/* 0..999 */
+COBRIX_API int CPCL_SetLeftMargin(PrinterHandle handle, int margin);
+/* 0..5 */
+COBRIX_API int CPCL_SetTextBold(PrinterHandle handle, int bold);
+COBRIX_API int CPCL_SetTextUnderline(PrinterHandle handle, int on);
+COBRIX_API int CPCL_Abort(PrinterHandle handle);
+COBRIX_API int CPCL_Print(PrinterHandle handle);
+COBRIX_API int CPCL_NextLabelPos(PrinterHandle handle);
+/* -4000..4000 */
+COBRIX_API int CPCL_PreFeed(PrinterHandle handle, int amount);
+/* -4000..4000 */
+COBRIX_API int CPCL_PostFeed(PrinterHandle handle, int amount);
+
 #ifdef __cplusplus
 }
 #endif
