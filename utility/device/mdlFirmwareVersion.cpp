@@ -1,0 +1,75 @@
+#include "mdlFirmwareVersion.h"
+
+#include "mdlDevNewPrt.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLib_Call.h"
+#include "mdlPrtExchange.h"
+
+#include <string>
+#include <vector>
+
+namespace tolvane {
+namespace {
+
+constexpr int kAlreadyOpen = 5;
+constexpr int kReplyWaitMs = 100;
+constexpr size_t kMaxParts = 3;
+constexpr size_t kMaxDigits = 9;
+constexpr std::string_view kVersionQuery = "ZZZGETVERSION\r\n";
+
+// The first three dot-separated parts of a version text as numbers.
+std::vector<long> versionParts(std::string_view text) {
+    std::vector<long> parts;
+    size_t start = 0;
+    while (parts.size() < kMaxParts && start <= text.size()) {
+        const size_t dot = text.find('.', start);
+        const std::string_view part =
+            text.substr(start, dot == std::string_view::npos ? text.npos : dot - start);
+        long value = 0;
+        const bool numeric = !part.empty() && part.size() <= kMaxDigits &&
+                             part.find_first_not_of("0123456789") == std::string_view::npos;
+        if (numeric) {
+            value = std::stol(std::string(part));
+        }
+        parts.push_back(value);
+        if (dot == std::string_view::npos) {
+            break;
+        }
+        start = dot + 1;
+    }
+    return parts;
+}
+
+} // namespace
+
+bool FirmwareVersionVerdict(std::string_view minimum, const std::array<uint8_t, 3>& reply) {
+    const std::vector<long> parts = versionParts(minimum);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i] > reply[i]) {
+            return true;
+        }
+    }
+    return parts.size() >= kMaxParts;
+}
+
+bool CheckFirmwareVersion(std::string_view minimum) {
+    const int opened = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
+    if (opened != 0 && opened != kAlreadyOpen) {
+        ShowOpenPortErrorResultFirst(opened);
+        return false;
+    }
+    std::array<uint8_t, 3> reply{};
+    bool answered = false;
+    int result = PrtLib_Write(TPrtLib::Tsprix, kVersionQuery);
+    if (result == 0) {
+        PauseMs(kReplyWaitMs);
+        int count = 0;
+        result = PrtLib_Read(TPrtLib::Tsprix, reply.data(), 1, count);
+        answered = count > 0;
+    }
+    PrtLib_Close(TPrtLib::Tsprix);
+    KeepingResult(result, 0);
+    return answered && FirmwareVersionVerdict(minimum, reply);
+}
+
+} // namespace tolvane

@@ -1,0 +1,71 @@
+#include "mdlPrinterLib_Call.h"
+
+#include "mdlDevNewPrt.h"
+#include "mdlMessages.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLibState.h"
+
+#include <string>
+
+namespace tolvane {
+namespace {
+
+constexpr int kAlreadyOpen = 5;
+
+} // namespace
+
+void ShowOpenPortError(int result) {
+    MessageSink().ShowError(LangText("_Err_OpenPort") + ":" + std::to_string(result),
+                            LangText("_MSG_Title_Error"));
+}
+
+void ShowOpenPortErrorResultFirst(int result) {
+    MessageSink().ShowError(std::to_string(result) + ":" + LangText("_Err_OpenPort"),
+                            LangText("_MSG_Title_Error"));
+}
+
+bool PrtLib_BeginCommand() {
+    const int result = PrtLib_Open(CurrentPortAddress());
+    if (result == 0 || result == kAlreadyOpen) {
+        return true;
+    }
+    ShowOpenPortError(result);
+    return false;
+}
+
+void PrtLib_EndCommand() {
+    PrtLib_Close();
+    PrtLib_Release();
+}
+
+bool PrtLib_BeginExchange() {
+    TPrtLibState& state = PrtLibState();
+    if (state.ExchangeOpen) {
+        return true;
+    }
+    const int result = PrtLib_Open(CurrentPortAddress());
+    if (result != 0) {
+        ShowOpenPortError(result);
+        return false;
+    }
+    state.ExchangeOpen = true;
+    return true;
+}
+
+void PrtLib_EndExchange() {
+    TPrtLibState& state = PrtLibState();
+    if (state.ExchangeOpen) {
+        PrtLib_Close();
+        state.ExchangeOpen = false;
+    }
+}
+
+bool PrtLib_ExchangeOpen() {
+    return PrtLibState().ExchangeOpen;
+}
+
+void PrtLib_SetExchangeOpen(bool open) {
+    PrtLibState().ExchangeOpen = open;
+}
+
+} // namespace tolvane

@@ -1,0 +1,34 @@
+// Asking which command language a printer speaks.
+#pragma once
+
+#include <string>
+
+namespace tolvane {
+
+// What the language detection needs from the printer catalogue.
+class IProtocolCatalogue {
+  public:
+    virtual ~IProtocolCatalogue() = default;
+    // A model list of the catalogue's section "ParameterSet" ("HaveTwoProtocol",
+    // "GDS"): model names, each followed by a comma and the first preceded by one.
+    virtual std::string ParameterSetList(const std::string& key) const = 0;
+    // The command language of a model from the catalogue's protocol lists.
+    virtual int ModelProtocol(const std::string& model) const = 0;
+};
+
+// Installs the catalogue (not owned); nullptr removes it. Without one, every
+// list is empty and every model speaks TSPL (1).
+void SetProtocolCatalogue(const IProtocolCatalogue* catalogue);
+
+// The command language of the selected printer, which also becomes
+// `ProtocolKind` (the caller has opened the port):
+//  1. a model not in "HaveTwoProtocol": its language from the catalogue,
+//     nothing is sent;
+//  2. a model in "GDS": getval "ppl", upper-cased: "TSC" 1, "EPL" 5, else 4;
+//  3. otherwise, through Tsprix: 1B 1B 08, 100 ms, one byte read: that byte,
+//     or 0 when the read failed or brought nothing.
+// The model is the current device object's model name.
+int QueryEmulation();
+int QueryEmulation(const std::string& model);
+
+} // namespace tolvane
