@@ -67,6 +67,11 @@ testsupport::PtyPair& FakeUsbTree::add(const FakePrinter& p) {
     return *(ptys_[p.node] = std::move(pty));
 }
 
+std::string FakeUsbTree::received(const std::string& node, size_t size) {
+    const std::vector<uint8_t> bytes = printer(node).readDevice(size);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 void FakeUsbTree::removeNode(const std::string& node) {
     fs::remove(fs::path(root_) / "dev/usb" / node);
 }

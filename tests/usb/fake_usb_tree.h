@@ -38,6 +38,8 @@ class FakeUsbTree {
     // Plugs a printer in; the returned pair plays it.
     testsupport::PtyPair& add(const FakePrinter& printer);
     testsupport::PtyPair& printer(const std::string& node) { return *ptys_.at(node); }
+    // What the printer at `node` received, waiting for `size` bytes at most 2 s.
+    std::string received(const std::string& node, size_t size);
     // Removes the node /dev/usb/lpN while sysfs still lists the printer.
     void removeNode(const std::string& node);
     const std::string& root() const { return root_; }

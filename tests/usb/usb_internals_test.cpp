@@ -119,31 +119,41 @@ std::unique_ptr<cobrix::PortObject> openPort(const char* address) {
     return port;
 }
 
+// The flag a control operation answers, or its error.
+int flagOf(cobrix::PortObject& port, int operation) {
+    uint8_t flag = 9;
+    int length = 0;
+    const int result = port.ops->control(operation, nullptr, 0, &flag, 1, &length);
+    return result == 0 && length == 1 ? flag : result;
+}
+
+int setReads(cobrix::PortObject& port, uint8_t on) {
+    int length = 0;
+    return port.ops->control(cobrix::kSetReadsEnabled, &on, 1, nullptr, 0, &length);
+}
+
 TEST(UsbPortControl, SpecialDeviceReadSwitch) {
     FakeUsbTree tree;
     tree.add(fakePrinter("0fe6", "811e", "lp0"));
     auto port = openPort("USB");
     ASSERT_NE(port, nullptr);
-    uint8_t flag = 9;
-    int length = 0;
-    ASSERT_EQ(port->ops->control(cobrix::kGetSpecialDevice, nullptr, 0, &flag, 1, &length), 0);
-    EXPECT_EQ(flag, 1);
-    EXPECT_EQ(length, 1);
-
-    const uint8_t off = 0;
-    ASSERT_EQ(port->ops->control(cobrix::kSetReadsEnabled, &off, 1, nullptr, 0, &length), 0);
-    ASSERT_EQ(port->ops->control(cobrix::kGetReadsEnabled, nullptr, 0, &flag, 1, &length), 0);
-    EXPECT_EQ(flag, 0);
+    EXPECT_EQ(flagOf(*port, cobrix::kGetSpecialDevice), 1);
+    EXPECT_EQ(flagOf(*port, cobrix::kGetReadsEnabled), 1);
+    ASSERT_EQ(setReads(*port, 0), 0);
+    EXPECT_EQ(flagOf(*port, cobrix::kGetReadsEnabled), 0);
     uint8_t buffer[8];
     int got = -1;
     EXPECT_EQ(port->ops->read(buffer, 0, 8, &got), -7);
     EXPECT_EQ(port->ops->readPending(buffer, 0, 8, &got), -7);
     EXPECT_EQ(got, 0);
 
+    int length = 0;
     EXPECT_EQ(port->ops->control(cobrix::kSetReadsEnabled, nullptr, 0, nullptr, 0, &length), -1);
     EXPECT_EQ(port->ops->control(cobrix::kGetReadsEnabled, nullptr, 0, nullptr, 0, &length), -2);
-    EXPECT_EQ(port->ops->control(cobrix::kGetSpecialDevice, nullptr, 0, &flag, 0, &length), -2);
-    EXPECT_EQ(port->ops->control(1, &off, 1, &flag, 1, &length), -7);
+    EXPECT_EQ(port->ops->control(cobrix::kGetSpecialDevice, nullptr, 0, nullptr, 0, &length), -2);
+    EXPECT_EQ(flagOf(*port, 1), -7);
+    ASSERT_EQ(setReads(*port, 1), 0);
+    EXPECT_EQ(port->ops->readPending(buffer, 0, 8, &got), 0);
 }
 
 TEST(UsbPortControl, ReadSwitchOnlyBindsTheSpecialDevice) {
@@ -151,12 +161,8 @@ TEST(UsbPortControl, ReadSwitchOnlyBindsTheSpecialDevice) {
     tree.add(fakePrinter("20d1", "7009", "lp0"));
     auto port = openPort("USB");
     ASSERT_NE(port, nullptr);
-    uint8_t flag = 9;
-    int length = 0;
-    ASSERT_EQ(port->ops->control(cobrix::kGetSpecialDevice, nullptr, 0, &flag, 1, &length), 0);
-    EXPECT_EQ(flag, 0);
-    const uint8_t off = 0;
-    ASSERT_EQ(port->ops->control(cobrix::kSetReadsEnabled, &off, 1, nullptr, 0, &length), 0);
+    EXPECT_EQ(flagOf(*port, cobrix::kGetSpecialDevice), 0);
+    ASSERT_EQ(setReads(*port, 0), 0);
     tree.printer("lp0").writeDevice("ok");
     uint8_t buffer[2];
     int got = 0;

@@ -41,8 +41,7 @@ class TwoPrinters : public ::testing::Test {
 TEST_F(TwoPrinters, PlainUsbTakesTheFirstPrinter) {
     ASSERT_EQ(printer.open("USB"), 0);
     ASSERT_EQ(printer.write("PING"), 0);
-    const std::vector<uint8_t> got = tree.printer("lp0").readDevice(4);
-    EXPECT_EQ(std::string(got.begin(), got.end()), "PING");
+    EXPECT_EQ(tree.received("lp0", 4), "PING");
 }
 
 TEST_F(TwoPrinters, AddressSelectsThePrinter) {
@@ -68,8 +67,7 @@ TEST_F(TwoPrinters, AddressSelectsThePrinter) {
         if (c.result == 0) {
             const std::string marker = "to " + c.node;
             ASSERT_EQ(printer.write(marker), 0);
-            const std::vector<uint8_t> got = tree.printer(c.node).readDevice(marker.size());
-            EXPECT_EQ(std::string(got.begin(), got.end()), marker);
+            EXPECT_EQ(tree.received(c.node, marker.size()), marker);
         }
     }
 }
@@ -145,8 +143,7 @@ TEST(UsbPorts, SupportedDevicesAreFoundAmongOthers) {
     tree.add(usbtest::fakePrinter("2aaf", "9a01", "lp2", "2-1")); // any product of 2AAF
     ASSERT_EQ(printer.open("USB"), 0);
     ASSERT_EQ(printer.write("2aaf"), 0);
-    const std::vector<uint8_t> got = tree.printer("lp2").readDevice(4);
-    EXPECT_EQ(std::string(got.begin(), got.end()), "2aaf");
+    EXPECT_EQ(tree.received("lp2", 4), "2aaf");
 }
 
 TEST(UsbPorts, SpecialDeviceIsTakenWhereverItIsAttached) {
@@ -156,8 +153,7 @@ TEST(UsbPorts, SpecialDeviceIsTakenWhereverItIsAttached) {
     Printer printer;
     ASSERT_EQ(printer.open("ostrel:/dev/bus/USB/DEVICE?location=9-9"), 0);
     ASSERT_EQ(printer.write("special"), 0);
-    const std::vector<uint8_t> got = tree.printer("lp1").readDevice(7);
-    EXPECT_EQ(std::string(got.begin(), got.end()), "special");
+    EXPECT_EQ(tree.received("lp1", 7), "special");
 }
 
 TEST(UsbPorts, NoPrinterInterfaceAtAll) {

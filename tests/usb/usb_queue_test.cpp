@@ -61,8 +61,7 @@ TEST_F(QueuePorts, QueueOpensThePrinterItsDeviceUriNames) {
         if (c.result == 0) {
             const std::string marker = "via queue to " + c.node;
             ASSERT_EQ(printer.write(marker), 0);
-            const std::vector<uint8_t> got = tree.printer(c.node).readDevice(marker.size());
-            EXPECT_EQ(std::string(got.begin(), got.end()), marker);
+            EXPECT_EQ(tree.received(c.node, marker.size()), marker);
         }
     }
 }
