@@ -101,6 +101,16 @@ TEST(UsbSearch, FollowsTheOrderOfTheRules) {
     }
 }
 
+TEST(UsbSearch, SpecialDeviceSkippedByTheNameFilterDoesNotMarkThePort) {
+    const std::vector<UsbPrinterInfo> printers = {
+        info("USB\\VID_0FE6&PID_811E", "4-4", "lp0"),
+        info("USB\\VID_20D1&PID_7009", "1-2", "lp1"),
+    };
+    const cobrix::UsbSearchResult found = cobrix::searchUsbPrinter(printers, {true, "", "lp1"});
+    EXPECT_EQ(found.printer.node, "lp1");
+    EXPECT_FALSE(found.special);
+}
+
 TEST(UsbSearch, SupportedIdentifiers) {
     EXPECT_TRUE(cobrix::isSupportedUsbPrinter("USB\\VID_2AAF&PID_FFFF"));
     EXPECT_TRUE(cobrix::isSupportedUsbPrinter("USB\\VID_413C&PID_301A"));
