@@ -29,8 +29,9 @@ ScriptedPrinter::ScriptedPrinter(std::vector<Rule> rules)
 
 std::vector<uint8_t> ScriptedPrinter::respond(const std::vector<uint8_t>& connectionBytes) {
     std::lock_guard<std::mutex> guard(mutex_);
-    if (connectionBytes.size() < consumed_) {
-        consumed_ = 0; // a new connection
+    if (server_.connections() != connection_) {
+        connection_ = server_.connections();
+        consumed_ = 0;
     }
     std::vector<uint8_t> reply;
     for (bool matched = true; matched;) {

@@ -54,7 +54,8 @@ class ScriptedPrinter {
 
     std::mutex mutex_;
     std::vector<Rule> rules_;
-    size_t consumed_ = 0;
+    size_t consumed_ = 0; // bytes of the current connection already answered
+    int connection_ = 0;
     testsupport::LoopbackServer server_;
 };
 

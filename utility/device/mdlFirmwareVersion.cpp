@@ -5,7 +5,7 @@
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtExchange.h"
 
-#include <string>
+#include <algorithm>
 #include <vector>
 
 namespace tolvane {
@@ -14,7 +14,7 @@ namespace {
 constexpr int kAlreadyOpen = 5;
 constexpr int kReplyWaitMs = 100;
 constexpr size_t kMaxParts = 3;
-constexpr size_t kMaxDigits = 9;
+constexpr long kLargestPart = 1'000'000'000;
 constexpr std::string_view kVersionQuery = "ZZZGETVERSION\r\n";
 
 // The first three dot-separated parts of a version text as numbers.
@@ -26,10 +26,10 @@ std::vector<long> versionParts(std::string_view text) {
         const std::string_view part =
             text.substr(start, dot == std::string_view::npos ? text.npos : dot - start);
         long value = 0;
-        const bool numeric = !part.empty() && part.size() <= kMaxDigits &&
-                             part.find_first_not_of("0123456789") == std::string_view::npos;
-        if (numeric) {
-            value = std::stol(std::string(part));
+        if (part.find_first_not_of("0123456789") == std::string_view::npos) {
+            for (const char digit : part) {
+                value = std::min(value * 10 + (digit - '0'), kLargestPart);
+            }
         }
         parts.push_back(value);
         if (dot == std::string_view::npos) {
