@@ -3,6 +3,8 @@
 // wrappers, and the Tsprix extras.
 #include "device_test_support.h"
 
+#include "fake_usb_tree.h"
+
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrinterLib_TSPL.h"
 #include "mdlPrtCommands.h"
@@ -305,6 +307,13 @@ TEST_F(DeviceTest, SerialNumberComesThroughTsprix) {
     EXPECT_EQ(PrtLib_SerialNumber(serial), 0);
     EXPECT_EQ(serial, "SN-2024-0042");
     PrtLib_EndExchange();
+}
+
+TEST_F(DeviceTest, VidPidIsTheTextOfTsprixOrEmpty) {
+    usbtest::FakeUsbTree tree;
+    EXPECT_EQ(PrtLib_VidPid(), "");
+    tree.add(usbtest::fakePrinter("2aaf", "9b02", "lp0"));
+    EXPECT_EQ(PrtLib_VidPid(), "VID_2AAF&PID_9B02");
 }
 
 } // namespace
