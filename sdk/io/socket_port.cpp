@@ -95,7 +95,11 @@ int SocketPort::connectOnce() {
     }
     const linger noLinger{0, 0};
     ::setsockopt(fd_, SOL_SOCKET, SO_LINGER, &noLinger, sizeof(noLinger));
-    ::setsockopt(fd_, SOL_SOCKET, SO_SNDBUF, &chunkSize_, sizeof(chunkSize_));
+    // Sixteen chunks of send buffer: a buffer of a single chunk holds Linux
+    // TCP to a third of the link's rate, while this still keeps little enough
+    // in the kernel for a stalled printer to run out the write budget.
+    const int sendBuffer = chunkSize_ * kSendBufferChunks;
+    ::setsockopt(fd_, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof(sendBuffer));
     setTimeoutOption(fd_, SO_SNDTIMEO, writeConstantMs_);
     setTimeoutOption(fd_, SO_RCVTIMEO, firstByteWaitMs_);
     if (bindsBeforeConnect()) {
@@ -249,18 +253,25 @@ int SocketPort::write(const uint8_t* buffer, int offset, int length, int* writte
     bool reconnected = false;
     int result = kOk;
     while (total < length && !cancel_.raised()) {
-        const int64_t left = msLeft(start, budget);
-        if (left <= 0 || waitFor(fd_, POLLOUT, left, cancel_) <= 0) {
-            result = cancel_.raised() ? kOk : kIoWriteTimeout;
-            break;
-        }
         const size_t chunk = static_cast<size_t>(std::min(chunkSize_, length - total));
-        const ssize_t sent = ::send(fd_, data + total, chunk, MSG_NOSIGNAL | MSG_DONTWAIT);
+        // Chunks followed by more of the same write are sent as "more to come",
+        // so a long write fills whole segments; the last chunk goes out at once.
+        const int more = total + static_cast<int>(chunk) < length ? MSG_MORE : 0;
+        const ssize_t sent = ::send(fd_, data + total, chunk, MSG_NOSIGNAL | MSG_DONTWAIT | more);
         if (sent > 0) {
             total += static_cast<int>(sent);
             continue;
         }
-        if (sent < 0 && (errno == EAGAIN || errno == EINTR)) {
+        if (sent < 0 && errno == EINTR) {
+            continue;
+        }
+        if (sent < 0 && errno == EAGAIN) {
+            // The printer is not taking data yet: wait for room, within the budget.
+            const int64_t left = msLeft(start, budget);
+            if (left <= 0 || waitFor(fd_, POLLOUT, left, cancel_) <= 0) {
+                result = cancel_.raised() ? kOk : kIoWriteTimeout;
+                break;
+            }
             continue;
         }
         const int code = sent == 0 ? kWsaConnReset : lastSystemError();

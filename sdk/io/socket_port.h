@@ -59,6 +59,7 @@ class SocketPort : public PortOps {
     int64_t writePerByteMs_ = 0;
     int64_t writeConstantMs_ = 2000;
     int chunkSize_ = 4096;
+    static constexpr int kSendBufferChunks = 16;
 };
 
 class NetworkPort : public SocketPort {

@@ -1,0 +1,23 @@
+# Test registration shared by every test folder.
+#
+#   tolvane_add_gtest(<target> [SANITIZE] [TIMEOUT <seconds>])
+#
+# registers each GoogleTest case of <target> with CTest. SANITIZE marks the
+# target as one that CI builds again and runs under AddressSanitizer and
+# UndefinedBehaviorSanitizer (the SDK, emulator, device-layer and core tests):
+# `ninja sanitize_tests` builds them and `ctest -L sanitize` runs them.
+function(tolvane_add_gtest target)
+  cmake_parse_arguments(ARG "SANITIZE" "TIMEOUT" "" ${ARGN})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  set(labels unit)
+  if(ARG_SANITIZE)
+    list(APPEND labels sanitize)
+    set_property(GLOBAL APPEND PROPERTY TOLVANE_SANITIZE_TARGETS ${target})
+  endif()
+  gtest_discover_tests(${target}
+    WORKING_DIRECTORY ${TOLVANE_BUNDLE_DIR}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${labels}")
+endfunction()
