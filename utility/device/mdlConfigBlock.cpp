@@ -1,6 +1,5 @@
 #include "mdlConfigBlock.h"
 
-#include "mdlDevNewPrt.h"
 #include "mdlMessages.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
@@ -12,7 +11,6 @@
 namespace tolvane {
 namespace {
 
-constexpr int kAlreadyOpen = 5;
 constexpr int kReadWaitMs = 200;
 constexpr int kReadPauseMs = 100;
 constexpr int kReadPasses = 2;
@@ -23,11 +21,6 @@ constexpr std::string_view kTsplReadRequest = "ZZZCR\n";
 constexpr std::string_view kReadRequest = "\x12\x62";
 constexpr std::string_view kTsplWriteRequest = "ZZZCW ";
 constexpr std::string_view kWriteRequest = "\x12\x63";
-
-bool openThroughTsprix(int& result) {
-    result = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
-    return result == 0 || result == kAlreadyOpen;
-}
 
 // Reads the rest of the block, block[offset..255], in at most two passes;
 // the count read.
@@ -71,7 +64,7 @@ uint16_t ConfigBlockSum(const TConfigBlock& block) {
 bool ReadConfigBlock(TConfigBlock& block, std::string& message) {
     message = "OK";
     int opened = 0;
-    if (!openThroughTsprix(opened)) {
+    if (!PrtLib_OpenForCommand(TPrtLib::Tsprix, opened)) {
         message = LangText("_Err_OpenPort");
         return false;
     }
@@ -99,7 +92,7 @@ bool ReadConfigBlock(TConfigBlock& block, std::string& message) {
 
 bool WriteConfigBlock(TConfigBlock& block) {
     int opened = 0;
-    if (!openThroughTsprix(opened)) {
+    if (!PrtLib_OpenForCommand(TPrtLib::Tsprix, opened)) {
         ShowOpenPortErrorResultFirst(opened);
         return false;
     }

@@ -1,14 +1,9 @@
 #include "mdlDevLibraryPrt.h"
 
+#include "mdlPrinterLib.h"
 #include "mdlUtf16.h"
 
 namespace tolvane {
-namespace {
-
-constexpr int kAlreadyOpen = 5;
-
-} // namespace
-
 TDevLibraryPrt::TDevLibraryPrt(int language, TPrtLib library, bool retryWhenAlreadyOpen)
     : TDevBasePrt(language), library_(library), retryWhenAlreadyOpen_(retryWhenAlreadyOpen) {}
 
@@ -24,7 +19,7 @@ int TDevLibraryPrt::OpenPort(const std::string& address) {
     }
     const std::u16string wide = Utf8ToUtf16(address);
     int result = entries->PortOpen(Handle, wide.c_str());
-    if (retryWhenAlreadyOpen_ && result == kAlreadyOpen) {
+    if (retryWhenAlreadyOpen_ && result == kAlreadyOpenResult) {
         entries->PortClose(Handle);
         result = entries->PortOpen(Handle, wide.c_str());
     }

@@ -1,6 +1,5 @@
 #include "mdlFirmwareVersion.h"
 
-#include "mdlDevNewPrt.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtExchange.h"
@@ -10,8 +9,6 @@
 
 namespace tolvane {
 namespace {
-
-constexpr int kAlreadyOpen = 5;
 constexpr int kReplyWaitMs = 100;
 constexpr size_t kMaxParts = 3;
 constexpr long kLargestPart = 1'000'000'000;
@@ -53,8 +50,8 @@ bool FirmwareVersionVerdict(std::string_view minimum, const std::array<uint8_t, 
 }
 
 bool CheckFirmwareVersion(std::string_view minimum) {
-    const int opened = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
-    if (opened != 0 && opened != kAlreadyOpen) {
+    int opened = 0;
+    if (!PrtLib_OpenForCommand(TPrtLib::Tsprix, opened)) {
         ShowOpenPortErrorResultFirst(opened);
         return false;
     }

@@ -24,6 +24,8 @@ inline constexpr int kLangCpcl = 3;
 inline constexpr int kLangZpl = 4;
 inline constexpr int kLangEpl = 5;
 
+// Open result of a port held by another opener ("already open").
+inline constexpr int kAlreadyOpenResult = 5;
 // Result of an open made without a printer handle for the library.
 inline constexpr int kNoHandleResult = -6;
 // Result of PrtLib_Create when the library could not be bound.

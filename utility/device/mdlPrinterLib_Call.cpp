@@ -8,12 +8,6 @@
 #include <string>
 
 namespace tolvane {
-namespace {
-
-constexpr int kAlreadyOpen = 5;
-
-} // namespace
-
 void ShowOpenPortError(int result) {
     MessageSink().ShowError(LangText("_Err_OpenPort") + ":" + std::to_string(result),
                             LangText("_MSG_Title_Error"));
@@ -24,9 +18,14 @@ void ShowOpenPortErrorResultFirst(int result) {
                             LangText("_MSG_Title_Error"));
 }
 
+bool PrtLib_OpenForCommand(TPrtLib lib, int& result) {
+    result = PrtLib_Open(lib, CurrentPortAddress());
+    return result == 0 || result == kAlreadyOpenResult;
+}
+
 bool PrtLib_BeginCommand() {
-    const int result = PrtLib_Open(CurrentPortAddress());
-    if (result == 0 || result == kAlreadyOpen) {
+    int result = 0;
+    if (PrtLib_OpenForCommand(PrtLib_Current(), result)) {
         return true;
     }
     ShowOpenPortError(result);

@@ -2,12 +2,18 @@
 // single command or a long exchange.
 #pragma once
 
+#include "mdlPrinterLibLoad.h"
+
 namespace tolvane {
 
 // Opens the selected printer's port (PrtLib_Open with the current port
 // address); 0 and 5 count as success. Any other result shows the error box
 // "_Err_OpenPort" ":" result, titled "_MSG_Title_Error", and gives false.
 bool PrtLib_BeginCommand();
+
+// Opens the selected printer's port through `lib` as a one-shot command
+// does, without a message: true for 0 and 5; `result` receives the result.
+bool PrtLib_OpenForCommand(TPrtLib lib, int& result);
 
 // PrtLib_Close, then PrtLib_Release.
 void PrtLib_EndCommand();

@@ -12,12 +12,6 @@
 #include <vector>
 
 namespace tolvane {
-namespace {
-
-constexpr int kAlreadyOpen = 5;
-
-} // namespace
-
 int PrtLib_OpenTsprix(const std::string& address) {
     TPrtLibState& state = PrtLibState();
     const bool serial = IsSerialAddress(address);
@@ -31,7 +25,7 @@ int PrtLib_OpenTsprix(const std::string& address) {
     }
     const std::u16string wide = Utf8ToUtf16(address);
     int result = entries->PortOpen(handle, wide.c_str());
-    if (result == kAlreadyOpen) {
+    if (result == kAlreadyOpenResult) {
         entries->PortClose(handle);
         result = entries->PortOpen(handle, wide.c_str());
     }
