@@ -16,6 +16,8 @@ constexpr int kClientWidth = 380;
 constexpr int kClientHeight = 75;
 constexpr int kPanelHeight = 41;
 constexpr int kButtonGap = 64;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
 } // namespace
 
 TfrmFormMsgBox::TfrmFormMsgBox(QWidget* parent)
@@ -30,6 +32,8 @@ TfrmFormMsgBox::TfrmFormMsgBox(QWidget* parent)
     memo_->setReadOnly(true);
     memo_->setFrameShape(QFrame::NoFrame);
     panel_->setFixedHeight(kPanelHeight);
+    btnOK_->resize(kButtonWidth, kButtonHeight);
+    btnCancel_->resize(kButtonWidth, kButtonHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
