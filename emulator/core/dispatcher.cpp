@@ -1,0 +1,147 @@
+#include "emulator/core/dispatcher.h"
+
+#include <algorithm>
+
+namespace emulator {
+
+Dispatcher::Dispatcher(const HandlerSet& handlers, DispatchSink& sink, std::string link, DispatchTimes times)
+    : handlers_(handlers), sink_(sink), link_(std::move(link)), times_(times) {}
+
+ByteView Dispatcher::waiting() const {
+    return ByteView(pending_).subspan(head_);
+}
+
+void Dispatcher::receive(ByteView data, SteadyTime now) {
+    if (data.empty()) {
+        return;
+    }
+    lastInput_ = now;
+    pending_.insert(pending_.end(), data.begin(), data.end());
+    process();
+}
+
+void Dispatcher::process() {
+    while (!halted_ && head_ < pending_.size()) {
+        const ByteView view = waiting();
+        size_t index = waitingForMore_ && handlersSeen_ == handlers_.generation() ? waitingHandler_ : 0;
+        Scan scan;
+        for (; index < handlers_.size(); ++index) {
+            scan = handlers_.at(index).scan(view);
+            if (scan.verdict != Scan::Verdict::NoMatch) {
+                break;
+            }
+        }
+        if (index == handlers_.size()) {
+            // No handler knows these bytes: the fallback keeps them as raw.
+            waitingForMore_ = false;
+            const uint8_t byte = view[0];
+            raw_.push_back(byte);
+            ++head_;
+            if (byte == '\n' || raw_.size() >= kMaxRaw) {
+                flushRaw();
+            }
+            continue;
+        }
+        if (scan.verdict == Scan::Verdict::NeedMore) {
+            waitingForMore_ = true;
+            waitingHandler_ = index;
+            handlersSeen_ = handlers_.generation();
+            if (view.size() >= kMaxPending) {
+                recordLeftover("incomplete", "frame longer than " + std::to_string(kMaxPending) + " bytes");
+                continue;
+            }
+            break;
+        }
+        waitingForMore_ = false;
+        const size_t length = std::clamp<size_t>(scan.length, 1, view.size());
+        flushRaw();
+        Handler& handler = handlers_.at(index);
+        Exchange exchange(sink_.printer(), link_, view.first(length));
+        exchange.describe(std::string(handler.name()));
+        handler.handle(view.first(length), exchange);
+        head_ += length;
+        emit(exchange);
+    }
+    if (head_ == pending_.size()) {
+        pending_.clear();
+        head_ = 0;
+    } else if (head_ > 65536 && head_ * 2 > pending_.size()) {
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(head_));
+        head_ = 0;
+    }
+}
+
+void Dispatcher::tick(SteadyTime now) {
+    if (halted_) {
+        return;
+    }
+    if (waitingForMore_ && now - lastInput_ >= times_.frameTimeout) {
+        recordLeftover("incomplete",
+                       "no further byte for " + std::to_string(times_.frameTimeout.count()) + " ms");
+        pending_.clear();
+        head_ = 0;
+    }
+    if (!raw_.empty() && now - lastInput_ >= times_.rawQuiet) {
+        flushRaw();
+    }
+}
+
+std::optional<SteadyTime> Dispatcher::deadline() const {
+    std::optional<SteadyTime> next;
+    if (halted_) {
+        return next;
+    }
+    if (!raw_.empty()) {
+        next = lastInput_ + times_.rawQuiet;
+    }
+    if (waitingForMore_) {
+        const SteadyTime frameEnd = lastInput_ + times_.frameTimeout;
+        next = next ? std::min(*next, frameEnd) : frameEnd;
+    }
+    return next;
+}
+
+void Dispatcher::reset(std::string_view reason) {
+    halted_ = false;
+    flushRaw();
+    if (head_ < pending_.size()) {
+        recordLeftover("discarded", std::string(reason));
+    }
+    pending_.clear();
+    head_ = 0;
+    waitingForMore_ = false;
+    halted_ = false;
+}
+
+void Dispatcher::flushRaw() {
+    if (raw_.empty()) {
+        return;
+    }
+    Exchange exchange(sink_.printer(), link_, raw_);
+    raw_.clear();
+    exchange.describe("raw");
+    exchange.addNote("not recognised");
+    emit(exchange);
+}
+
+void Dispatcher::recordLeftover(std::string command, std::string note) {
+    Exchange exchange(sink_.printer(), link_, waiting());
+    const std::string handlerName =
+        waitingForMore_ ? std::string(handlers_.at(waitingHandler_).name()) : std::string();
+    exchange.describe(std::move(command), handlerName);
+    if (!handlerName.empty()) {
+        note += "; the rest of a " + handlerName + " frame was awaited";
+    }
+    exchange.addNote(note);
+    head_ = pending_.size();
+    waitingForMore_ = false;
+    emit(exchange);
+}
+
+void Dispatcher::emit(Exchange& exchange) {
+    if (!sink_.finished(exchange)) {
+        halted_ = true;
+    }
+}
+
+} // namespace emulator

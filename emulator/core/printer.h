@@ -1,0 +1,74 @@
+#pragma once
+
+#include "emulator/core/bytes.h"
+#include "emulator/core/config_block.h"
+
+#include <compare>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace emulator {
+
+// A numbered key: group byte and 16-bit identifier.
+struct NumberedKey {
+    uint8_t group = 0;
+    uint16_t id = 0;
+    auto operator<=>(const NumberedKey&) const = default;
+    std::string text() const; // "1.312"
+};
+
+// Everything the printer keeps across a restart: the named keys (value
+// texts), the numbered keys (bytes) and the parameter block.
+struct PrinterSettings {
+    std::map<std::string, std::string> values;
+    std::map<NumberedKey, Bytes> keys;
+    ConfigBlock block{};
+};
+
+// Fixed identity of the emulated printer and its factory settings.
+struct Profile {
+    std::string model = "Vorlan";
+    uint8_t language = 1;      // answer to the command-language query
+    Bytes version = {1, 0, 0}; // answer to the version query
+    PrinterSettings factory;
+    std::string origin = "built-in"; // file it came from, for messages
+};
+
+// Longest named-key name and value, and longest numbered-key value.
+constexpr size_t kMaxKeyName = 64;
+constexpr size_t kMaxValueText = 500;
+constexpr size_t kMaxKeyBytes = 255;
+
+// True when `name` can be a named key: 1 to 64 printable ASCII characters,
+// no spaces, no '=' and no '"'.
+bool isStorableKeyName(std::string_view name);
+
+// The printer: its profile and the settings it holds now.
+class Printer {
+  public:
+    explicit Printer(Profile profile);
+
+    const Profile& profile() const { return profile_; }
+    const PrinterSettings& settings() const { return settings_; }
+    void replaceSettings(PrinterSettings settings) { settings_ = std::move(settings); }
+
+    std::optional<std::string> value(const std::string& key) const;
+    void setValue(const std::string& key, std::string value);
+
+    std::optional<Bytes> numberedKey(NumberedKey key) const;
+    void setNumberedKey(NumberedKey key, Bytes value);
+
+    const ConfigBlock& block() const { return settings_.block; }
+    void setBlock(const ConfigBlock& block) { settings_.block = block; }
+
+    // Back to the profile's values, keys and block.
+    void restoreFactory() { settings_ = profile_.factory; }
+
+  private:
+    Profile profile_;
+    PrinterSettings settings_;
+};
+
+} // namespace emulator

@@ -1,0 +1,111 @@
+#include "emulator/core/profile.h"
+
+#include "emulator/core/settings_sections.h"
+#include "emulator/core/settings_text.h"
+
+#include <set>
+
+namespace emulator {
+namespace {
+
+constexpr size_t kMaxVersionBytes = 16;
+constexpr size_t kMaxModelName = 31;
+
+bool applyPrinterEntry(const SettingsEntry& entry, Profile& profile, std::string& error) {
+    if (entry.name == "model" || entry.name == "ppl" || entry.name == "dpi") {
+        std::string text;
+        if (!parseTextValue(entry.value, text, error)) {
+            return false;
+        }
+        if (entry.name == "model") {
+            if (text.empty() || text.size() > kMaxModelName) {
+                error = "the model name has 1 to 31 characters";
+                return false;
+            }
+            profile.model = text;
+        } else {
+            profile.factory.values[entry.name] = text;
+        }
+        return true;
+    }
+    Bytes bytes;
+    if (entry.name == "language") {
+        if (!parseByteList(entry.value, bytes, error) || bytes.size() != 1) {
+            error = "language is one byte (0 ESC, 1 TSPL, 2 STAR, 3 CPCL, 4 ZPL, 5 EPL)";
+            return false;
+        }
+        profile.language = bytes[0];
+        return true;
+    }
+    if (entry.name == "version") {
+        if (!parseByteList(entry.value, bytes, error)) {
+            return false;
+        }
+        if (bytes.empty() || bytes.size() > kMaxVersionBytes) {
+            error = "version is 1 to 16 bytes";
+            return false;
+        }
+        profile.version = bytes;
+        return true;
+    }
+    error = "unknown entry \"" + entry.name + "\" in [printer] (model, language, ppl, dpi, version)";
+    return false;
+}
+
+} // namespace
+
+std::optional<Profile> parseProfile(std::string_view text, const std::string& origin, std::string& error) {
+    std::vector<SettingsSection> sections;
+    Profile profile;
+    profile.origin = origin;
+    profile.factory.values.clear();
+    bool ok = parseSettingsText(text, sections, error);
+    std::set<std::string> seen;
+    // [printer] first, so that [values] may override its ppl and dpi.
+    for (const SettingsSection& section : sections) {
+        if (!ok) {
+            break;
+        }
+        if (!seen.insert(section.name).second) {
+            error =
+                "line " + std::to_string(section.line) + ": section [" + section.name + "] is given twice";
+            ok = false;
+        } else if (section.name == "printer") {
+            for (const SettingsEntry& entry : section.entries) {
+                if (!applyPrinterEntry(entry, profile, error)) {
+                    error = "line " + std::to_string(entry.line) + ": " + error;
+                    ok = false;
+                    break;
+                }
+            }
+        }
+    }
+    for (const SettingsSection& section : sections) {
+        if (ok && section.name != "printer") {
+            ok = applySettingsSection(section, profile.factory, error);
+        }
+    }
+    if (!ok) {
+        error = origin + ": " + error;
+        return std::nullopt;
+    }
+    sealBlock(profile.factory.block);
+    return profile;
+}
+
+std::optional<Profile> loadProfile(const std::string& path, std::string& error) {
+    std::string text;
+    if (!readWholeFile(path, kMaxSettingsFile, text, error)) {
+        return std::nullopt;
+    }
+    return parseProfile(text, path, error);
+}
+
+Profile defaultProfile() {
+    Profile profile;
+    profile.factory.values = {{"ppl", "TSC"}, {"dpi", "203"}};
+    sealBlock(profile.factory.block);
+    return profile;
+}
+
+} // namespace emulator

@@ -1,0 +1,20 @@
+#include "emulator/handlers/set_key.h"
+
+#include "emulator/core/exchange.h"
+#include "emulator/handlers/frame_scan.h"
+
+namespace emulator {
+
+Scan SetKeyHandler::scan(ByteView pending) const {
+    return scanPrivateKeyFrame(pending, "setkey", true);
+}
+
+void SetKeyHandler::handle(ByteView frame, Exchange& exchange) {
+    const NumberedKey key{frame[kKeyHeaderSize], readWordLe(frame, kKeyHeaderSize + 1)};
+    const ByteView value = frame.subspan(kKeyHeaderSize + 4);
+    exchange.describe("setkey", key.text(), hexText(value));
+    exchange.addNote(exchange.printer().numberedKey(key) ? "stored" : "stored as a new key");
+    exchange.printer().setNumberedKey(key, Bytes(value.begin(), value.end()));
+}
+
+} // namespace emulator

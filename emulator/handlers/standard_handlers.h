@@ -1,0 +1,13 @@
+#pragma once
+
+#include "emulator/core/handler_set.h"
+
+namespace emulator {
+
+// Adds the handlers of every exchange the emulator knows. Exchanges added
+// later (block transfers, files, firmware, status, RFID, scan, page
+// languages) get a handler file each and a line here, or are added to a
+// running emulator with Emulator::addHandler.
+void addStandardHandlers(HandlerSet& handlers);
+
+} // namespace emulator
