@@ -15,7 +15,7 @@ class JobBuffer {
     static constexpr size_t kGrowthStep = 128;
     // Upper bound of the buffer; commands left queued by failed writes can
     // never make it grow beyond this.
-    static constexpr size_t kMaxCapacity = size_t{32} << 20;
+    static constexpr size_t kMaxCapacity = size_t{16} << 20;
 
     int32_t modelCode = 0;
     // The catalogue row's feature flags (0x40: the model accepts CPCL).

@@ -2,6 +2,7 @@
 // next successful call's own command; nothing else is ever sent twice.
 #include "cpcl_printer_fixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -72,10 +73,10 @@ TEST_F(ResendTest, GraphicsThatNoLongerFitLeaveTheQueueAsItWas) {
         ASSERT_LT(queued, 100);
     }
     EXPECT_EQ(result, -9);
-    EXPECT_GE(queued, 5);
+    EXPECT_GE(queued, 3);
 
     // The queue is sent to a printer on a parallel port (here a plain file),
-    // which takes tens of megabytes at once.
+    // which takes megabytes at once.
     const std::string file = tempPath("lpt.prn");
     { std::ofstream create(file); }
     const std::string address = "ostrel:/dev/bus/LPT/" + file;
@@ -87,14 +88,15 @@ TEST_F(ResendTest, GraphicsThatNoLongerFitLeaveTheQueueAsItWas) {
     emulator::cpcl::JobRecorder recorder;
     recorder.feed(sent);
     recorder.finish();
-    const std::vector<emulator::cpcl::Graphic> graphics = recorder.graphics();
-    ASSERT_EQ(graphics.size(), static_cast<size_t>(queued));
+    const std::vector<emulator::cpcl::Command>& commands = recorder.commands();
+    ASSERT_EQ(commands.size(), static_cast<size_t>(queued) + 1);
     for (int i = 0; i < queued; ++i) {
-        EXPECT_EQ(graphics[static_cast<size_t>(i)].header.y, i);
-        EXPECT_EQ(graphics[static_cast<size_t>(i)].bitmap, std::vector<uint8_t>(bits.begin(), bits.end()));
+        const auto& graphic = commands[static_cast<size_t>(i)].graphic;
+        ASSERT_TRUE(graphic.has_value());
+        EXPECT_EQ(graphic->header.y, i);
+        EXPECT_TRUE(std::equal(bits.begin(), bits.end(), graphic->bitmap.begin(), graphic->bitmap.end()));
     }
-    EXPECT_EQ(recorder.commands().back().keyword, "PRINT");
-    EXPECT_EQ(recorder.commands().size(), static_cast<size_t>(queued) + 1);
+    EXPECT_EQ(commands.back().keyword, "PRINT");
 }
 
 } // namespace
