@@ -23,7 +23,7 @@ class Emulator::Core : public LinkHost {
     Core(Profile profile, EmulatorOptions options)
         : options_(std::move(options)), printer_(std::move(profile)),
           wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-        addStandardHandlers(handlers_);
+        addStandardHandlers(handlers_, printer_.profile());
     }
 
     ~Core() override {

@@ -2,6 +2,7 @@
 
 #include "emulator/handlers/block_read.h"
 #include "emulator/handlers/block_write.h"
+#include "emulator/handlers/cpcl_commands.h"
 #include "emulator/handlers/do_action.h"
 #include "emulator/handlers/get_key.h"
 #include "emulator/handlers/get_value.h"
@@ -16,7 +17,7 @@
 
 namespace emulator {
 
-void addStandardHandlers(HandlerSet& handlers) {
+void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
     handlers.add(std::make_shared<DoActionHandler>());
     handlers.add(std::make_shared<GetValueHandler>());
     handlers.add(std::make_shared<SetValueHandler>());
@@ -27,6 +28,9 @@ void addStandardHandlers(HandlerSet& handlers) {
     handlers.add(std::make_shared<QueryLanguageHandler>());
     handlers.add(std::make_shared<GetVersionHandler>());
     handlers.add(std::make_shared<PlainCommandHandler>());
+    if (profile.language == kLanguageCpcl) {
+        handlers.add(std::make_shared<CpclCommandHandler>());
+    }
     handlers.add(std::make_shared<UnknownPrivateHandler>(), kRankCatchAll);
 }
 

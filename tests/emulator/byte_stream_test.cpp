@@ -99,6 +99,39 @@ TEST_P(ByteStreamTest, ExtraHandlersPlugIn) {
 INSTANTIATE_TEST_SUITE_P(Transports, ByteStreamTest, ::testing::Values(Transport::Tcp, Transport::Pty),
                          transportName);
 
+TEST(ByteStreamCpcl, CpclPrintersRecordPageLanguageCommands) {
+    const Bytes job =
+        join({bytesOf("! 0 200 200 210 1\r\nTEXT 4 0 30 40 Hello\r\nCOMPRESSED-GRAPHICS 2 3 10 20 "),
+              Bytes{0xFF, 0x00, 0x0F, 0xF0, 0xAA, 0x55}, bytesOf("PRINT\r\n")});
+    PrinterConnection corla(shippedProfile("corla_cpcl.profile"));
+    corla.open(Transport::Tcp);
+    corla.write(job);
+    ASSERT_TRUE(corla.printer().waitForCommand("cpcl", "PRINT"));
+    std::vector<std::string> seen;
+    for (const Record& r : corla.printer().records()) {
+        if (r.command == "cpcl") {
+            seen.push_back(r.key + "|" + r.value + "|" + r.note);
+        }
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "!|! 0 200 200 210 1|recognised", "TEXT|TEXT 4 0 30 40 Hello|recognised",
+                        "COMPRESSED-GRAPHICS|COMPRESSED-GRAPHICS 2 3 10 20|graphic 16 x 3 "
+                        "dots at 10,20",
+                        "PRINT|PRINT|recognised"}));
+
+    // A TSPL printer does not speak CPCL: the same bytes stay raw.
+    PrinterConnection kavo(shippedProfile("kavo_tspl.profile"));
+    kavo.open(Transport::Tcp);
+    kavo.write(job);
+    const Bytes end = bytesOf("PRINT\r\n");
+    ASSERT_TRUE(kavo.printer().waitFor([&](const Record& r) {
+        return r.received.size() >= end.size() && std::equal(end.rbegin(), end.rend(), r.received.rbegin());
+    }));
+    for (const Record& r : kavo.printer().records()) {
+        EXPECT_TRUE(r.command == "raw" || r.command == "connect") << r.command;
+    }
+}
+
 TEST(ByteStreamTcp, DisconnectInTheMiddleOfAFrameLeavesThePrinterSane) {
     PrinterConnection connection(shippedProfile("kavo_tspl.profile"));
     connection.open(Transport::Tcp);
