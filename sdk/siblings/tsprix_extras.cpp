@@ -30,7 +30,9 @@ bool isBlank(char c) {
 void putText(char* buffer, std::string_view text) {
     std::memset(buffer, 0, kTextSize);
     const size_t n = std::min(text.size(), kTextSize - 1);
-    std::memcpy(buffer, text.data(), n);
+    if (n > 0) {
+        std::memcpy(buffer, text.data(), n);
+    }
 }
 
 } // namespace
