@@ -43,6 +43,7 @@ TEST(IniRead, FollowsTheWindowsLookupRules) {
         {" Main ", " Name ", "Tolvane"},
         {"Main", "Quoted", "  padded "},
         {"Main", "Single", "x"},
+        {"mAIN", "UNBALANCED", "\"x'"},
         {"Main", "Unbalanced", "\"x'"},
         {"Main", "Escapes", "a\\nb\\tc"},
         {"Main", "Equation", "a=b"},

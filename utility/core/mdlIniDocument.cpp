@@ -1,28 +1,16 @@
 #include "mdlIniDocument.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace tolvane {
-
-std::string IniFoldCase(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return folded;
-}
-
-std::string_view IniTrim(std::string_view text) {
-    constexpr std::string_view blanks = " \t\r\n\v\f";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
-
 namespace {
+
+constexpr char Fold(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string_view StripQuotes(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
@@ -39,16 +27,67 @@ std::string_view SkipBom(std::string_view text) {
 
 } // namespace
 
-IniDocument IniDocument::Parse(std::string_view text) {
-    IniDocument doc;
-    text = SkipBom(text);
-    Section* current = nullptr;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const std::string_view rawLine = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+std::string IniFoldCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        c = Fold(c);
+    }
+    return folded;
+}
 
-        const std::string_view line = IniTrim(rawLine);
+std::string_view IniTrim(std::string_view text) {
+    constexpr std::string_view blanks = " \t\r\n\v\f";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+std::size_t IniNameHash::operator()(std::string_view name) const {
+    // Eight bytes at a time: ASCII capitals get their 0x20 bit, then a
+    // multiply-rotate mix. Names of thousands of keys are hashed at parse time.
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
+    std::uint64_t hash = name.size() * kMul;
+    while (!name.empty()) {
+        std::uint64_t word = 0;
+        const std::size_t n = std::min<std::size_t>(name.size(), 8);
+        std::memcpy(&word, name.data(), n);
+        name.remove_prefix(n);
+        const std::uint64_t low7 = word & ~kHigh;
+        const std::uint64_t atLeastA = low7 + 0x3F3F3F3F3F3F3F3Full; // high bit: byte >= 'A'
+        const std::uint64_t aboveZ = low7 + 0x2525252525252525ull;   // high bit: byte > 'Z'
+        const std::uint64_t capitals = atLeastA & ~aboveZ & ~word & kHigh;
+        word |= capitals >> 2;
+        hash = (std::rotl(hash, 23) ^ word) * kMul;
+    }
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
+bool IniNameEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Fold(a[i]) != Fold(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+IniDocument IniDocument::Parse(std::string text) {
+    IniDocument doc;
+    doc.text_ = std::make_unique<const std::string>(std::move(text));
+    std::string_view rest = SkipBom(*doc.text_);
+    Section* current = nullptr;
+    while (!rest.empty()) {
+        const auto end = rest.find('\n');
+        const std::string_view line = IniTrim(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+
         if (line.empty() || line.front() == ';' || line.front() == '#') {
             continue;
         }
@@ -56,8 +95,8 @@ IniDocument IniDocument::Parse(std::string_view text) {
             const auto close = line.find(']');
             const std::string_view name =
                 IniTrim(close == std::string_view::npos ? line.substr(1) : line.substr(1, close - 1));
-            doc.sections_.push_back(Section{std::string(name), {}, {}});
-            doc.sectionsByName_[IniFoldCase(name)].push_back(doc.sections_.size() - 1);
+            doc.sections_.push_back(Section{name, {}, {}});
+            doc.sectionsByName_[name].push_back(doc.sections_.size() - 1);
             current = &doc.sections_.back();
             continue;
         }
@@ -65,16 +104,20 @@ IniDocument IniDocument::Parse(std::string_view text) {
         if (current == nullptr || equals == std::string_view::npos) {
             continue;
         }
-        const std::string_view key = IniTrim(line.substr(0, equals));
-        const std::string_view value = StripQuotes(IniTrim(line.substr(equals + 1)));
-        current->firstEntry.emplace(IniFoldCase(key), current->entries.size());
-        current->entries.push_back(Entry{std::string(key), std::string(value)});
+        current->entries.push_back(
+            Entry{IniTrim(line.substr(0, equals)), StripQuotes(IniTrim(line.substr(equals + 1)))});
+    }
+    for (Section& section : doc.sections_) {
+        section.firstEntry.reserve(section.entries.size());
+        for (std::size_t i = 0; i < section.entries.size(); ++i) {
+            section.firstEntry.emplace(section.entries[i].key, i);
+        }
     }
     return doc;
 }
 
 const std::vector<std::size_t>* IniDocument::SectionsNamed(std::string_view section) const {
-    const auto it = sectionsByName_.find(IniFoldCase(IniTrim(section)));
+    const auto it = sectionsByName_.find(IniTrim(section));
     return it == sectionsByName_.end() ? nullptr : &it->second;
 }
 
@@ -83,23 +126,46 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section, std:
     if (indices == nullptr) {
         return std::nullopt;
     }
-    const std::string foldedKey = IniFoldCase(IniTrim(key));
+    const std::string_view trimmedKey = IniTrim(key);
     for (const std::size_t index : *indices) {
         const Section& s = sections_[index];
-        const auto it = s.firstEntry.find(foldedKey);
+        const auto it = s.firstEntry.find(trimmedKey);
         if (it != s.firstEntry.end()) {
-            return std::string_view(s.entries[it->second].value);
+            return s.entries[it->second].value;
         }
     }
     return std::nullopt;
 }
 
+void IniDocument::ForEachEntry(std::string_view section,
+                               const std::function<void(std::string_view, std::string_view)>& visit) const {
+    const auto* indices = SectionsNamed(section);
+    if (indices == nullptr) {
+        return;
+    }
+    for (std::size_t n = 0; n < indices->size(); ++n) {
+        const Section& s = sections_[(*indices)[n]];
+        for (std::size_t i = 0; i < s.entries.size(); ++i) {
+            const Entry& e = s.entries[i];
+            if (s.firstEntry.at(e.key) != i) {
+                continue; // a later duplicate within the section
+            }
+            bool inEarlierSection = false;
+            for (std::size_t m = 0; m < n && !inEarlierSection; ++m) {
+                inEarlierSection = sections_[(*indices)[m]].firstEntry.count(e.key) > 0;
+            }
+            if (!inEarlierSection) {
+                visit(e.key, e.value);
+            }
+        }
+    }
+}
+
 std::vector<std::string> IniDocument::SectionNames() const {
     std::vector<std::string> names;
-    for (const Section& s : sections_) {
-        if (sectionsByName_.at(IniFoldCase(s.name)).front() ==
-            static_cast<std::size_t>(&s - sections_.data())) {
-            names.push_back(s.name);
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        if (sectionsByName_.at(sections_[i].name).front() == i) {
+            names.emplace_back(sections_[i].name);
         }
     }
     return names;
@@ -107,26 +173,14 @@ std::vector<std::string> IniDocument::SectionNames() const {
 
 std::vector<std::string> IniDocument::Keys(std::string_view section) const {
     std::vector<std::string> keys;
-    for (const auto& [key, value] : Entries(section)) {
-        keys.push_back(key);
-    }
+    ForEachEntry(section, [&](std::string_view key, std::string_view) { keys.emplace_back(key); });
     return keys;
 }
 
 std::vector<std::pair<std::string, std::string>> IniDocument::Entries(std::string_view section) const {
     std::vector<std::pair<std::string, std::string>> result;
-    const auto* indices = SectionsNamed(section);
-    if (indices == nullptr) {
-        return result;
-    }
-    std::unordered_map<std::string, bool> seen;
-    for (const std::size_t index : *indices) {
-        for (const Entry& e : sections_[index].entries) {
-            if (seen.emplace(IniFoldCase(e.key), true).second) {
-                result.emplace_back(e.key, e.value);
-            }
-        }
-    }
+    ForEachEntry(section,
+                 [&](std::string_view key, std::string_view value) { result.emplace_back(key, value); });
     return result;
 }
 

@@ -188,7 +188,7 @@ std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
         Forget(path);
         return EmptyDocument();
     }
-    auto doc = std::make_shared<const IniDocument>(IniDocument::Parse(content));
+    auto doc = std::make_shared<const IniDocument>(IniDocument::Parse(std::move(content)));
     FileStamp after;
     // Only a file that did not change while it was read may be cached.
     if (StampOf(path, after) && after == stamp) {

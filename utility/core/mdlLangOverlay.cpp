@@ -1,7 +1,6 @@
 #include "mdlLangOverlay.h"
 
 #include "mdlGlobal.h"
-#include "mdlIniFile.h"
 #include "mdlMorrant.h"
 
 #include <array>
@@ -44,23 +43,22 @@ bool IsHelperLanguageSection(const std::string& section) {
     return id == "1042" || id == "7" || id == "1040" || id == "1036";
 }
 
-std::string ReadLanguageFileValue(const std::string& path, const std::string& section,
+std::string ReadLanguageFileValue(const IniDocument& doc, const std::string& path, const std::string& section,
                                   const std::string& key) {
-    const auto doc = IniLoad(path);
     const bool prefixedEdition = UsesPrefixedLanguageKeys();
 
     std::string value;
     const std::string prefix = prefixedEdition ? PrefixedKeyPrefix(section) : std::string();
-    if (const auto prefixed = prefix.empty() ? std::nullopt : doc->Find(section, prefix + key)) {
+    if (const auto prefixed = prefix.empty() ? std::nullopt : doc.Find(section, prefix + key)) {
         value = *prefixed;
-    } else if (const auto plain = doc->Find(section, key)) {
+    } else if (const auto plain = doc.Find(section, key)) {
         value = *plain;
     }
 
     if (IsHelperLanguageSection(section)) {
         if (SameName(key, "_FontCharset")) {
             if (IniTrim(section) == "1042" || value.empty()) {
-                value = "1";
+                value.assign(1, '1'); // (assigning "1" trips a false -Wrestrict in GCC 12 at -O3)
             }
         } else if (auto fromHelper = Morrant().LangReadIni(path, section, key)) {
             value = std::move(*fromHelper);

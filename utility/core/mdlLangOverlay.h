@@ -3,6 +3,8 @@
 // language helper library, and the extra language that edition lists.
 #pragma once
 
+#include "mdlIniDocument.h"
+
 #include <string>
 
 namespace tolvane {
@@ -19,7 +21,7 @@ std::string PrefixedKeyPrefix(const std::string& section);
 // ("1042", "7", "1040", "1036").
 bool IsHelperLanguageSection(const std::string& section);
 
-// The value of key in section of the language file at path, overlaid:
+// The value of key in section of a language file (doc, read from path), overlaid:
 // 1. for the prefixed-key edition, prefix + key is read instead when the
 //    section holds it;
 // 2. in the helper-library sections "_FontCharset" reads "1" for "1042", and
@@ -27,7 +29,7 @@ bool IsHelperLanguageSection(const std::string& section);
 //    from the helper library when it is loaded (the file's own value
 //    otherwise);
 // 3. for the prefixed-key edition "List" of "LanguageCollect" gets ",1042".
-std::string ReadLanguageFileValue(const std::string& path, const std::string& section,
+std::string ReadLanguageFileValue(const IniDocument& doc, const std::string& path, const std::string& section,
                                   const std::string& key);
 
 } // namespace tolvane

@@ -1,7 +1,6 @@
 #include "mdlLangTextTable.h"
 
 #include "mdlGetLangText.h"
-#include "mdlIniFile.h"
 #include "mdlMorrant.h"
 #include "mdlPaths.h"
 #include "mdlReadFilesIni.h"
@@ -16,29 +15,23 @@ bool IsTextTableKey(std::string_view key) {
 }
 
 void TLangTextTable::Load(const std::string& languageId) {
-    const std::string fileName = LanguageFileName();
-    const std::string path = FilesFolder() + fileName;
-    const auto doc = IniLoad(path);
-
-    std::vector<std::string> keys;
-    std::unordered_map<std::string, bool> seen;
-    const std::string defaultId = ReadFilesIni(fileName, "LanguageCollect", "DefaultLanguageID");
-    for (const std::string& section : {languageId, defaultId}) {
-        for (const auto& [key, value] : doc->Entries(section)) {
-            if (IsTextTableKey(key) && seen.emplace(key, true).second) {
-                keys.push_back(key);
-            }
-        }
-    }
-
+    const TFilesIniReader reader(LanguageFileName());
     auto table = std::make_shared<Table>();
     table->languageId = languageId;
-    table->texts.reserve(keys.size());
+    std::vector<std::string_view> keys;
+    const auto collect = [&](std::string_view key, std::string_view) {
+        if (IsTextTableKey(key) && table->texts.emplace(key, std::string()).second) {
+            keys.push_back(key);
+        }
+    };
+    reader.Document().ForEachEntry(languageId, collect);
+    reader.Document().ForEachEntry(reader.Read("LanguageCollect", "DefaultLanguageID"), collect);
+
     const bool throughHelper = Morrant().CanReadIni();
-    for (const std::string& key : keys) {
-        table->texts[key] = throughHelper
-                                ? Morrant().LangReadIni(path, languageId, key).value_or(std::string())
-                                : ReadFilesIni(fileName, languageId, key);
+    for (const std::string_view keyView : keys) {
+        const std::string key(keyView);
+        table->texts[key] = throughHelper ? Morrant().LangReadIni(reader.Path(), languageId, key).value_or("")
+                                          : reader.Read(languageId, key);
     }
     std::lock_guard lock(mutex_);
     table_ = std::move(table);

@@ -4,7 +4,10 @@
 // catalogue overlay, which may replace or extend it.
 #pragma once
 
+#include "mdlIniDocument.h"
+
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tolvane {
@@ -20,6 +23,24 @@ std::string ReadFilesIni(const std::string& fileName, const std::string& section
 using FilesIniOverlay = std::function<std::string(const std::string& fileName, const std::string& section,
                                                   const std::string& key, std::string value)>;
 void SetCatalogueOverlay(FilesIniOverlay overlay);
+
+// Reads many values of one file, through the same overlays, from one
+// snapshot of it (the text table reads hundreds of texts at once).
+class TFilesIniReader {
+  public:
+    explicit TFilesIniReader(const std::string& fileName);
+    std::string Read(const std::string& section, const std::string& key) const;
+    const IniDocument& Document() const { return *doc_; }
+    // FilesFolder + fileName.
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string fileName_;
+    std::string path_;
+    bool isLanguageFile_;
+    std::shared_ptr<const IniDocument> doc_;
+    FilesIniOverlay overlay_;
+};
 
 // Whether fileName is one of the two language files.
 bool IsLanguageFileName(const std::string& fileName);
