@@ -1,9 +1,9 @@
 // Every language key the program's sources use must have a text in each of
 // the shipped languages, and every shipped font must be installed.
+#include "OffscreenApp.h"
 #include "mdlConstLangV.h"
 #include "mdlIniFile.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <filesystem>
 #include <fstream>
@@ -77,13 +77,7 @@ TEST(ShippedLanguageFiles, ListTheShippedLanguagesAndADefault) {
 }
 
 TEST(ShippedLanguageFiles, NameInstalledFontsOfUsableSizes) {
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv); // lives until the process ends
-    }
+    test::OffscreenApp();
     const auto doc = IniLoad(kSourceDir + "/files/UtilityForLabelLanguage.ini");
     for (const std::string& language : kShippedLanguages) {
         const std::string family = std::string(doc->Find(language, "_FontName").value_or(""));

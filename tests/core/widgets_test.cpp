@@ -1,6 +1,7 @@
 #include "CoreFixture.h"
 
 #include "FormMsgBox.h"
+#include "OffscreenApp.h"
 #include "mdlLangFontApply.h"
 #include "mdlMessageBoxes.h"
 
@@ -21,17 +22,8 @@ namespace {
 
 using test::CoreTest;
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 TEST_F(CoreTest, LanguageFontReachesTheWindowAndItsControls) {
-    const QFont appFont = App().font();
+    const QFont appFont = test::OffscreenApp().font();
     struct Case {
         TLangFont font;
         QString family; // empty: the application font's
@@ -79,7 +71,7 @@ TEST_F(CoreTest, LanguageFontReachesTheWindowAndItsControls) {
 }
 
 TEST_F(CoreTest, FirstShowAppliesTheSharedFontAndKeepsACopy) {
-    App();
+    test::OffscreenApp();
     WriteFiles("UtilityForLabelLanguage.ini",
                "[LanguageCollect]\nList=1033\nDefaultLanguageID=1033\n"
                "[1033]\n_FontName=DejaVu Sans\n_FontSize=11\n_FontCharset=0\n");
@@ -93,7 +85,7 @@ TEST_F(CoreTest, FirstShowAppliesTheSharedFontAndKeepsACopy) {
 }
 
 TEST_F(CoreTest, MessageBoxKeepsItsButtonsCentredWithAGap) {
-    App();
+    test::OffscreenApp();
     WriteFiles("UtilityForLabelLanguage.ini", test::kSmallLanguageFile);
     StartUp(test::Args({"-EN"}));
     TfrmFormMsgBox box;
