@@ -315,8 +315,9 @@ std::span<const TFtnAFamilyData> FtnAFamilyRows() {
 }
 
 const TFtnAFamilyData& FtnAFamilyData(std::string_view className) {
-    const auto* row = std::find_if(std::begin(kFamilies), std::end(kFamilies),
-                                   [className](const TFtnAFamilyData& f) { return f.className == className; });
+    const auto* row =
+        std::find_if(std::begin(kFamilies), std::end(kFamilies),
+                     [className](const TFtnAFamilyData& f) { return f.className == className; });
     if (row == std::end(kFamilies)) {
         throw std::logic_error("no feature-record data for " + std::string(className));
     }

@@ -55,33 +55,33 @@ std::span<const TExpectedIdentities> ExpectedIdentityRows();
 // One variant of a feature-record family: the device identity that selects
 // it and the model name it resolves to. An empty identity means no variant.
 struct TVariantData {
-    std::string_view listName; // built-in list the model must be in ("" for none)
-    bool admitsEveryModel;
-    std::string_view identity;
-    std::string_view resolvedName;
+    std::string_view listName = {}; // built-in list the model must be in ("" for none)
+    bool admitsEveryModel = {};
+    std::string_view identity = {};
+    std::string_view resolvedName = {};
 };
 
 // What one feature-record class fills in.
 struct TFtnAFamilyData {
-    std::string_view className; // for diagnostics and tests
-    std::string_view baseModel; // the exact printer list name that chooses the class
-    std::string_view generation1Name;
-    std::string_view generation2Name;
-    TVariantData variantA;
-    TVariantData variantB;
-    std::string_view variantCIdentity; // tried under the conditions of variant B
-    std::string_view variantCName;
-    std::string_view baseVariantName; // a model of this name ...
-    std::string_view fallbackName;    // ... resolves to this one on the last device
-    std::string_view displayListName; // built-in list of the models whose identities are shown
-    std::string_view displayIdentity1;
-    std::string_view displayIdentity2;
-    std::string_view manualListName1;
-    std::string_view manualIdentity1;
-    std::string_view manualName1;
-    std::string_view manualListName2;
-    std::string_view manualIdentity2;
-    std::string_view manualName2;
+    std::string_view className = {}; // for diagnostics and tests
+    std::string_view baseModel = {}; // the exact printer list name that chooses the class
+    std::string_view generation1Name = {};
+    std::string_view generation2Name = {};
+    TVariantData variantA = {};
+    TVariantData variantB = {};
+    std::string_view variantCIdentity = {}; // tried under the conditions of variant B
+    std::string_view variantCName = {};
+    std::string_view baseVariantName = {}; // a model of this name ...
+    std::string_view fallbackName = {};    // ... resolves to this one on the last device
+    std::string_view displayListName = {}; // built-in list of the models whose identities are shown
+    std::string_view displayIdentity1 = {};
+    std::string_view displayIdentity2 = {};
+    std::string_view manualListName1 = {};
+    std::string_view manualIdentity1 = {};
+    std::string_view manualName1 = {};
+    std::string_view manualListName2 = {};
+    std::string_view manualIdentity2 = {};
+    std::string_view manualName2 = {};
 };
 
 // The data of the feature-record classes, one row per class name.

@@ -35,8 +35,8 @@ std::vector<std::string> CompanyPrinterListFor(const TOemClass* edition, const s
 
 void FillCompanyPrinterList() {
     const TOstrelVar* state = GlobalObjects().OstrelVar.get();
-    const std::string fileName =
-        Globals().CompanyPrinterListName.empty() ? kCompanyPrinterListFileName : Globals().CompanyPrinterListName;
+    const std::string fileName = Globals().CompanyPrinterListName.empty() ? kCompanyPrinterListFileName
+                                                                          : Globals().CompanyPrinterListName;
     std::vector<std::string> list =
         CompanyPrinterListFor(state != nullptr ? state->Oem.get() : nullptr, FilesFolder() + fileName);
     if (DebugMode()) {

@@ -19,11 +19,17 @@ namespace tolvane {
 class TFTNVar {
   public:
     // The X of the catalogue feature numbers.
-    static constexpr std::array<std::string_view, 11> kCatalogueFeatures = {
-        "PrintableWidth_NotVisible", "PrintText_Type1",      "PrintTextLanguage_NotVisible",
-        "PaperWidth_1",              "DfuBin_Visible",       "Dfu_Head_BinType1",
-        "Dfu_UpdateMethod1",         "GetProduceDate_Type1", "GetFirmwareVer_Type1",
-        "btnPrintText_Form1",        "PrintText_GetPaperMode"};
+    static constexpr std::array<std::string_view, 11> kCatalogueFeatures = {"PrintableWidth_NotVisible",
+                                                                            "PrintText_Type1",
+                                                                            "PrintTextLanguage_NotVisible",
+                                                                            "PaperWidth_1",
+                                                                            "DfuBin_Visible",
+                                                                            "Dfu_Head_BinType1",
+                                                                            "Dfu_UpdateMethod1",
+                                                                            "GetProduceDate_Type1",
+                                                                            "GetFirmwareVer_Type1",
+                                                                            "btnPrintText_Form1",
+                                                                            "PrintText_GetPaperMode"};
 
     // The built-in feature numbers. "FTNNo_btnPrintText_0" is the catalogue
     // value of "NIsbtnPrintText", except for ToolType "Mobile" with the

@@ -77,12 +77,12 @@ class TFtnABase {
     TManualIdentity Manual2;
     std::string Generation1Name;
     std::string Generation2Name;
-    bool GenerationChoice = false;     // the printer management dialog offers a generation
-    bool Generation2Allowed = false;   // generation 2 may be chosen
-    bool TestChoice = false;           // the test entry "99" is offered
-    bool Generation1Labelled = false;  // generation 1 is labelled "V1.04.XX"
-    bool Generation2LabelV2 = false;   // generation 2 is labelled "V2.XX.XX"
-    bool Generation2LabelV4 = false;   // generation 2 is labelled "V4.XX.XX"
+    bool GenerationChoice = false;    // the printer management dialog offers a generation
+    bool Generation2Allowed = false;  // generation 2 may be chosen
+    bool TestChoice = false;          // the test entry "99" is offered
+    bool Generation1Labelled = false; // generation 1 is labelled "V1.04.XX"
+    bool Generation2LabelV2 = false;  // generation 2 is labelled "V2.XX.XX"
+    bool Generation2LabelV4 = false;  // generation 2 is labelled "V4.XX.XX"
     std::string SelectedListName;
     std::string SelectedModel;
     std::string SelectedListName2;

@@ -32,7 +32,8 @@ std::string MapModelOf(const std::string& model, const std::string& defaultModel
     if (!answered && useEdition) {
         answered = edition->MapLookup(model, working);
         if (!answered) {
-            working = InBuiltInList(lists::BuiltInQuistMapModels, model) ? std::string(kBuiltInMapTarget) : model;
+            working =
+                InBuiltInList(lists::BuiltInQuistMapModels, model) ? std::string(kBuiltInMapTarget) : model;
         }
     }
     if (!answered) {

@@ -41,7 +41,8 @@ std::vector<std::string> SplitFields(std::string_view text, char delimiter) {
     std::size_t start = 0;
     while (true) {
         const std::size_t end = text.find(delimiter, start);
-        fields.emplace_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        fields.emplace_back(
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos) {
             return fields;
         }

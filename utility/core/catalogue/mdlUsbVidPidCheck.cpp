@@ -109,8 +109,10 @@ TUsbCheckResult UsbVidPidCheck(const std::string& model, const TFtnABase& record
     WriteResult(path, "__PrtName", model);
     for (const TExpectedIdentities& expected : ExpectedIdentityRows()) {
         if (InBuiltInList(expected.listName, model)) {
-            WriteResult(path, "__Vpid1", std::string(expected.identity1) + " ,PrtName:" + std::string(expected.name1));
-            WriteResult(path, "__Vpid2", std::string(expected.identity2) + " ,PrtName:" + std::string(expected.name2));
+            WriteResult(path, "__Vpid1",
+                        std::string(expected.identity1) + " ,PrtName:" + std::string(expected.name1));
+            WriteResult(path, "__Vpid2",
+                        std::string(expected.identity2) + " ,PrtName:" + std::string(expected.name2));
             break;
         }
     }
