@@ -3,6 +3,7 @@
 #include "cpcl_printer_fixture.h"
 #include "image_writers.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -279,7 +280,7 @@ TEST_F(CommonChecksTest, AModelWithoutCpclRefusesEveryFunction) {
     }
     // Out-of-range arguments on such a model still report the model first.
     EXPECT_EQ(CPCL_SetAlign(handle_, 9), -3);
-    EXPECT_EQ(server_->received().size(), 0u);
+    EXPECT_EQ(printer_->received().size(), 0u);
 }
 
 TEST_F(CommonChecksTest, EveryFunctionWorksOnEveryCpclModel) {
@@ -294,6 +295,10 @@ TEST_F(CommonChecksTest, EveryFunctionWorksOnEveryCpclModel) {
     // Every round: a label of 17 commands ended by ABORT, then PRINT and FORM
     // each ending an empty label, and PREFEED and POSTFEED outside any label.
     const emulator::cpcl::JobRecorder recorder = recordAll(4 * 23);
+    const std::vector<emulator::Record> records = printer_->records();
+    EXPECT_EQ(
+        std::count_if(records.begin(), records.end(), [](const auto& r) { return r.command == "cpcl"; }),
+        4 * 23);
     EXPECT_EQ(recorder.commands().size(), 4u * 23u);
     for (const auto& command : recorder.commands()) {
         EXPECT_FALSE(command.keyword.empty()) << command.text();

@@ -1,6 +1,7 @@
 #include "cpcl_printer_fixture.h"
 
-#include <algorithm>
+#include "emulator/core/profile.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -12,18 +13,39 @@ std::u16string u16(const std::string& text) {
     return std::u16string(text.begin(), text.end());
 }
 
+emulator::Profile cpclProfile() {
+    std::string error;
+    std::optional<emulator::Profile> profile =
+        emulator::loadProfile(std::string(EMULATOR_PROFILES_DIR) + "/corla_cpcl.profile", error);
+    EXPECT_TRUE(profile.has_value()) << error;
+    return profile.value_or(emulator::defaultProfile());
+}
+
 } // namespace
 
 void CpclPrinterTest::SetUp() {
-    server_ = std::make_unique<testsupport::LoopbackServer>();
+    startPrinter();
     recreate(u"Corla");
 }
 
 void CpclPrinterTest::TearDown() {
     PrinterDestroy(handle_);
+    printer_.reset();
     if (!tempFolder_.empty()) {
         std::filesystem::remove_all(tempFolder_);
     }
+}
+
+void CpclPrinterTest::startPrinter() {
+    printer_ = std::make_unique<emulator::Emulator>(cpclProfile());
+    std::string error;
+    ASSERT_TRUE(printer_->listenTcp("127.0.0.1", 0, error)) << error;
+    ASSERT_TRUE(printer_->start(error)) << error;
+    consumed_ = 0;
+}
+
+int CpclPrinterTest::openPort() {
+    return PortOpen(handle_, u16("NET,127.0.0.1," + std::to_string(printer_->tcpPort())).c_str());
 }
 
 void CpclPrinterTest::recreate(const char16_t* model) {
@@ -32,17 +54,33 @@ void CpclPrinterTest::recreate(const char16_t* model) {
         handle_ = nullptr;
     }
     ASSERT_EQ(PrinterCreator(&handle_, model), 0);
-    ASSERT_EQ(PortOpen(handle_, u16(server_->commaAddress()).c_str()), 0);
+    ASSERT_EQ(openPort(), 0);
+}
+
+std::vector<uint8_t> CpclPrinterTest::recordedBytes(size_t count) {
+    size_t seen = 0;
+    printer_->waitFor([&](const emulator::Record& r) {
+        seen += r.received.size();
+        return seen >= count;
+    });
+    return allRecordedBytes();
+}
+
+std::vector<uint8_t> CpclPrinterTest::allRecordedBytes() const {
+    std::vector<uint8_t> all;
+    for (const emulator::Record& r : printer_->records()) {
+        all.insert(all.end(), r.received.begin(), r.received.end());
+    }
+    return all;
 }
 
 std::vector<uint8_t> CpclPrinterTest::nextBytes(size_t count) {
-    server_->waitForBytes(consumed_ + count);
-    const std::vector<uint8_t> all = server_->received();
+    const std::vector<uint8_t> all = recordedBytes(consumed_ + count);
+    const size_t start = std::min(all.size(), consumed_);
     const size_t end = std::min(all.size(), consumed_ + count);
-    std::vector<uint8_t> out(all.begin() + static_cast<std::ptrdiff_t>(consumed_),
-                             all.begin() + static_cast<std::ptrdiff_t>(end));
     consumed_ = end;
-    return out;
+    return std::vector<uint8_t>(all.begin() + static_cast<std::ptrdiff_t>(start),
+                                all.begin() + static_cast<std::ptrdiff_t>(end));
 }
 
 std::string CpclPrinterTest::nextText(size_t count) {
@@ -60,31 +98,32 @@ void CpclPrinterTest::expectNothingSent() {
 }
 
 emulator::cpcl::JobRecorder CpclPrinterTest::recordAll(size_t commands) {
-    for (int attempt = 0;; ++attempt) {
-        const std::vector<uint8_t> all = server_->received();
-        emulator::cpcl::JobRecorder recorder;
-        recorder.feed(all);
-        if (recorder.commands().size() >= commands || attempt == 60) {
-            recorder.finish();
-            return recorder;
-        }
-        server_->waitForBytes(all.size() + 1, 50);
+    size_t cpclRecords = 0;
+    printer_->waitFor([&](const emulator::Record& r) {
+        cpclRecords += r.command == "cpcl" ? 1 : 0;
+        return cpclRecords >= commands;
+    });
+    emulator::cpcl::JobRecorder recorder;
+    for (const emulator::Record& r : printer_->records()) {
+        recorder.feed(r.received);
     }
+    recorder.finish();
+    return recorder;
 }
 
 std::vector<emulator::cpcl::Graphic> CpclPrinterTest::nextGraphics(size_t count) {
-    emulator::cpcl::JobRecorder recorder;
+    // Each graphics command is one record of the printer.
     std::vector<emulator::cpcl::Graphic> graphics;
-    // Bytes arrive in pieces: feed them until the graphics are complete.
-    for (int attempt = 0; attempt < 100 && graphics.size() < count; ++attempt) {
-        server_->waitForBytes(consumed_ + 1, 100);
-        const std::vector<uint8_t> all = server_->received();
-        recorder.feed(std::span<const uint8_t>(all).subspan(consumed_));
-        consumed_ = all.size();
-        graphics = recorder.graphics();
-    }
+    size_t seen = 0;
+    printer_->waitFor([&](const emulator::Record& r) {
+        seen += r.received.size();
+        return seen > consumed_ && r.key.find("COMPRESSED-GRAPHICS") != std::string::npos && --count == 0;
+    });
+    emulator::cpcl::JobRecorder recorder;
+    recorder.feed(nextBytes(allRecordedBytes().size() - consumed_));
+    recorder.finish();
     EXPECT_EQ(recorder.waitingBytes(), 0u);
-    return graphics;
+    return recorder.graphics();
 }
 
 std::string CpclPrinterTest::tempPath(const std::string& name) {

@@ -1,10 +1,11 @@
-// A CPCL printer on loopback TCP for the composition tests: a handle of a
-// CPCL model whose port is open on a test server, and what the server got.
+// A CPCL printer for the composition tests: the project's printer emulator
+// with a CPCL profile on loopback TCP, and a handle of a CPCL model whose
+// port is open on it.
 #pragma once
 
 #include "cobrix.h"
 #include "emulator/cpcl/cpcl_job_recorder.h"
-#include "loopback_server.h"
+#include "emulator/emulator.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -18,10 +19,16 @@ class CpclPrinterTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Opens `model` on the test server (replacing the handle made by SetUp).
+    // A CPCL printer starts listening; the handle's port is not touched.
+    void startPrinter();
+    // The printer goes away: its connections close and nobody listens any more.
+    void stopPrinter() { printer_.reset(); }
+    // Opens the handle's port on the printer.
+    int openPort();
+    // Opens `model` on the printer (replacing the handle made by SetUp).
     void recreate(const char16_t* model);
 
-    // The next `count` bytes the printer receives (fewer when they do not
+    // The next `count` bytes the printer recorded (fewer when they do not
     // arrive in time).
     std::vector<uint8_t> nextBytes(size_t count);
     std::string nextText(size_t count);
@@ -30,19 +37,25 @@ class CpclPrinterTest : public ::testing::Test {
     // Expects nothing to have been sent since: the next call's own command
     // is the next thing received.
     void expectNothingSent();
-    // Every CPCL command received so far, decoded; waits up to 3 s for at
-    // least `commands` of them.
+    // Every CPCL command the printer recorded, decoded by the job recorder;
+    // waits up to 3 s for at least `commands` of them.
     emulator::cpcl::JobRecorder recordAll(size_t commands = 0);
-    // The graphics commands received after the last expectNext or nextBytes.
+    // The graphics commands among the next `count` commands recorded.
     std::vector<emulator::cpcl::Graphic> nextGraphics(size_t count = 1);
 
-    // A fresh folder for image files, removed with the test.
+    // A file path in a fresh folder removed with the test.
     std::string tempPath(const std::string& name);
 
-    std::unique_ptr<testsupport::LoopbackServer> server_;
+    std::unique_ptr<emulator::Emulator> printer_;
     PrinterHandle handle_ = nullptr;
-    size_t consumed_ = 0;
+    size_t consumed_ = 0; // bytes of the printer's records already looked at
     std::string tempFolder_;
+
+  private:
+    // The bytes of every record so far, once they hold at least `count` bytes
+    // (or after 3 s).
+    std::vector<uint8_t> recordedBytes(size_t count);
+    std::vector<uint8_t> allRecordedBytes() const;
 };
 
 } // namespace cpcltest

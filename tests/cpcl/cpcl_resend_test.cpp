@@ -12,14 +12,12 @@ namespace {
 class ResendTest : public CpclPrinterTest {
   protected:
     // The printer goes away: its connection closes and nobody listens any more.
-    void losePrinter() { server_.reset(); }
+    void losePrinter() { stopPrinter(); }
     // A new printer appears and the handle's port is opened on it; the job
     // buffer belongs to the handle and survives the port change.
     void findPrinter() {
-        server_ = std::make_unique<testsupport::LoopbackServer>();
-        consumed_ = 0;
-        const std::string address = server_->commaAddress();
-        ASSERT_EQ(PortOpen(handle_, std::u16string(address.begin(), address.end()).c_str()), 0);
+        startPrinter();
+        ASSERT_EQ(openPort(), 0);
     }
 };
 
