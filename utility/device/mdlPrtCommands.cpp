@@ -7,7 +7,6 @@
 #include "mdlPrtFrames.h"
 
 #include <array>
-#include <cstring>
 
 namespace tolvane {
 namespace {
@@ -18,8 +17,7 @@ constexpr std::string_view kFrontHex = "5A 5A 5A 46 52 4F 4E 54 0d 0a";
 
 // Writes a frame on the open port; 0 or -1.
 int writeOrFail(std::string_view frame) {
-    const int result = PrtLib_Write(frame);
-    return result == 0 ? 0 : -1;
+    return WriteFrame(frame) ? 0 : -1;
 }
 
 // Writes and closes again; the write's result stays the last result.
