@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
-#include <vector>
 
 namespace emulator::cpcl {
 namespace {
