@@ -1,6 +1,23 @@
 #include "emulator/core/record.h"
 
+#include <algorithm>
+
 namespace emulator {
+namespace {
+
+// Longest run of bytes written out in full; the rest is counted.
+constexpr size_t kShownBytes = 1024;
+
+std::string shown(ByteView bytes) {
+    std::string text =
+        std::to_string(bytes.size()) + ": " + readableText(bytes.first(std::min(bytes.size(), kShownBytes)));
+    if (bytes.size() > kShownBytes) {
+        text += " and " + std::to_string(bytes.size() - kShownBytes) + " more bytes";
+    }
+    return text;
+}
+
+} // namespace
 
 std::string describeRecord(const Record& record) {
     std::string line = record.link + " " + record.command;
@@ -14,11 +31,10 @@ std::string describeRecord(const Record& record) {
         line += " (" + record.note + ")";
     }
     if (!record.received.empty()) {
-        line +=
-            " | received " + std::to_string(record.received.size()) + ": " + readableText(record.received);
+        line += " | received " + shown(record.received);
     }
     if (!record.reply.empty()) {
-        line += " | replied " + std::to_string(record.reply.size()) + ": " + readableText(record.reply);
+        line += " | replied " + shown(record.reply);
     }
     for (const std::string& fault : record.faults) {
         line += " | fault " + fault;

@@ -26,7 +26,7 @@ struct Record {
     std::vector<std::string> faults; // the fault rules that shaped the reply
 };
 
-// One readable line for the log.
+// One readable line for the log (long byte runs are cut after 1024 bytes).
 std::string describeRecord(const Record& record);
 
 } // namespace emulator

@@ -56,6 +56,11 @@ void Recorder::add(Record record) {
         record.sequence = nextSequence_++;
         record.time = std::chrono::system_clock::now();
         writeLog(describeRecord(record));
+        if (records_.size() >= kMaxRecords) {
+            const size_t drop = kMaxRecords / 10;
+            records_.erase(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(drop));
+            forgotten_ += drop;
+        }
         records_.push_back(std::move(record));
     }
     changed_.notify_all();
@@ -64,6 +69,9 @@ void Recorder::add(Record record) {
 void Recorder::addReceived(ByteView bytes) {
     std::lock_guard lock(mutex_);
     received_.insert(received_.end(), bytes.begin(), bytes.end());
+    if (received_.size() > kMaxReceived) {
+        received_.erase(received_.begin(), received_.end() - static_cast<std::ptrdiff_t>(kMaxReceived / 2));
+    }
 }
 
 void Recorder::logLine(const std::string& text) {
@@ -83,6 +91,7 @@ Bytes Recorder::received() const {
 
 void Recorder::clear() {
     std::lock_guard lock(mutex_);
+    forgotten_ += records_.size();
     records_.clear();
     received_.clear();
 }
@@ -91,12 +100,12 @@ std::optional<Record> Recorder::waitFor(const std::function<bool(const Record&)>
                                         std::chrono::milliseconds timeout) const {
     std::unique_lock lock(mutex_);
     std::optional<Record> found;
-    size_t checked = 0;
+    uint64_t checked = forgotten_; // counted from the first record ever kept
     changed_.wait_for(lock, timeout, [&] {
-        checked = std::min(checked, records_.size()); // the records were cleared meanwhile
-        for (; checked < records_.size(); ++checked) {
-            if (match(records_[checked])) {
-                found = records_[checked];
+        for (checked = std::max(checked, forgotten_); checked < forgotten_ + records_.size(); ++checked) {
+            const Record& record = records_[static_cast<size_t>(checked - forgotten_)];
+            if (match(record)) {
+                found = record;
                 return true;
             }
         }

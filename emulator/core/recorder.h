@@ -14,10 +14,15 @@
 namespace emulator {
 
 // Keeps every record and every received byte for tests to query, and
-// writes each record as one readable line to the log file, if any.
+// writes each record as one readable line to the log file, if any. A
+// long-running emulator keeps the latest kMaxRecords records and
+// kMaxReceived bytes in memory (the log has everything).
 // Thread-safe: the emulator adds, tests read and wait.
 class Recorder {
   public:
+    static constexpr size_t kMaxRecords = 100000;
+    static constexpr size_t kMaxReceived = 64u << 20;
+
     Recorder() = default;
     ~Recorder();
     Recorder(const Recorder&) = delete;
@@ -46,6 +51,7 @@ class Recorder {
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;
     std::vector<Record> records_;
+    uint64_t forgotten_ = 0; // records dropped from the front to stay within kMaxRecords
     Bytes received_;
     uint64_t nextSequence_ = 1;
     std::FILE* log_ = nullptr;

@@ -21,8 +21,7 @@ void Link::attach(int fd, std::string peer, std::function<void()> discardInput) 
     fd_ = fd;
     discardInput_ = std::move(discardInput);
     dropping_ = false;
-    queue_.clear();
-    sendBlocked_ = false;
+    clearQueue();
     record("connect", std::move(peer));
 }
 
@@ -30,7 +29,7 @@ short Link::events() const {
     if (fd_ < 0) {
         return 0;
     }
-    short wanted = dropping_ ? 0 : POLLIN;
+    short wanted = dropping_ || queuedBytes_ >= kMaxQueuedBytes ? 0 : POLLIN;
     if (sendBlocked_) {
         wanted |= POLLOUT;
     }
@@ -90,6 +89,7 @@ bool Link::finished(Exchange& exchange) {
             due = queue_.back().due; // replies leave in the order of their commands
         }
         queue_.push_back({due, shaped.reply.value_or(Bytes()), 0, dropAfter});
+        queuedBytes_ += queue_.back().bytes.size();
     }
     host_.recorder().add(std::move(rec));
     if (dropAfter) {
@@ -119,13 +119,13 @@ void Link::service(SteadyTime now) {
                     dispatcher_.reset("the connection failed");
                     close("the connection failed while sending");
                 } else {
-                    queue_.clear();
-                    sendBlocked_ = false;
+                    clearQueue();
                 }
                 return;
             }
         }
         const bool dropAfter = out.dropAfter;
+        queuedBytes_ -= out.bytes.size();
         queue_.pop_front();
         if (dropAfter) {
             drop("dropped by the printer");
@@ -157,8 +157,7 @@ void Link::drop(std::string_view reason) {
     if (discardInput_) {
         discardInput_();
     }
-    queue_.clear();
-    sendBlocked_ = false;
+    clearQueue();
     dropping_ = false;
     record("disconnect", std::string(reason) + "; pending input discarded, the line stays open");
 }
@@ -173,10 +172,15 @@ void Link::close(std::string_view reason) {
         ::close(fd_);
     }
     fd_ = -1;
-    queue_.clear();
-    sendBlocked_ = false;
+    clearQueue();
     dropping_ = false;
     record("disconnect", std::string(reason));
+}
+
+void Link::clearQueue() {
+    queue_.clear();
+    queuedBytes_ = 0;
+    sendBlocked_ = false;
 }
 
 void Link::record(std::string command, std::string note) {

@@ -63,6 +63,7 @@ class Link : public DispatchSink {
 
     void record(std::string command, std::string note);
     void drop(std::string_view reason);
+    void clearQueue();
     const char* name() const { return kind_ == Kind::Tcp ? "tcp" : "pty"; }
 
     Kind kind_;
@@ -73,6 +74,11 @@ class Link : public DispatchSink {
     std::deque<Outgoing> queue_;
     bool dropping_ = false;
     bool sendBlocked_ = false;
+    size_t queuedBytes_ = 0;
+
+    // A client that does not read its replies is not read either once this
+    // much waits to be sent.
+    static constexpr size_t kMaxQueuedBytes = 8u << 20;
 };
 
 } // namespace emulator
