@@ -31,14 +31,17 @@ struct ErrorManager {
     std::longjmp(errors->jump, 1);
 }
 
-// Warnings are level -1. Premature end of data is fatal; so are endless
-// streams of corrupt-data warnings. Nothing is printed.
+// Warnings are level -1. Image data that ends early (at the end of the file
+// or at a marker) is fatal, as the decoder would pad the rest of the picture
+// with grey; so are endless streams of corrupt-data warnings. Nothing is
+// printed.
 void onMessage(j_common_ptr info, int level) {
     if (level >= 0) {
         return;
     }
     info->err->num_warnings++;
-    if (info->err->msg_code == JWRN_JPEG_EOF || info->err->num_warnings > kMaxWarnings) {
+    const int code = info->err->msg_code;
+    if (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER || info->err->num_warnings > kMaxWarnings) {
         onError(info);
     }
 }
