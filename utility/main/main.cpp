@@ -1,0 +1,54 @@
+// tolvane: the label printer service utility.
+//
+//   tolvane [-CN|-EN|-TW|...] [-Factory] [role switches]
+//   tolvane --demo ...      talks to printer emulators instead of printers
+#include "FormMain_Label.h"
+#include "mdlCatalogueHooks.h"
+#include "mdlDemoMode.h"
+#include "mdlMessageBoxes.h"
+#include "mdlMessages.h"
+#include "mdlPrinterLibLoad.h"
+#include "mdlQtMessageSink.h"
+#include "mdlStartup.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    using namespace tolvane;
+    std::vector<std::string> args(argv, argv + argc);
+    const bool demo = TakeDemoSwitch(args);
+
+    InstallCatalogueHooks();
+    StartupInitModules();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("tolvane");
+    QApplication::setDesktopFileName("tolvane");
+    InstallWidgetServices();
+
+    std::string libraryError;
+    const bool librariesBound = PrtLib_LoadLibraries(libraryError);
+    TDemoMode demoMode;
+    std::string demoError;
+    if (demo && !demoMode.Start(ProgramFolder(), demoError)) {
+        ShowErrorBox("--demo: " + demoError);
+        return 1;
+    }
+
+    StartupDecideAndCreate(args);
+    int code = 0;
+    {
+        T_frmMain_Label window(args);
+        window.show();
+        if (!librariesBound) {
+            // Shown once the window has loaded its texts.
+            QTimer::singleShot(0, &window, [libraryError] {
+                ShowErrorBox(LangText("_Err_LoadLibrary") + ":\n" + libraryError);
+            });
+        }
+        code = QApplication::exec();
+        AfterMessageLoop();
+    }
+    PrtLib_UnloadLibraries();
+    return code;
+}

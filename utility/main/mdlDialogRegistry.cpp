@@ -1,0 +1,28 @@
+#include "mdlDialogRegistry.h"
+
+#include <map>
+
+namespace tolvane {
+namespace {
+
+std::map<std::string, TDialogOpener>& Registry() {
+    static std::map<std::string, TDialogOpener> registry;
+    return registry;
+}
+
+} // namespace
+
+void RegisterDialog(const std::string& className, TDialogOpener opener) {
+    Registry()[className] = std::move(opener);
+}
+
+TDialogOpener FindDialog(const std::string& className) {
+    const auto found = Registry().find(className);
+    return found != Registry().end() ? found->second : TDialogOpener{};
+}
+
+void ClearDialogRegistry() {
+    Registry().clear();
+}
+
+} // namespace tolvane
