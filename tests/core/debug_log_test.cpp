@@ -40,7 +40,7 @@ TEST_F(CoreTest, DebugLogLinesGoIntoTheDatedFileOfTheFlavour) {
     }
 }
 
-TEST_F(CoreTest, DebugModeTurnsOnWhenBothMarkersAppearLater) {
+TEST_F(CoreTest, MarkersAreTestedAtEachQuery) {
     EXPECT_FALSE(DebugMode());
     CreateSecondMarker();
     EXPECT_FALSE(DebugMode());
@@ -48,6 +48,12 @@ TEST_F(CoreTest, DebugModeTurnsOnWhenBothMarkersAppearLater) {
     EXPECT_TRUE(DebugMode());
     std::filesystem::remove(app / "x20061128153047.txt");
     EXPECT_TRUE(DebugMode()) << "once on, debug mode stays on";
+
+    EXPECT_FALSE(IsTestDataMode());
+    home.Write("xx20050316094512/dfile20050316094512-Real.txt", "");
+    EXPECT_TRUE(IsTestDataMode());
+    std::filesystem::remove(home / "xx20050316094512/dfile20050316094512-Real.txt");
+    EXPECT_FALSE(IsTestDataMode()) << "asked anew each time";
 }
 
 TEST_F(CoreTest, StartLineIsWrittenWheneverTheFirstMarkerExists) {

@@ -303,6 +303,7 @@ TEST_F(CoreTest, StartUpAndShutDownRunInTheDocumentedOrder) {
     FirstShowHandToSelvanic();
     AfterMessageLoop();
     MainWindowDestroySteps();
+    hooks = TCoreHooks{}; // they refer to this test's locals
 
     EXPECT_EQ(steps, (std::vector<std::string>{
                          "BuildModelLists", "SetDeviceDefaults", "StartImageSubsystem", "CreateUsbNotifier",
