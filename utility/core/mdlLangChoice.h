@@ -46,7 +46,8 @@ class TLanguageChoice {
     bool Apply();
     // Start-up: when the saved value (an id, or a name saved by older
     // versions) is in the list, its entry is shown without any change
-    // handling and the language applied. True when applied.
+    // handling and the language applied. True when applied; the main window
+    // then shows SelectedIndex() in its combo box with signals blocked.
     bool ApplySaved(const std::string& saved);
 
     // Called after a language was applied: the main window applies its texts
