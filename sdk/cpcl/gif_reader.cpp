@@ -1,6 +1,6 @@
 // GIF files through giflib: the first picture of the file, placed on the
-// logical screen. The screen around the picture and its transparent pixels
-// count as white paper.
+// logical screen and clipped to it. The screen around the picture and its
+// transparent pixels count as white paper.
 #include "grey_scale.h"
 #include "image_readers.h"
 #include "result_codes.h"
@@ -95,10 +95,13 @@ int decodePicture(GifFileType* gif, int transparent, LoadedImage& image) {
         frame.Left < 0 || frame.Top < 0) {
         return kLoadImage;
     }
-    const int64_t width = std::max<int64_t>(gif->SWidth, int64_t{frame.Left} + frame.Width);
-    const int64_t height = std::max<int64_t>(gif->SHeight, int64_t{frame.Top} + frame.Height);
-    if (const int r = allocatePixels(image, static_cast<int>(std::min<int64_t>(width, 0x7FFFFFFF)),
-                                     static_cast<int>(std::min<int64_t>(height, 0x7FFFFFFF)), false);
+    // The picture is the logical screen, the frame clipped to it; a file
+    // without a screen size is the frame alone.
+    const bool noScreen = gif->SWidth <= 0 || gif->SHeight <= 0;
+    const int left = noScreen ? 0 : frame.Left;
+    const int top = noScreen ? 0 : frame.Top;
+    if (const int r = allocatePixels(image, noScreen ? frame.Width : gif->SWidth,
+                                     noScreen ? frame.Height : gif->SHeight, false);
         r != kOk) {
         return r;
     }
@@ -118,10 +121,13 @@ int decodePicture(GifFileType* gif, int transparent, LoadedImage& image) {
         if (DGifGetLine(gif, line.data(), frame.Width) != GIF_OK) {
             return kLoadImage;
         }
-        uint8_t* out = image.pixels.data() +
-                       static_cast<size_t>(frame.Top + y) * static_cast<size_t>(image.width) +
-                       static_cast<size_t>(frame.Left);
-        for (size_t x = 0; x < line.size(); ++x) {
+        if (top + y >= image.height || left >= image.width) {
+            continue; // outside the screen
+        }
+        uint8_t* out = image.pixels.data() + static_cast<size_t>(top + y) * static_cast<size_t>(image.width) +
+                       static_cast<size_t>(left);
+        const size_t visible = std::min(line.size(), static_cast<size_t>(image.width - left));
+        for (size_t x = 0; x < visible; ++x) {
             out[x] = grey[line[x]];
         }
     }

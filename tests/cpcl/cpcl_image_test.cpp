@@ -83,6 +83,18 @@ std::vector<ImageCase> imageCases() {
         }
     }
     IndexedPicture withClear = patterned(17, 12, greyRamp(4));
+    // A frame larger than the GIF's screen is clipped to it.
+    std::vector<uint8_t> clippedGif = gifBytes(ramp16);
+    clippedGif[6] = 7; // screen 7 x 4
+    clippedGif[7] = 0;
+    clippedGif[8] = 4;
+    clippedGif[9] = 0;
+    Picture clipped(7, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            clipped.at(x, y) = ramp16.palette[ramp16.indices[static_cast<size_t>(y) * ramp16.width + x]];
+        }
+    }
     const std::vector<uint8_t> jpegColour = jpegBytes(colour, false);
     const std::vector<uint8_t> jpegGrey = jpegBytes(colour, true);
 
@@ -117,6 +129,7 @@ std::vector<ImageCase> imageCases() {
         {"jpeg grey", jpegGrey, 37, 23, ditheredBitmap(decodeJpeg(jpegGrey))},
         {"gif", gifBytes(ramp256), 45, 17, ditheredBitmap(ramp256.toPicture())},
         {"gif interlaced", gifBytes(ramp16, -1, true), 21, 9, ditheredBitmap(ramp16.toPicture())},
+        {"gif frame larger than its screen", clippedGif, 7, 4, ditheredBitmap(clipped)},
         {"gif transparent index", gifBytes(withClear, 2), 17, 12, ditheredBitmap([&] {
              IndexedPicture seen = withClear;
              seen.palette[2] = Colour{255, 255, 255};
