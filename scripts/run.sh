@@ -8,8 +8,15 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh"
 bundle="${BUILD_DIR:-$root/build}/bundle"
 if [ -x "$bundle/tolvane" ]; then
-  if [ -s "$bundle/files/PrinterList.txt" ] || [ $# -gt 0 ]; then
+  # The user's printer list is the bundle's files/PrinterList.txt. While it is
+  # missing or still the shipped one, no printer of the user's own is
+  # configured: start with the built-in demo printer.
+  list="$bundle/files/PrinterList.txt"
+  if [ $# -gt 0 ]; then
     exec "$bundle/tolvane" "$@"
+  fi
+  if [ -s "$list" ] && ! cmp -s "$list" "$root/files/PrinterList.txt"; then
+    exec "$bundle/tolvane"
   fi
   exec "$bundle/tolvane" --demo
 fi
