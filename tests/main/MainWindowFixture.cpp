@@ -16,12 +16,7 @@
 namespace tolvane::test {
 
 QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "main_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
 }
 
 void MainWindowTest::SetUp() {

@@ -18,6 +18,7 @@
 
 namespace tolvane::test {
 
+// The application object of the test program (test_main.cpp).
 QApplication& TestApp();
 
 class MainWindowTest : public CoreTest {
