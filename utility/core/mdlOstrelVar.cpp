@@ -52,6 +52,11 @@ void TOstrelVar::BuildOptionTables() {
     const auto text = [lang](std::string TConstLangV::*field) { return lang != nullptr ? lang->*field : ""; };
     const auto code = [](std::size_t position) { return std::to_string(TConstVar::Nth(position)); };
 
+    // Paper types: continuous, gap label, black mark, with the sensor words
+    // the key-value printers use. The yes/no, enable/disable and protocol
+    // codes are TConstVar's (yes 1 and no 0 are its first two codes, enable 1
+    // and disable 0 its fourth and third, CPCL 1 and ESC 0 its seventh and
+    // eighth).
     Options.PaperValues = {"0", "1", "2"};
     Options.PaperCommands = {"continuous", "gap", "bline"};
     Options.PaperTexts = {text(&TConstLangV::PaperType_Receipt), text(&TConstLangV::PaperType_Label),
