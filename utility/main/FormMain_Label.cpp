@@ -29,7 +29,6 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,6 +111,7 @@ T_frmMain_Label::T_frmMain_Label(const std::vector<std::string>& args, QWidget* 
     languageChoice_.OnApplied = [this] {
         ApplyTexts();
         FirstShowApplyFont(this);
+        CenterLabelsOnBuddies(this);
         FillLanguageChoice();
     };
     manage_ = std::make_unique<T_frmPrinterManage_Label>(this);
@@ -146,6 +146,8 @@ void T_frmMain_Label::BuildControls() {
     lvPrinterList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvPrinterList_->setTextElideMode(Qt::ElideNone);
     lvPrinterList_->setWordWrap(false);
+    // Cells are clipped to their columns; the list does not scroll sideways.
+    lvPrinterList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ColourSelection(lvPrinterList_);
 
     sbtnFunction_ = NewButton(this, "sbtnFunction", kPageButtonWidth, kPageButtonHeight);
@@ -204,6 +206,17 @@ void T_frmMain_Label::BuildSysParaPage() {
     txtProtocolType_->resize(kRowInputWidth - 96, kRowHeight);
     btnGetProtocolType_ =
         NewRowControl<QPushButton>(page, "btnGetProtocolType", kRowInputLeft + kRowInputWidth - 90, 90);
+    for (auto [label, buddy] : {std::pair<QLabel*, QWidget*>{lblBasName_, txtBasName_},
+                                {lblPrinterName_, txtPrinterName_},
+                                {lblLanguage_, cmbLanguage_},
+                                {lblLanguageId_, txtLanguageId_},
+                                {lblVpid_, txtVpid_},
+                                {lblVpids_, txtVpids_},
+                                {lblTempVpid_, txtTempVpid_},
+                                {lblMap_, txtMap_},
+                                {lblProtocolType_, txtProtocolType_}}) {
+        label->setBuddy(buddy);
+    }
     pnlLang_ = NewRowControl<QFrame>(page, "pnlLang", kRowInputLeft, kRowInputWidth);
     pnlLang_->resize(kRowInputWidth, kButtonHeight);
     btnLangSet_ = NewButton(pnlLang_, "btnLangSet", (kRowInputWidth - 8) / 2, kButtonHeight);
@@ -299,6 +312,7 @@ void T_frmMain_Label::FormShow() {
     FirstShowHandToSelvanic();
     LoadPrinterList(0);
     FirstShowApplyFont(this);
+    CenterLabelsOnBuddies(this);
     FillLanguageChoice();
     FirstShowApplySavedLanguage(languageChoice_);
     FillLanguageChoice();

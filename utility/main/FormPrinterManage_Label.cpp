@@ -89,7 +89,6 @@ void T_frmPrinterManage_Label::BuildControls() {
 
     pnlUSB_ = MakePanel(gpbPortInformation_, "pnlUSB");
     lblUSB_ = Make<QLabel>(pnlUSB_, "lblUSB", 0, 0, kWidth - 40, 2 * kRow);
-    lblUSB_->setWordWrap(true);
 
     pnlSerial_ = MakePanel(gpbPortInformation_, "pnlSerial");
     lblSerial_ = Make<QLabel>(pnlSerial_, "lblSerial", 0, 0, kLabelWidth - 10);
@@ -124,6 +123,16 @@ void T_frmPrinterManage_Label::BuildControls() {
     btnOK_ = Make<QPushButton>(pnlButtons_, "btnOK", 0, 10, kButtonWidth, kButtonHeight);
     btnClose_ = Make<QPushButton>(pnlButtons_, "btnClose", 0, 10, kButtonWidth, kButtonHeight);
     PlaceButtons(true);
+    for (auto [label, buddy] : {std::pair<QLabel*, QWidget*>{lblPrinterName_, cmbPrinterName_},
+                                {lblPortType_, cmbPortType_},
+                                {lblSerial_, cmbSerialList_},
+                                {lblBaudrate_, cmbBaudrate_},
+                                {lblParallelList_, cmbParallel_},
+                                {lblIPAddress_, txtIPAddress_},
+                                {lblNotes_, edtNotes_},
+                                {lblPrtVerOfTool_, cmbPrtVerOfTool_}}) {
+        label->setBuddy(buddy);
+    }
     setFixedSize(kWidth, y + kButtonHeight + 20);
 }
 
@@ -187,6 +196,7 @@ void T_frmPrinterManage_Label::FormShow() {
         cmbPortTypeChange();
     }
     ApplyLangFont(this);
+    CenterLabelsOnBuddies(this);
     saved_ = false;
 }
 

@@ -9,6 +9,7 @@
 #include "mdlMessages.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlQtMessageSink.h"
+#include "mdlQuitOnSignal.h"
 #include "mdlStartup.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("tolvane");
     QApplication::setDesktopFileName("tolvane");
     InstallWidgetServices();
+    QuitOnSignals();
 
     std::string libraryError;
     const bool librariesBound = PrtLib_LoadLibraries(libraryError);

@@ -51,4 +51,14 @@ int ApplyFormTexts(QWidget* window, std::string_view windowName) {
     return applied;
 }
 
+void CenterLabelsOnBuddies(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const QWidget* buddy = label->buddy();
+        if (buddy == nullptr || buddy->parentWidget() != label->parentWidget()) {
+            continue;
+        }
+        label->move(label->x(), buddy->y() + (buddy->height() - label->height()) / 2);
+    }
+}
+
 } // namespace tolvane

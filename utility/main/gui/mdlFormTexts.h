@@ -29,4 +29,9 @@ bool SetControlText(QWidget* control, const QString& text);
 // that took a text.
 int ApplyFormTexts(QWidget* window, std::string_view windowName);
 
+// Moves every label that has a buddy so that its text sits at the middle
+// of the buddy's height (labels take their natural size with the language
+// font, which would otherwise leave them at the top of their row).
+void CenterLabelsOnBuddies(QWidget* window);
+
 } // namespace tolvane
