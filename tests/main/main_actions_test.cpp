@@ -93,6 +93,15 @@ TEST_F(TMainActions, CancelledFactoryDefaultsAndAClosedPortSendNothing) {
     EXPECT_EQ(Boxes("error")[0].text, Text("_Err_OpenPort") + ":10061");
 }
 
+TEST_F(TMainActions, APrinterWhoseUsbIdentityDoesNotMatchIsLeftAlone) {
+    WriteList("Wendle-2|NET|" + StartPrinter() + "||0\n");
+    T_frmMain_Label& main = OpenWindow();
+    main.btnPrintConfigInfoClick();
+    ASSERT_EQ(Boxes("info").size(), 1u);
+    EXPECT_EQ(Boxes("info")[0].text, LangAll("Lang_All_00210272_11"));
+    EXPECT_TRUE(printer->records().empty());
+}
+
 TEST_F(TMainActions, FrontLearningAsksThenReadsAndReports) {
     WriteList("Kavo-300|NET|" + StartPrinter() + "||0\n");
     T_frmMain_Label& main = OpenWindow();

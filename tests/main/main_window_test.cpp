@@ -4,11 +4,12 @@
 #include "MainWindowFixture.h"
 
 #include "mdlDevNewPrt.h"
+#include "mdlLangTextTable.h"
 #include "mdlMainButtons.h"
 #include "mdlPrinterIdentity.h"
 
 #include <QFrame>
-#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -124,6 +125,32 @@ TEST_F(TMainWindow, VisibleButtonsFillTheGridAndSetTheWindowHeight) {
     checkLayout(14);
     main.SelectRow(2);
     EXPECT_FALSE(main.Button("btnDFU")->isVisibleTo(&main)) << "no firmware update over a serial port";
+}
+
+TEST_F(TMainWindow, TheTestDataMarkerShowsTheDeveloperRows) {
+    home.Write("xx20050316094512/dfile20050316094512-Real.txt", "");
+    WriteList("Kavo-300|NET|" + StartPrinter() + "||0\n");
+    T_frmMain_Label& main = OpenWindow();
+    EXPECT_EQ(main.PrinterListView()->columnWidth(0), 300);
+    const std::string marker = "(TEST_DBGF1OFREALISY)" + LangAll("Lang_All_00010002_11");
+    EXPECT_EQ(main.findChild<QLabel*>("lblMap")->text().toStdString(), "MAP" + marker);
+    EXPECT_EQ(main.findChild<QLabel*>("lblProtocolType")->text().toStdString(), "ProtocolType" + marker);
+    EXPECT_EQ(main.findChild<QLineEdit*>("txtMap")->text().toStdString(), "Kavo-300");
+    EXPECT_EQ(main.findChild<QLineEdit*>("txtBasName")->text().toStdString(), "Kavo-300");
+    main.ShowSysParaPage();
+    std::vector<int> tops;
+    for (const char* name : {"txtLanguageId", "txtBasName", "txtMap", "txtProtocolType"}) {
+        const QWidget* field = main.findChild<QWidget*>(name);
+        EXPECT_TRUE(field->isVisibleTo(&main)) << name;
+        tops.push_back(field->y());
+    }
+    EXPECT_LT(tops[1], tops[0]) << "rows keep their order";
+    EXPECT_LT(tops[0], tops[2]);
+    EXPECT_FALSE(main.findChild<QWidget*>("txtTempVpid")->isVisibleTo(&main));
+
+    main.btnGetProtocolTypeClick();
+    EXPECT_EQ(main.findChild<QLineEdit*>("txtProtocolType")->text().toStdString(),
+              "TSPL,ProtocolType(03_02)");
 }
 
 TEST_F(TMainWindow, DeletingAsksAndSelectsTheRowThatTakesTheDeletedOnesPlace) {

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "FormPrinterManage_Label.h"
+#include "mdlGlobalObjects.h"
 #include "mdlPortList.h"
 #include "mdlPrinterIdentity.h"
 #include "pty_pair.h"
@@ -180,6 +181,20 @@ TEST_F(TPrinterManage, GenerationChoicesFollowTheModel) {
     EXPECT_EQ(generations->count(), 2) << "no generation 2 for this model";
     EXPECT_EQ(Dialog().GenerationKey(), "0");
     EXPECT_EQ(SavedLine(), "Kavo-300|USB|USB||0");
+}
+
+TEST_F(TPrinterManage, AnEditionCanHideTheConnectionTest) {
+    T_frmPrinterManage_Label& dialog = Dialog();
+    GlobalObjects().OstrelVar->Oem->ManagementOption = 2;
+    dialog.SetModeAdd(ListFile());
+    dialog.show();
+    const QPushButton* ok = Control<QPushButton>("btnOK");
+    const QPushButton* close = Control<QPushButton>("btnClose");
+    EXPECT_FALSE(Control<QPushButton>("btnConnectTest")->isVisibleTo(&dialog));
+    const int panel = Control<QFrame>("pnlButtons")->width();
+    const int gap = ok->x();
+    EXPECT_EQ(close->x() - (ok->x() + ok->width()), gap);
+    EXPECT_NEAR(panel - (close->x() + close->width()), gap, 2);
 }
 
 TEST_F(TPrinterManage, WithoutAnyPortTheUserIsTold) {
