@@ -58,6 +58,21 @@ int IndexIgnoringCase(const QComboBox* list, const QString& text) {
     return -1;
 }
 
+// Selects the listed port of a stored address ("COM3" shows as "COM3:", a
+// device path as itself). A port the system does not list now (an unplugged
+// adapter) is kept, so that saving other changes does not move the printer.
+void SelectStoredPort(QComboBox* list, const QString& port) {
+    int index = IndexIgnoringCase(list, port + ":");
+    if (index < 0) {
+        index = IndexIgnoringCase(list, port);
+    }
+    if (index < 0 && !port.isEmpty()) {
+        list->insertItem(0, port);
+        index = 0;
+    }
+    list->setCurrentIndex(index < 0 ? (list->count() > 0 ? 0 : -1) : index);
+}
+
 std::string Text(const QComboBox* list) {
     return list->currentText().toStdString();
 }
@@ -233,33 +248,14 @@ void T_frmPrinterManage_Label::ShowModifyFields() {
     if (kind == "COM") {
         const QStringList parts = address.split(',');
         FillPorts(cmbSerialList_, "COM");
-        const QString port = parts.value(0);
-        int index = IndexIgnoringCase(cmbSerialList_, port + ":");
-        if (index < 0) {
-            index = IndexIgnoringCase(cmbSerialList_, port);
-        }
-        if (index < 0 && !port.isEmpty()) {
-            // A port the system does not list now (an unplugged adapter)
-            // is kept, so that saving other changes does not move the printer.
-            cmbSerialList_->insertItem(0, port);
-            index = 0;
-        }
-        cmbSerialList_->setCurrentIndex(index < 0 ? (cmbSerialList_->count() > 0 ? 0 : -1) : index);
+        SelectStoredPort(cmbSerialList_, parts.value(0));
         const QString rateField = parts.value(1);
         const qsizetype underscore = rateField.indexOf('_');
         const int rate = underscore < 0 ? -1 : cmbBaudrate_->findText(rateField.mid(underscore + 1));
         cmbBaudrate_->setCurrentIndex(rate < 0 ? 0 : rate);
     } else if (kind == "LPT") {
         FillPorts(cmbParallel_, "LPT");
-        int index = IndexIgnoringCase(cmbParallel_, address + ":");
-        if (index < 0) {
-            index = IndexIgnoringCase(cmbParallel_, address);
-        }
-        if (index < 0 && !address.isEmpty()) {
-            cmbParallel_->insertItem(0, address);
-            index = 0;
-        }
-        cmbParallel_->setCurrentIndex(index < 0 ? (cmbParallel_->count() > 0 ? 0 : -1) : index);
+        SelectStoredPort(cmbParallel_, address);
     } else if (kind == "NET") {
         txtIPAddress_->setText(address.startsWith("NET,") ? address.mid(4) : address);
     }
