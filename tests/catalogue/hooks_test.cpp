@@ -7,6 +7,7 @@
 #include "mdlCompanyPrinterList.h"
 #include "mdlCoreHooks.h"
 #include "mdlFTNVar.h"
+#include "mdlFunction_Permission.h"
 #include "mdlGlobalObjects.h"
 #include "mdlPrinterLib.h"
 #include "mdlProtocolLists.h"
@@ -57,6 +58,14 @@ TEST_F(CatalogueHooksTest, StartUpLoadsTheCatalogueThroughTheHooks) {
     // not asked, so nothing is sent and no port is needed.
     EXPECT_EQ(QueryEmulation("Corla"), kLangCpcl);
     EXPECT_EQ(ProtocolKind, kLangCpcl);
+
+    // The release-paper list of the parameter dialogs reaches 255 for the
+    // models of the built-in list, 127 for the others.
+    TNameValueList releasePaper;
+    BuildReleasePaperList("Ardel", releasePaper);
+    EXPECT_EQ(releasePaper.back().first, "255");
+    BuildReleasePaperList("Kavo-200", releasePaper);
+    EXPECT_EQ(releasePaper.back().first, "127");
 }
 
 } // namespace

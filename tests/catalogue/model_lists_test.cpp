@@ -24,6 +24,7 @@ TEST(ModelListMembership, NeedsBothCommas) {
         {"Kavo-300", ",Kavo-300R,", false},
         {"Plaskit Hobbe", ",Tessin,Plaskit Hobbe,", true},
         {"A", "", false},
+        {"", ",A,,B,C,", false}, // a joined list holds ",,", which names no model
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsModelInList(c.model, c.list), c.member) << c.model << " in " << c.list;

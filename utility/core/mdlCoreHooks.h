@@ -29,6 +29,9 @@ struct TCoreHooks {
     // The built-in model list of a feature number key ("" when unknown);
     // TOstrelVar::HasFeature tests the current model against it.
     std::function<std::string(const std::string& featureKey)> FeatureModelList;
+    // A built-in model list by its name (such as "ReleasePaper255Models");
+    // "" when unknown.
+    std::function<std::string(const std::string& listName)> BuiltInModelList;
 
     // First show: the catalogue file name is handed to the feature-list
     // unit (which reads through ReadFilesIni) ...

@@ -1,6 +1,7 @@
 #include "mdlFunction_Permission.h"
 
 #include "mdlConst_Permission.h"
+#include "mdlCoreHooks.h"
 #include "mdlDebugLog.h"
 #include "mdlLangTextTable.h"
 #include "mdlModelList.h"
@@ -20,6 +21,12 @@ std::map<std::string, int, std::less<>> g_values;
 void Store(std::string_view number, int value) {
     std::lock_guard lock(g_mutex);
     g_values[std::string(number)] = value;
+}
+
+// A built-in model list of the catalogue; empty until the catalogue is installed.
+std::string BuiltInModelList(const std::string& name) {
+    const TCoreHooks& hooks = CoreHooks();
+    return hooks.BuiltInModelList ? hooks.BuiltInModelList(name) : std::string();
 }
 
 } // namespace
@@ -52,9 +59,8 @@ void ClearPermissions() {
 void BuildReleasePaperList(const std::string& model, TNameValueList& list) {
     list.clear();
     list.emplace_back("0", LangAll("Lang_All_00210026_11"));
-    const bool wide =
-        IsModelInList(model, ReadFilesIni(kCatalogueFileName, "ParameterSet", "ReleasePaper255Models")) ||
-        Permission(kPermReleasePaper255) == 1;
+    const bool wide = IsModelInList(model, BuiltInModelList("ReleasePaper255Models")) ||
+                      Permission(kPermReleasePaper255) == 1;
     const int last = wide ? 255 : 127;
     for (int n = 1; n <= last; ++n) {
         list.emplace_back(std::to_string(n), std::to_string(n));

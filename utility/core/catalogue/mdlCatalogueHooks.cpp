@@ -41,6 +41,7 @@ void InstallCatalogueHooks() {
         const TFTNVar* list = CurrentFeatureList();
         return list != nullptr ? list->ModelList(key) : std::string();
     };
+    hooks.BuiltInModelList = [](const std::string& name) { return BuiltInList(name); };
     hooks.SetCatalogueFile = &SetCatalogueFileName;
     hooks.BuildFeatureLists = [] {
         if (TFTNVar* list = CurrentFeatureList()) {
