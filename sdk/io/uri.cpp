@@ -61,6 +61,9 @@ int parse(ostrel_io_uri* uri, const char* text) {
         }
         case 2: {
             char* question = std::strchr(pos, '?');
+            if (question == pos) {
+                return kBadParameter; // a device name has at least one character
+            }
             uri->device = pos;
             if (question != nullptr) {
                 *question = '\0';

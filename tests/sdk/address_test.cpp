@@ -25,6 +25,8 @@ TEST(AddressParse, GrammarTable) {
         {"ostrel:/dev/bus/USB/", -1, nullptr, nullptr, 0},
         {"ostrel:/dev/bus/USB", -1, nullptr, nullptr, 0},
         {"ostrel:/dev/bus/", -1, nullptr, nullptr, 0},
+        {"ostrel:/dev/bus/NET/?ip=1.2.3.4", -1, nullptr, nullptr, 0},
+        {"ostrel:/dev/bus//DEVICE", 0, "", "DEVICE", 0},
         {"ostrel:/dev/buS/USB/DEVICE", -1, nullptr, nullptr, 0},
         {"", -1, nullptr, nullptr, 0},
         {"ostrel:/dev/bus/NET/DEVICE?ip=10.0.0.1+port=9100", 0, "NET", "DEVICE", 2},
