@@ -280,9 +280,9 @@ void Emulator::addFault(FaultRule rule) {
     core_->faults().add(std::move(rule));
 }
 
-bool Emulator::addFault(const std::string& spec, std::string& error) {
+bool Emulator::addFault(const std::string& ruleText, std::string& error) {
     FaultRule rule;
-    if (!parseFaultRule(spec, rule, error)) {
+    if (!parseFaultRule(ruleText, rule, error)) {
         return false;
     }
     addFault(std::move(rule));

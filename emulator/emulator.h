@@ -55,7 +55,7 @@ class Emulator {
 
     // Faults on request.
     void addFault(FaultRule rule);
-    bool addFault(const std::string& spec, std::string& error);
+    bool addFault(const std::string& ruleText, std::string& error);
     void clearFaults();
 
     // What was received.

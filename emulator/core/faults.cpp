@@ -80,22 +80,22 @@ bool parseFaultRule(std::string_view text, FaultRule& rule, std::string& error) 
         error = quoted + "the target is *, a command, or command:key";
         return false;
     }
-    std::string_view spec = text.substr(equals + 1);
-    if (const size_t slash = spec.find('/'); slash != std::string_view::npos) {
-        if (!parseCount(spec.substr(slash + 1), 1000000, parsed.times) || parsed.times == 0) {
+    std::string_view ruleText = text.substr(equals + 1);
+    if (const size_t slash = ruleText.find('/'); slash != std::string_view::npos) {
+        if (!parseCount(ruleText.substr(slash + 1), 1000000, parsed.times) || parsed.times == 0) {
             error = quoted + "TIMES is a number from 1 to 1000000";
             return false;
         }
-        spec = spec.substr(0, slash);
+        ruleText = ruleText.substr(0, slash);
     }
     std::string_view amount;
-    if (const size_t amountAt = spec.find(':'); amountAt != std::string_view::npos) {
-        amount = spec.substr(amountAt + 1);
-        spec = spec.substr(0, amountAt);
+    if (const size_t amountAt = ruleText.find(':'); amountAt != std::string_view::npos) {
+        amount = ruleText.substr(amountAt + 1);
+        ruleText = ruleText.substr(0, amountAt);
     }
     bool known = false;
     for (const KindName& k : kKinds) {
-        if (spec == k.name) {
+        if (ruleText == k.name) {
             parsed.kind = k.kind;
             known = true;
         }

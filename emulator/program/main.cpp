@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::vector<FaultRule> faults;
-    for (const std::string& spec : options.faults) {
-        if (!parseFaultRule(spec, faults.emplace_back(), error)) {
+    for (const std::string& ruleText : options.faults) {
+        if (!parseFaultRule(ruleText, faults.emplace_back(), error)) {
             return fail(2, error);
         }
     }

@@ -13,9 +13,9 @@ using emulator::Record;
 
 class FaultTest : public ExchangeTest {
   protected:
-    void fault(const std::string& spec) {
+    void fault(const std::string& ruleText) {
         std::string error;
-        ASSERT_TRUE(printer().addFault(spec, error)) << error;
+        ASSERT_TRUE(printer().addFault(ruleText, error)) << error;
     }
     Bytes readBlock() {
         link().write({0x12, 0x62});
@@ -100,7 +100,7 @@ TEST(FaultTcp, DroppedConnectionIsSeenByTheClient) {
 }
 
 struct RuleCase {
-    const char* spec;
+    const char* ruleText;
     bool valid;
     const char* text; // as the rule prints itself
 };
@@ -126,11 +126,11 @@ TEST(FaultRule, ParsesTheDocumentedForms) {
     for (const RuleCase& c : cases) {
         emulator::FaultRule rule;
         std::string error;
-        EXPECT_EQ(emulator::parseFaultRule(c.spec, rule, error), c.valid) << c.spec;
+        EXPECT_EQ(emulator::parseFaultRule(c.ruleText, rule, error), c.valid) << c.ruleText;
         if (c.valid) {
             EXPECT_EQ(rule.text(), c.text);
         } else {
-            EXPECT_NE(error.find(c.spec), std::string::npos) << error;
+            EXPECT_NE(error.find(c.ruleText), std::string::npos) << error;
         }
     }
 }
