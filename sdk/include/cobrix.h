@@ -161,8 +161,8 @@ COBRIX_API int CPCL_AddBarCode(PrinterHandle handle, int vertical, int type, int
 COBRIX_API int CPCL_AddBarCodeText(PrinterHandle handle, int enable, int font, int size, int offset);
 
 /* model: 1 or 2; level: 0 L, 1 M, 2 Q, 3 H (others H). */
-COBRIX_API int CPCL_AddQRCode(PrinterHandle handle, int vertical, int x, int y, int model, int unit, int level,
-                              const char16_t* data);
+COBRIX_API int CPCL_AddQRCode(PrinterHandle handle, int vertical, int x, int y, int model, int unit,
+                              int level, const char16_t* data);
 
 /* columns: 1..30; rows: 0..90; security: 0..8. */
 COBRIX_API int CPCL_AddPDF417(PrinterHandle handle, int vertical, int x, int y, int xd, int yd, int columns,
@@ -181,8 +181,8 @@ COBRIX_API int CPCL_AddImage(PrinterHandle handle, int vertical, int x, int y, c
 /* Sends a 1-bit bitmap (rows of width_bytes bytes, top row first, bit 7
  * leftmost, a set bit black) unchanged. width_bytes: 0..999; -25 above
  * 32 Mi pixels. */
-COBRIX_API int CPCL_AddImageData(PrinterHandle handle, int vertical, int width_bytes, int height, int x, int y,
-                                 const unsigned char* bitmap);
+COBRIX_API int CPCL_AddImageData(PrinterHandle handle, int vertical, int width_bytes, int height, int x,
+                                 int y, const unsigned char* bitmap);
 
 /* width: 0..16; height: 0..127. */
 COBRIX_API int CPCL_SetFontSize(PrinterHandle handle, int width, int height);
