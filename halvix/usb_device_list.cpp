@@ -1,5 +1,6 @@
 #include "usb_device_list.h"
 
+#include "sysfs_attribute.h"
 #include "usb_enumeration.h"
 
 #include <algorithm>
@@ -72,26 +73,10 @@ std::optional<Position> parseBusPath(const std::string& name) {
     }
 }
 
-// A small attribute file: at most kMaxAttributeBytes, trailing white space and
-// control characters removed. Nothing when missing, not a regular file or longer.
+// A small attribute file with its control characters and trailing spaces
+// removed, as the texts are handed on to callers.
 std::optional<std::string> readAttribute(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    std::optional<std::string> text;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        char buffer[kMaxAttributeBytes + 1];
-        ssize_t n = 0;
-        do {
-            n = ::read(fd, buffer, sizeof(buffer));
-        } while (n < 0 && errno == EINTR);
-        if (n >= 0 && static_cast<size_t>(n) <= kMaxAttributeBytes) {
-            text.emplace(buffer, static_cast<size_t>(n));
-        }
-    }
-    ::close(fd);
+    std::optional<std::string> text = cobrix::readSysfsAttribute(path, kMaxAttributeBytes);
     if (text) {
         std::erase_if(*text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; });
         while (!text->empty() && text->back() == ' ') {
@@ -99,16 +84,6 @@ std::optional<std::string> readAttribute(const std::string& path) {
         }
     }
     return text;
-}
-
-std::optional<uint16_t> readIdentifier(const std::string& path) {
-    const std::optional<std::string> text = readAttribute(path);
-    if (!text || text->size() != 4 || !std::all_of(text->begin(), text->end(), [](char c) {
-            return std::isxdigit(static_cast<unsigned char>(c));
-        })) {
-        return std::nullopt;
-    }
-    return static_cast<uint16_t>(std::stoul(*text, nullptr, 16));
 }
 
 } // namespace
@@ -127,8 +102,8 @@ std::vector<UsbDevice> listUsbDevices() {
             continue;
         }
         const std::string base = folder + name + "/";
-        const std::optional<uint16_t> vendor = readIdentifier(base + "idVendor");
-        const std::optional<uint16_t> product = readIdentifier(base + "idProduct");
+        const std::optional<uint16_t> vendor = cobrix::readSysfsIdentifier(base + "idVendor");
+        const std::optional<uint16_t> product = cobrix::readSysfsIdentifier(base + "idProduct");
         if (!vendor || !product) {
             continue;
         }

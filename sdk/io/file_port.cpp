@@ -14,18 +14,7 @@ FilePort::~FilePort() {
 }
 
 int FilePort::getAddress(char* buffer, int capacity, int* length) {
-    if (buffer == nullptr || capacity <= 0) {
-        return kBadParameter;
-    }
-    const std::string text = configured_ ? address_ : std::string();
-    if (text.size() + 1 > static_cast<size_t>(capacity)) {
-        return kNoBuffer;
-    }
-    std::memcpy(buffer, text.c_str(), text.size() + 1);
-    if (length != nullptr) {
-        *length = static_cast<int>(text.size());
-    }
-    return kOk;
+    return copyPortAddress(address_, configured_, buffer, capacity, length);
 }
 
 int FilePort::close() {

@@ -70,6 +70,21 @@ int portObjectCount() {
     return g_portObjects.load();
 }
 
+int copyPortAddress(const std::string& address, bool configured, char* buffer, int capacity, int* length) {
+    if (buffer == nullptr || capacity <= 0) {
+        return kBadParameter;
+    }
+    const std::string text = configured ? address : std::string();
+    if (text.size() + 1 > static_cast<size_t>(capacity)) {
+        return kNoBuffer;
+    }
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    if (length != nullptr) {
+        *length = static_cast<int>(text.size());
+    }
+    return kOk;
+}
+
 int createPort(std::unique_ptr<PortObject>& out, const char* address) {
     out.reset();
     if (address == nullptr) {

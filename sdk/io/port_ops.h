@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace cobrix {
 
@@ -54,6 +55,10 @@ class PortObject {
 
     bool valid() const { return tag == kPortTag && ops != nullptr; }
 };
+
+// The get_address slot of every kind: copies a port's normalised address
+// (empty while the port is not configured). 0, -1 bad buffer, -2 too small.
+int copyPortAddress(const std::string& address, bool configured, char* buffer, int capacity, int* length);
 
 // Number of port objects alive in the process.
 int portObjectCount();

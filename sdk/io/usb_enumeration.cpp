@@ -1,6 +1,7 @@
 #include "usb_enumeration.h"
 
 #include "result_codes.h"
+#include "sysfs_attribute.h"
 #include "system_error.h"
 
 #include <algorithm>
@@ -31,46 +32,8 @@ constexpr size_t kMaxNodes = 256;
 // The printer interface class.
 constexpr char kPrinterClass[] = "07";
 
-// Reads a small sysfs attribute: at most kMaxAttributeBytes, trailing white
-// space removed. Nothing when the file is missing, not a regular file, or longer.
 std::optional<std::string> readAttribute(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    std::string text;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (ok) {
-        char buffer[kMaxAttributeBytes + 1];
-        ssize_t n = 0;
-        do {
-            n = ::read(fd, buffer, sizeof(buffer));
-        } while (n < 0 && errno == EINTR);
-        ok = n >= 0 && static_cast<size_t>(n) <= kMaxAttributeBytes;
-        if (ok) {
-            text.assign(buffer, static_cast<size_t>(n));
-        }
-    }
-    ::close(fd);
-    if (!ok) {
-        return std::nullopt;
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.pop_back();
-    }
-    return text;
-}
-
-// A four-digit hexadecimal identifier such as "20d1".
-std::optional<uint16_t> readIdentifier(const fs::path& path) {
-    const std::optional<std::string> text = readAttribute(path);
-    if (!text || text->size() != 4 || !std::all_of(text->begin(), text->end(), [](char c) {
-            return std::isxdigit(static_cast<unsigned char>(c));
-        })) {
-        return std::nullopt;
-    }
-    return static_cast<uint16_t>(std::strtoul(text->c_str(), nullptr, 16));
+    return readSysfsAttribute(path, kMaxAttributeBytes);
 }
 
 bool allOf(const std::string& text, const char* allowed) {
@@ -127,8 +90,8 @@ std::optional<UsbPrinterInfo> readPrinter(const std::string& root, const fs::pat
     if (readAttribute(interface / "bInterfaceClass") != std::optional<std::string>(kPrinterClass)) {
         return std::nullopt;
     }
-    const std::optional<uint16_t> vendor = readIdentifier(device / "idVendor");
-    const std::optional<uint16_t> product = readIdentifier(device / "idProduct");
+    const std::optional<uint16_t> vendor = readSysfsIdentifier(device / "idVendor");
+    const std::optional<uint16_t> product = readSysfsIdentifier(device / "idProduct");
     if (!vendor || !product) {
         return std::nullopt;
     }
