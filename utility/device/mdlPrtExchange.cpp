@@ -4,12 +4,28 @@
 #include "mdlPrinterLibState.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <thread>
 
 namespace tolvane {
 
+namespace {
+std::atomic<TPauseHook> pauseHook{nullptr};
+} // namespace
+
+void SetPauseHook(TPauseHook hook) {
+    pauseHook.store(hook);
+}
+
 void PauseMs(int ms) {
+    if (ms <= 0) {
+        return;
+    }
+    if (const TPauseHook hook = pauseHook.load()) {
+        hook(ms);
+        return;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 

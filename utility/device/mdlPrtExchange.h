@@ -14,7 +14,13 @@ namespace tolvane {
 // Size of the reply area of the text replies.
 inline constexpr int kTextReplySize = 512;
 
+// Waits `ms` milliseconds between a command and its reply. The program
+// installs a pause that keeps its windows painting (and ignores user input)
+// while the protocol waits; without one the thread sleeps.
 void PauseMs(int ms);
+using TPauseHook = void (*)(int ms);
+// Installs the pause; nullptr restores the plain sleep.
+void SetPauseHook(TPauseHook hook);
 
 // Writes a frame through the current library; true on success.
 bool WriteFrame(std::string_view frame);
