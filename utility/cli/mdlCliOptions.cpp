@@ -1,0 +1,194 @@
+#include "mdlCliOptions.h"
+
+namespace tolvane::cli {
+namespace {
+
+const char* const kProgramHelp =
+    "Usage: tolvane-cli [--lang ID] (--printer NAME | --port ADDRESS --model MODEL) COMMAND ...\n"
+    "\n"
+    "Reads and writes the settings of the label printers that the Tolvane utility\n"
+    "manages, without a window.\n"
+    "\n"
+    "Commands:\n"
+    "  printers              list the printer list: name, a tab, the port address\n"
+    "  params get [--out F]  read the printer's parameters as INI text\n"
+    "  params set FILE       write the parameters of FILE (\"-\": standard input)\n"
+    "\n"
+    "Options:\n"
+    "  --printer NAME        the first printer of the printer list named NAME\n"
+    "  --port ADDRESS        a printer that is not in the list, at ADDRESS\n"
+    "                        (NET,127.0.0.1,9100  USB  /dev/ttyUSB0,9600  COM1,BAUDRATE_9600)\n"
+    "  --model MODEL         its model, a name of the catalogue (with --port)\n"
+    "  --lang ID             1033 English, 2052 Simplified Chinese, 1028 Traditional\n"
+    "                        Chinese (default: the utility's configured language)\n"
+    "  --help                this text; COMMAND --help for a command\n"
+    "  --version             the version\n"
+    "\n"
+    "Exit status: 0 done, 1 the printer could not be reached or reported an error,\n"
+    "2 bad usage or bad input.\n";
+
+const char* const kPrintersHelp = "Usage: tolvane-cli printers\n"
+                                  "\n"
+                                  "Lists the printers of the utility's printer list, one a line: the list\n"
+                                  "name, a tab, the port address.\n";
+
+const char* const kParamsGetHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) params get [--out FILE]\n"
+    "\n"
+    "Opens the printer's parameter dialog without a window, reads every parameter\n"
+    "and prints the dialog's parameter controls as INI text:\n"
+    "\n"
+    "  ; printer: NAME  model: MODEL  dialog: CLASS\n"
+    "  [params]\n"
+    "  control=value\n"
+    "\n"
+    "one line per visible and enabled control, in the order the read fills them.\n"
+    "Lists give the selected entry's text, radio groups the selected item's\n"
+    "position (from 0), edits their text, tick boxes 0 or 1. Messages of the read\n"
+    "appear as \"; \" comment lines. With --out the text goes to FILE (written\n"
+    "whole or not at all). The text is a backup that params set restores.\n";
+
+const char* const kParamsSetHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) params set FILE\n"
+    "\n"
+    "Reads the printer's parameters as the dialog does, applies each control=value\n"
+    "line of FILE (\"-\": standard input) as a user would, then presses \"Set\". A\n"
+    "file may name only some controls; comment lines (\";\", \"#\") and \"[params]\"\n"
+    "are skipped; a control named twice takes the later value.\n"
+    "\n"
+    "Lists take the entry whose text equals the value, radio groups the position,\n"
+    "edits the text (checked like typed keys, then the field's exit check), tick\n"
+    "boxes 0 or 1. An unknown control, a value that is no entry of its list or a\n"
+    "value the field refuses ends the command with exit status 2 and a message\n"
+    "naming the line; nothing is written to the printer then.\n";
+
+bool IsLanguageId(const std::string& id) {
+    return id == "1033" || id == "2052" || id == "1028";
+}
+
+} // namespace
+
+std::string LanguageSwitchFor(const std::string& languageId) {
+    if (languageId == "1033") {
+        return "-EN";
+    }
+    if (languageId == "2052") {
+        return "-CN";
+    }
+    if (languageId == "1028") {
+        return "-TW";
+    }
+    return {};
+}
+
+std::string CliHelp(const std::string& topic) {
+    if (topic == "printers") {
+        return kPrintersHelp;
+    }
+    if (topic == "params get") {
+        return kParamsGetHelp;
+    }
+    if (topic == "params set") {
+        return kParamsSetHelp;
+    }
+    if (topic == "params") {
+        return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
+    }
+    return kProgramHelp;
+}
+
+TCliParse ParseCliArguments(const std::vector<std::string>& args) {
+    TCliOptions options;
+    std::vector<std::string> words;
+    for (std::size_t n = 1; n < args.size(); ++n) {
+        const std::string& arg = args[n];
+        if (arg.size() > kCliMaxArgument) {
+            return {std::nullopt, "argument too long"};
+        }
+        const auto value = [&](std::string& into) {
+            if (n + 1 >= args.size() || args[n + 1].size() > kCliMaxArgument) {
+                return false;
+            }
+            into = args[++n];
+            return true;
+        };
+        if (arg == "--help" || arg == "-h") {
+            options.command = TCliCommand::Help;
+        } else if (arg == "--version") {
+            if (options.command != TCliCommand::Help) {
+                options.command = TCliCommand::Version;
+            }
+        } else if (arg == "--lang") {
+            if (!value(options.languageId) || !IsLanguageId(options.languageId)) {
+                return {std::nullopt, "--lang takes 1033, 2052 or 1028"};
+            }
+        } else if (arg == "--printer") {
+            if (!value(options.printerName) || options.printerName.empty()) {
+                return {std::nullopt, "--printer takes a printer name"};
+            }
+        } else if (arg == "--port") {
+            if (!value(options.portAddress) || options.portAddress.empty()) {
+                return {std::nullopt, "--port takes an address"};
+            }
+        } else if (arg == "--model") {
+            if (!value(options.model) || options.model.empty()) {
+                return {std::nullopt, "--model takes a model name"};
+            }
+        } else if (arg == "--out") {
+            if (!value(options.outFile) || options.outFile.empty()) {
+                return {std::nullopt, "--out takes a file name"};
+            }
+        } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
+            return {std::nullopt, "unknown option " + arg};
+        } else {
+            words.push_back(arg);
+        }
+    }
+
+    std::string topic;
+    for (const std::string& word : words) {
+        topic += (topic.empty() ? "" : " ") + word;
+    }
+    if (options.command == TCliCommand::Help) {
+        if (words.size() > 1 && words[0] == "params" && words[1] != "get" && words[1] != "set") {
+            topic = "params";
+        }
+        options.helpTopic = words.size() > 2 ? words[0] + " " + words[1] : topic;
+        return {options, {}};
+    }
+    if (options.command == TCliCommand::Version) {
+        return {options, {}};
+    }
+    if (words.empty()) {
+        return {std::nullopt, "no command (try --help)"};
+    }
+
+    const bool named = !options.printerName.empty();
+    const bool addressed = !options.portAddress.empty() || !options.model.empty();
+    if (words[0] == "printers" && words.size() == 1) {
+        options.command = TCliCommand::Printers;
+        return {options, {}};
+    }
+    if (words[0] == "params" && words.size() >= 2 && (words[1] == "get" || words[1] == "set")) {
+        if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
+            return {std::nullopt, "params needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        if (words[1] == "get" && words.size() == 2) {
+            options.command = TCliCommand::ParamsGet;
+            return {options, {}};
+        }
+        if (words[1] == "set" && words.size() == 3) {
+            if (!options.outFile.empty()) {
+                return {std::nullopt, "--out belongs to params get"};
+            }
+            options.command = TCliCommand::ParamsSet;
+            options.inFile = words[2];
+            return {options, {}};
+        }
+        return {std::nullopt,
+                words[1] == "set" ? "params set takes one FILE" : "params get takes no argument"};
+    }
+    return {std::nullopt, "unknown command " + topic + " (try --help)"};
+}
+
+} // namespace tolvane::cli

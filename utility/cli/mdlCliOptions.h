@@ -1,0 +1,45 @@
+// The command line of tolvane-cli:
+//
+//   tolvane-cli [--lang ID] (--printer NAME | --port ADDRESS --model MODEL) COMMAND ...
+//   tolvane-cli printers
+//   tolvane-cli ... params get [--out FILE]
+//   tolvane-cli ... params set FILE        (FILE "-": standard input)
+//   tolvane-cli --help | --version | COMMAND --help
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvane::cli {
+
+enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet };
+
+struct TCliOptions {
+    TCliCommand command = TCliCommand::None;
+    std::string helpTopic;  // "printers", "params", "params get", "params set" or empty
+    std::string languageId; // "1033", "2052", "1028" or empty for the configured one
+    std::string printerName;
+    std::string portAddress;
+    std::string model;
+    std::string outFile; // params get --out
+    std::string inFile;  // params set FILE
+};
+
+struct TCliParse {
+    std::optional<TCliOptions> options;
+    std::string error; // the usage error when there are no options
+};
+
+// Longest argument accepted (names, addresses, paths).
+inline constexpr std::size_t kCliMaxArgument = 4096;
+
+TCliParse ParseCliArguments(const std::vector<std::string>& args);
+
+// The help text of the program or of a command.
+std::string CliHelp(const std::string& topic);
+
+// The language switch of the utility for a language id ("-EN" for "1033").
+std::string LanguageSwitchFor(const std::string& languageId);
+
+} // namespace tolvane::cli

@@ -1,0 +1,303 @@
+#include "mdlCliRun.h"
+
+#include "mdlCliOptions.h"
+#include "mdlCliSink.h"
+#include "mdlCompanyPrinterList.h"
+#include "mdlFileUtil.h"
+#include "mdlHeadlessSession.h"
+#include "mdlParaDialogModels.h"
+#include "mdlParaHelpers.h"
+#include "mdlParamsText.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLibLoad.h"
+#include "mdlPrinterLib_Call.h"
+#include "mdlPrinterList.h"
+#include "mdlPrinterSelection.h"
+#include "mdlReplaceText.h"
+
+#include <algorithm>
+#include <istream>
+#include <iterator>
+#include <memory>
+#include <ostream>
+
+#ifndef TOLVANE_VERSION
+#define TOLVANE_VERSION "0"
+#endif
+
+namespace tolvane::cli {
+namespace {
+
+using params::TParaDialogModel;
+
+std::string Message(const std::string& key, const std::string& value) {
+    return ReplaceText(params::Txt(key), value);
+}
+
+// The port word of an address as the printer list stores it.
+std::string PortKindOf(const std::string& address) {
+    const std::string first = address.substr(0, address.find(','));
+    const std::string upper = [&] {
+        std::string text = first;
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+        return text;
+    }();
+    if (upper.rfind("COM", 0) == 0 || first.rfind("/dev/tty", 0) == 0 || first.rfind("/dev/pts/", 0) == 0 ||
+        upper.find("/COM") != std::string::npos) {
+        return "COM";
+    }
+    if (upper.rfind("LPT", 0) == 0 || first.rfind("/dev/lp", 0) == 0 || first.rfind("/dev/usb/lp", 0) == 0 ||
+        upper.find("/LPT") != std::string::npos) {
+        return "LPT";
+    }
+    if (upper.rfind("NET", 0) == 0 || upper.find("/NET") != std::string::npos ||
+        upper.find("/BT") != std::string::npos) {
+        return "NET";
+    }
+    return "USB";
+}
+
+bool ValidAddress(const std::string& address) {
+    return address.size() <= 256 && std::none_of(address.begin(), address.end(), [](char c) {
+               return static_cast<unsigned char>(c) < 32 || c == '|';
+           });
+}
+
+// Everything one run needs after the options were read.
+class TCliRun {
+  public:
+    TCliRun(const TCliOptions& options, TCliStreams streams, TCliSink& sink)
+        : options_(options), streams_(streams), sink_(sink) {}
+
+    int Printers() {
+        for (const TPrinterEntry& entry : LoadUserPrinterList()) {
+            streams_.out << entry.ListName << '\t' << entry.PortAddress << '\n';
+        }
+        return kExitDone;
+    }
+
+    int ParamsGet() {
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        std::unique_ptr<TParaDialogModel> dialog = NewDialog();
+        if (!dialog) {
+            return kExitPrinterError;
+        }
+        if (!Detect() || !Read(*dialog)) {
+            return kExitPrinterError;
+        }
+        const std::string text = params::FormatParams(*dialog);
+        dialog->FormDestroy();
+        if (options_.outFile.empty()) {
+            streams_.out << text;
+            streams_.out.flush();
+            return kExitDone;
+        }
+        if (!WriteFileAtomic(options_.outFile, text)) {
+            sink_.ShowError(params::Txt("_Err_WriteData") + ":" + options_.outFile, {});
+            return kExitPrinterError;
+        }
+        sink_.ShowInfo(Message("Cli_Done", options_.outFile), {});
+        return kExitDone;
+    }
+
+    int ParamsSet() {
+        std::string text;
+        if (const int read = ReadInput(text); read != kExitDone) {
+            return read;
+        }
+        const params::TParamsParse parsed = params::ParseParamsText(text);
+        if (!parsed.ok) {
+            return BadInput(parsed.error);
+        }
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        // The file is checked against a dialog that has not talked to the
+        // printer, so that bad input sends nothing at all.
+        std::unique_ptr<TParaDialogModel> offline = NewDialog();
+        if (!offline) {
+            return kExitPrinterError;
+        }
+        offline->GetVal = [](const std::string&) { return std::string(); };
+        offline->FormCreate();
+        offline->FormShow();
+        if (const params::TParamsApply checked = params::ApplyParams(*offline, parsed.lines, true);
+            !checked.ok) {
+            return BadInput(checked.error);
+        }
+        offline->FormDestroy();
+
+        std::unique_ptr<TParaDialogModel> dialog = NewDialog();
+        if (!dialog || !Detect() || !Read(*dialog)) {
+            return kExitPrinterError;
+        }
+        if (const params::TParamsApply applied = params::ApplyParams(*dialog, parsed.lines, false);
+            !applied.ok) {
+            return BadInput(applied.error);
+        }
+        const int errorsBefore = sink_.Errors();
+        dialog->btnSetClick();
+        dialog->FormDestroy();
+        return sink_.Errors() == errorsBefore ? kExitDone : kExitPrinterError;
+    }
+
+  private:
+    int BadInput(const std::string& message) {
+        streams_.err << "tolvane-cli: " << message << '\n';
+        return kExitBadInput;
+    }
+
+    int ReadInput(std::string& text) {
+        if (options_.inFile == "-") {
+            text.assign(std::istreambuf_iterator<char>(streams_.in), std::istreambuf_iterator<char>());
+            if (text.size() > params::kParamsTextMaxBytes) {
+                return BadInput(Message("Cli_FileTooLarge", "-"));
+            }
+            return kExitDone;
+        }
+        if (!FileExists(options_.inFile)) {
+            return BadInput(Message("Cli_FileUnreadable", options_.inFile));
+        }
+        if (!ReadWholeFile(options_.inFile, params::kParamsTextMaxBytes, text)) {
+            std::string probe;
+            const bool readable = ReadWholeFile(options_.inFile, SIZE_MAX, probe);
+            return BadInput(Message(readable ? "Cli_FileTooLarge" : "Cli_FileUnreadable", options_.inFile));
+        }
+        return kExitDone;
+    }
+
+    int Select() {
+        TPrinterEntry entry;
+        if (!options_.printerName.empty()) {
+            const std::vector<TPrinterEntry> printers = LoadUserPrinterList();
+            const auto found =
+                std::find_if(printers.begin(), printers.end(), [&](const TPrinterEntry& printer) {
+                    return printer.ListName == options_.printerName;
+                });
+            if (found == printers.end()) {
+                return BadInput(Message("Cli_NoPrinter", options_.printerName));
+            }
+            entry = *found;
+        } else {
+            const std::vector<std::string> models = CompanyPrinterList();
+            if (std::find(models.begin(), models.end(), options_.model) == models.end()) {
+                return BadInput(Message("Cli_UnknownModel", options_.model));
+            }
+            if (!ValidAddress(options_.portAddress)) {
+                return BadInput("--port: " + options_.portAddress);
+            }
+            entry.ListName = options_.model;
+            entry.PortAddress = options_.portAddress;
+            entry.PortKind = PortKindOf(options_.portAddress);
+        }
+        const TSelectionOutcome outcome = SelectPrinter(entry);
+        if (outcome.createResult != 0) {
+            sink_.ShowError(params::Txt("_Err_CreatePrinter") + ":" + std::to_string(outcome.createResult),
+                            {});
+            return kExitPrinterError;
+        }
+        dialogClass_ = ChooseParaDialogForSelectedPrinter().dialog;
+        return kExitDone;
+    }
+
+    std::unique_ptr<TParaDialogModel> NewDialog() {
+        std::unique_ptr<TParaDialogModel> dialog =
+            params::CreateParaDialogModel(dialogClass_, params::SelectedPrinterContext());
+        if (!dialog) {
+            sink_.ShowError(Message("Cli_NoDialog", dialogClass_), {});
+        }
+        return dialog;
+    }
+
+    // What the main window does before it opens a dialog.
+    bool Detect() {
+        const int errorsBefore = sink_.Errors();
+        const bool ready = PrepareDialogOpen();
+        return ready && sink_.Errors() == errorsBefore;
+    }
+
+    // Creation, showing and the read, as opening the dialog runs them.
+    bool Read(TParaDialogModel& dialog) {
+        const int errorsBefore = sink_.Errors();
+        // The dialog is created while the printer's port is open, as the
+        // main window creates it.
+        if (!PrtLib_BeginCommand()) {
+            return false;
+        }
+        dialog.FormCreate();
+        PrtLib_EndCommand();
+        dialog.FormShow();
+        dialog.StartRead();
+        return sink_.Errors() == errorsBefore;
+    }
+
+    const TCliOptions& options_;
+    TCliStreams streams_;
+    TCliSink& sink_;
+    std::string dialogClass_;
+};
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
+    const TCliParse parsed = ParseCliArguments(args);
+    if (!parsed.options) {
+        streams.err << "tolvane-cli: " << parsed.error << '\n';
+        return kExitBadInput;
+    }
+    const TCliOptions& options = *parsed.options;
+    if (options.command == TCliCommand::Help) {
+        streams.out << CliHelp(options.helpTopic);
+        return kExitDone;
+    }
+    if (options.command == TCliCommand::Version) {
+        streams.out << "tolvane-cli " << TOLVANE_VERSION << '\n';
+        return kExitDone;
+    }
+
+    TCliSink sink(streams.out, streams.err);
+    SetMessageSink(&sink);
+    if (streams.bindLibraries) {
+        std::string error;
+        if (!PrtLib_LoadLibraries(error)) {
+            streams.err << "tolvane-cli: " << error << '\n';
+            SetMessageSink(nullptr);
+            return kExitPrinterError;
+        }
+    }
+    std::vector<std::string> sessionArgs = {args.empty() ? std::string("tolvane-cli") : args.front()};
+    if (!options.languageId.empty()) {
+        sessionArgs.push_back(LanguageSwitchFor(options.languageId));
+    }
+    StartHeadlessSession(sessionArgs);
+
+    TCliRun run(options, streams, sink);
+    int status = kExitDone;
+    switch (options.command) {
+    case TCliCommand::Printers:
+        status = run.Printers();
+        break;
+    case TCliCommand::ParamsGet:
+        status = run.ParamsGet();
+        break;
+    case TCliCommand::ParamsSet:
+        status = run.ParamsSet();
+        break;
+    default:
+        break;
+    }
+    PrtLib_Close(TPrtLib::Escrix);
+    PrtLib_Close(TPrtLib::Cobrix);
+    PrtLib_Close(TPrtLib::Tsprix);
+    EndHeadlessSession();
+    if (streams.bindLibraries) {
+        PrtLib_UnloadLibraries();
+    }
+    SetMessageSink(nullptr);
+    return status;
+}
+
+} // namespace tolvane::cli

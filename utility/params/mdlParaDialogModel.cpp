@@ -1,0 +1,96 @@
+#include "mdlParaDialogModel.h"
+
+#include "mdlPrinterIdentity.h"
+#include "mdlPrtCommands.h"
+#include "mdlPrtFrames.h"
+
+namespace tolvane::params {
+
+TParaDialogContext SelectedPrinterContext() {
+    const TPrinterIdentity& identity = PrinterIdentity();
+    return {identity.ListName, identity.Model};
+}
+
+TParaDialogModel::TParaDialogModel(TParaDialogContext context) : context_(std::move(context)) {
+    GetVal = [](const std::string& key) { return CmdGetVal(QuoteKey(key)); };
+}
+
+TParaDialogModel::~TParaDialogModel() = default;
+
+std::vector<std::string> TParaDialogModel::PossibleEntries(std::string_view list) const {
+    const TControl* control = form_.Find(list);
+    return control != nullptr ? control->items : std::vector<std::string>{};
+}
+
+bool TParaDialogModel::AcceptsKey(std::string_view, char32_t) const {
+    return true;
+}
+
+void TParaDialogModel::LeaveField(std::string_view) {}
+
+void TParaDialogModel::UserChanged(std::string_view) {}
+
+void TParaDialogModel::ButtonClick(std::string_view, const std::optional<std::string>&) {}
+
+std::optional<TParaDialogModel::TFileQuestion> TParaDialogModel::FileQuestion(std::string_view) const {
+    return std::nullopt;
+}
+
+void TParaDialogModel::AddTimer(const std::string& name, int intervalMs, std::function<void()> onTick) {
+    TFormTimer& timer = timers_[name];
+    timer.intervalMs = intervalMs;
+    timer.enabled = false;
+    timer.onTick = std::move(onTick);
+}
+
+void TParaDialogModel::StartTimer(const std::string& name) {
+    const auto found = timers_.find(name);
+    if (found == timers_.end()) {
+        return;
+    }
+    found->second.enabled = true;
+    if (OnTimerChanged) {
+        OnTimerChanged(name);
+    }
+}
+
+void TParaDialogModel::StopTimer(const std::string& name) {
+    const auto found = timers_.find(name);
+    if (found == timers_.end() || !found->second.enabled) {
+        return;
+    }
+    found->second.enabled = false;
+    if (OnTimerChanged) {
+        OnTimerChanged(name);
+    }
+}
+
+void TParaDialogModel::SetTimerInterval(const std::string& name, int intervalMs) {
+    if (const auto found = timers_.find(name); found != timers_.end()) {
+        found->second.intervalMs = intervalMs;
+    }
+}
+
+void TParaDialogModel::Tick(const std::string& name) {
+    const auto found = timers_.find(name);
+    if (found != timers_.end() && found->second.onTick) {
+        // Copied: a tick may stop or restart its own timer.
+        const std::function<void()> tick = found->second.onTick;
+        tick();
+    }
+}
+
+void TParaDialogModel::RequestClose() {
+    closeRequested_ = true;
+    if (OnCloseRequested) {
+        OnCloseRequested();
+    }
+}
+
+void TParaDialogModel::BringToFront() {
+    if (OnBringToFront) {
+        OnBringToFront();
+    }
+}
+
+} // namespace tolvane::params

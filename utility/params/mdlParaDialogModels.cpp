@@ -1,0 +1,41 @@
+#include "mdlParaDialogModels.h"
+
+#include "mdlParaSetKavo.h"
+
+#include <functional>
+#include <utility>
+
+namespace tolvane::params {
+namespace {
+
+using TFactory = std::function<std::unique_ptr<TParaDialogModel>(const TParaDialogContext&)>;
+
+const std::vector<std::pair<std::string, TFactory>>& Factories() {
+    static const std::vector<std::pair<std::string, TFactory>> factories = {
+        {TParaSetKavo::kClassName,
+         [](const TParaDialogContext& context) { return std::make_unique<TParaSetKavo>(context); }},
+    };
+    return factories;
+}
+
+} // namespace
+
+std::unique_ptr<TParaDialogModel> CreateParaDialogModel(const std::string& className,
+                                                        const TParaDialogContext& context) {
+    for (const auto& [name, factory] : Factories()) {
+        if (name == className) {
+            return factory(context);
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> ParaDialogModelClasses() {
+    std::vector<std::string> names;
+    for (const auto& entry : Factories()) {
+        names.push_back(entry.first);
+    }
+    return names;
+}
+
+} // namespace tolvane::params

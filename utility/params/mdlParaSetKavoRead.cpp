@@ -1,0 +1,225 @@
+// The Kavo dialog's read: one getval per parameter, each reply filling its
+// control.
+#include "mdlParaSetKavo.h"
+
+#include "mdlMessageBoxes.h"
+#include "mdlModelListNames.h"
+#include "mdlModelLists.h"
+#include "mdlParaLists.h"
+#include "mdlPrinterLib_Call.h"
+
+#include <stdexcept>
+
+namespace tolvane::params {
+namespace {
+
+// The controls of one print-area row.
+const char* const kPrintAreaRows[][3] = {
+    {"lblZPrintWidth", "txtZPrintWidth", "lblZPrintWidthRange"},
+    {"lblZPrintHeight", "txtZPrintHeight", "lblZPrintHeightRange"},
+    {"lblDRowOffset", "txtDRowOffset", "lblDRowOffsetRange"},
+    {"lblDColumnOffset", "txtDColumnOffset", "lblDColumnOffsetRange"},
+};
+const char* const kPrintAreaKeys[] = {"print_width", "print_height", "demo_star_y", "demo_star_x"};
+
+// A Bluetooth name as the printer reports it may end in "-" and four
+// characters of its address; the dialog shows the name without them.
+std::string BluetoothNameShown(const std::string& reply) {
+    if (reply.size() >= 6 && reply[reply.size() - 5] == '-') {
+        return reply.substr(0, reply.size() - 5);
+    }
+    return reply;
+}
+
+} // namespace
+
+void TParaSetKavo::SetEnabledButtons(bool enabled) {
+    for (const char* button : {"btnSet", "btnLoad", "btnSave"}) {
+        Form().SetEnabled(button, enabled);
+    }
+}
+
+void TParaSetKavo::StartRead() {
+    StopTimer("ReadTimer");
+    SetEnabledButtons(false);
+    if (PrtLib_BeginCommand()) {
+        ReadParameters();
+        PrtLib_EndCommand();
+    }
+    SetEnabledButtons(true);
+}
+
+void TParaSetKavo::ShowStatus(const std::string& text) {
+    Form().SetText("StatusBarA", text);
+}
+
+void TParaSetKavo::ClearStatus() {
+    Form().SetText("StatusBarA", "");
+}
+
+void TParaSetKavo::ReadAddress(const std::string& key, const char* field) {
+    const std::string reply = GetVal(key);
+    if (reply.size() <= 6) {
+        return;
+    }
+    const std::vector<std::string> parts = SplitText(reply, '.');
+    if (parts.size() < 4) {
+        throw std::runtime_error(key + ": " + reply);
+    }
+    for (int n = 0; n < 4; ++n) {
+        // A field holds three characters at most; a longer part is cut.
+        Form().SetText(field + std::to_string(n + 1), parts[static_cast<std::size_t>(n)].substr(0, 3));
+    }
+}
+
+void TParaSetKavo::ReadReleasePaper() {
+    const std::string failed = TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11"));
+    const std::string reply = GetVal("stickers_times");
+    if (Trim(reply).empty()) {
+        ShowInfo(failed);
+        return;
+    }
+    std::string value;
+    if (FindValueByName(ReleasePaperList, reply, value)) {
+        ReleasePaperArmed = false;
+        SelectItemByExactText(Form(), "cmbReleasePaper", value);
+        ReleasePaperArmed = true;
+        UpdateReleasePaperTip();
+    }
+}
+
+void TParaSetKavo::ReadParameters() {
+    TFormModel& form = Form();
+    const std::string& model = Context().model;
+    const auto status = [this](const char* key) { ShowStatus(TxtWith("Lang_All_00210207_16", Txt(key))); };
+    ClearStatus();
+    try {
+        // 1-4: the print area of the Ardel printers.
+        for (int n = 0; n < 4; ++n) {
+            for (const char* control : kPrintAreaRows[n]) {
+                form.SetVisible(control, IsArdel());
+            }
+            if (IsArdel()) {
+                form.SetText(kPrintAreaRows[n][1], CcC(GetVal(kPrintAreaKeys[n])));
+            }
+        }
+        // 5: the command language decides the density range.
+        status("Lang_All_00210004_12");
+        const std::string language = GetVal("ppl");
+        FillDensityList(form, "cmbDensity", language == "zpl" || language == "epl" ? 30 : 15);
+        // 6: the firmware version decides the key of the lid-close positioning.
+        status("Lang_All_00210179_13");
+        LidKey = GetVal("version").rfind("1.00", 0) == 0 ? "platenin_locat" : "platenin_enter_pause";
+        // 7-9: Bluetooth, when the printer has a Bluetooth address.
+        if (form["tabsUserParaBt"].visible) {
+            status("Lang_All_00210129_11");
+            if (!GetVal("bt_mac").empty()) {
+                status("Lang_All_00210129_12");
+                form.SetText("txtBTName", BluetoothNameShown(GetVal("bt_name")));
+                status("Lang_All_00210129_23");
+                form.SetText("txtBTPWD", GetVal("bt_pwd"));
+            }
+        }
+        // 10-12: radio groups.
+        status("FormParaSet_Tramwe_gpbAutoPosition");
+        const std::string powerUp = GetVal("media_power_up");
+        form.SetIndex("gpbAutoPosition", powerUp == "none" ? 0 : powerUp == "learn" ? 2 : 1);
+        status("FormParaSet_Tramwe_gpbPrintType");
+        form.SetIndex("gpbPrintType", GetVal("sw_ribbon") == "on" ? 1 : 0);
+        status("FormParaSet_Tramwe_gpbReprintWhenError");
+        form.SetIndex("gpbReprintWhenError", GetVal("reprint_after_error") == "on" ? 1 : 0);
+        // 13-14
+        std::string unused;
+        status("Lang_All_00210093_11");
+        MapParaValue(form, "cmbJudgePaperMode", GetVal("media_sensor"), 0, unused, 1);
+        status("Lang_All_00210095_11");
+        SelectItemByText(form, "cmbDensity", GetVal("density"));
+        // 15-18: Ethernet.
+        if (SupportDhcp) {
+            status("FormParaSet_Tramwe_lblDHCP");
+            MapParaValue(form, "cmbDHCP", GetVal("eth_dhcp"), 0, unused, 0);
+            cmbDHCPChange();
+        }
+        if (SupportIp) {
+            status("Lang_All_00010029_11");
+            ReadAddress("eth_ip", "txtIP");
+        }
+        if (SupportMask) {
+            status("Lang_All_00210127_12");
+            ReadAddress("eth_mask", "txtSubnet");
+        }
+        if (SupportGateway) {
+            status("Lang_All_00210127_13");
+            ReadAddress("eth_gateway", "txtGateway");
+        }
+        // 19-20
+        status("FormParaSet_Dovrin_lblHeatAdj");
+        SelectItemByText(form, "cmbHeatAdj", GetVal("heat_adj"));
+        status("Lang_All_00210096_11");
+        SelectItemByText(form, "cmbPrintSpeed", GetVal("speed"));
+        // 21: the command language selects its code page list.
+        status("Lang_All_00210004_12");
+        ProtocolRead = GetVal("ppl");
+        if (!InBuiltInList(lists::TscKeptModels, Context().listName) && ProtocolRead == "tsc") {
+            ProtocolRead = "tspl";
+        }
+        SelectItemByText(form, "cmbProtocol", ProtocolRead);
+        const std::string selected = form["cmbProtocol"].SelectedText();
+        if (selected == "TSC") {
+            FillTsplCodePages(form, "cmbCodepage");
+        } else if (selected == "ZPL") {
+            FillZplCodePages(form, "cmbCodepage");
+        } else {
+            FillEplCodePages(form, "cmbCodepage");
+        }
+        // 22
+        status("Lang_All_00210218_11");
+        CodePageRead = GetVal("code_page");
+        SelectCodePage(form, "cmbCodepage", CodePageRead);
+        // 23-26: the serial port.
+        const std::pair<bool, std::pair<const char*, const char*>> serial[] = {
+            {SupportBaud, {"com_baud", "cmbBaudrate"}},
+            {SupportDataBits, {"com_wordlength", "cmbDataBits"}},
+            {SupportStopBits, {"com_stopbits", "cmbStopBits"}},
+            {SupportParity, {"com_parity", "cmbParity"}},
+        };
+        const char* const serialStatus[] = {"Lang_All_00210190_12", "Lang_All_00210190_13",
+                                            "Lang_All_00210190_14", "Lang_All_00210190_15"};
+        for (int n = 0; n < 4; ++n) {
+            const auto& [supported, keyAndList] = serial[n];
+            if (supported) {
+                status(serialStatus[n]);
+                SelectItemByText(form, keyAndList.second, GetVal(keyAndList.first));
+            }
+        }
+        // 27-30
+        status("Lang_All_00210093_12");
+        MapParaValue(form, "cmbPrintMode", GetVal("print_mode"), 0, unused, 6);
+        status("FormParaSet_Kavo_lblTearOff");
+        form.SetText("txtTearOff", GetVal("tear_off"));
+        status("FormParaSet_Dresk_SST");
+        form.SetIndex("RadioGroup1", GetVal("sensor_select") == "reflective" ? 0 : 1);
+        status("FormParaSet_Kavo_i9");
+        const std::string lid = GetVal(LidKey);
+        form.SetIndex("g5", lid == "off" ? 0 : lid == "learn" ? 2 : 1);
+        // 31: release paper; its failures are reported and the read goes on.
+        if (ReleasePaperSupported) {
+            status("Lang_All_00210024_11");
+            try {
+                ReadReleasePaper();
+            } catch (const std::exception& error) {
+                ReleasePaperArmed = true;
+                ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")) + "\n\n" +
+                         error.what());
+            }
+        }
+    } catch (const std::exception& error) {
+        // An address reply without four parts ends the read here.
+        ShowErrorBox(Txt("_Err_ReadData") + ":" + error.what());
+        return;
+    }
+    ShowStatus(Txt("Lang_All_00210099_53"));
+    StartTimer("StatusTimer");
+}
+
+} // namespace tolvane::params

@@ -1,0 +1,160 @@
+// The Kavo dialog's "Set": every parameter written with setval, then
+// "save_param", a wait, and "reset_printer".
+#include "mdlParaSetKavo.h"
+
+#include "mdlArdelLength.h"
+#include "mdlMessageBoxes.h"
+#include "mdlPrinterLib_Call.h"
+#include "mdlPrtCommands.h"
+#include "mdlPrtExchange.h"
+#include "mdlPrtFrames.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tolvane::params {
+namespace {
+
+void Set(const std::string& key, const std::string& value) {
+    CmdSetValLower(QuoteKey(key), value);
+}
+
+// A number field capped at `high` (and `low`) before it is converted.
+std::string Capped(const std::string& text, long low, long high) {
+    const std::optional<long> value = ParseSmallInteger(text);
+    if (!value) {
+        return text;
+    }
+    return std::to_string(std::clamp(*value, low, high));
+}
+
+} // namespace
+
+std::string TParaSetKavo::BbB(const std::string& mm) const {
+    if (!IsArdel() || mm.empty()) {
+        return mm;
+    }
+    return MmToDots(mm, DpiText);
+}
+
+std::string TParaSetKavo::CcC(const std::string& dots) const {
+    if (!IsArdel() || dots.empty()) {
+        return dots;
+    }
+    return DotsToMm(dots, DpiText);
+}
+
+void TParaSetKavo::btnSetClick() {
+    TFormModel& form = Form();
+    if (BluetoothApplies() && Trim(form["txtBTPWD"].text).size() != 4) {
+        ShowErrorBox(Txt("_Err_BTPWD_Len"));
+        return;
+    }
+    if (PrtLib_BeginCommand()) {
+        ReplacePrintSetting();
+        CmdDoMaybe(QuoteKey("save_param"), false);
+        PauseMs(kSaveWaitMs);
+        PrtLib_EndCommand();
+        CmdDo(QuoteKey("reset_printer"));
+    }
+    RequestClose();
+}
+
+void TParaSetKavo::WriteAddress(const std::string& key, const char* field) {
+    std::string value;
+    for (int n = 1; n <= 4; ++n) {
+        const std::string part = Trim(Form()[field + std::to_string(n)].text);
+        if (part.empty()) {
+            return;
+        }
+        value += part + ".";
+    }
+    Set(key, value);
+}
+
+void TParaSetKavo::ReplacePrintSetting() {
+    TFormModel& form = Form();
+    const auto selected = [&form](const char* list) { return form[list].SelectedText(); };
+    const auto item = [&form](const char* radio) { return form[radio].index; };
+
+    // 1: the command language ("tspl" is the printer's "tsc").
+    const std::string language = selected("cmbProtocol");
+    Set("ppl", LowerAscii(language) == "tspl" ? "tsc" : language);
+    // 2-3: Bluetooth; the name keeps its case.
+    if (BluetoothApplies()) {
+        CmdSetVal(QuoteKey("bt_name"), form["txtBTName"].text);
+        Set("bt_pwd", form["txtBTPWD"].text);
+    }
+    // 4-9
+    const int powerUp = item("gpbAutoPosition");
+    Set("media_power_up", powerUp == 0 ? "none" : powerUp == 2 ? "learn" : "calibation");
+    Set("sw_ribbon", item("gpbPrintType") == 1 ? "on" : "off");
+    Set("reprint_after_error", item("gpbReprintWhenError") == 1 ? "on" : "off");
+    Set("code_page", CodePageCode(selected("cmbCodepage")));
+    Set("media_sensor", ParaValueWord(1, form["cmbJudgePaperMode"].index));
+    Set("density", selected("cmbDensity"));
+    // 10-14: the print area of the Ardel printers, around the logic-area action.
+    if (IsArdel() && !form["txtZPrintWidth"].text.empty()) {
+        Set("print_width", BbB(Capped(form["txtZPrintWidth"].text, -999999999L, 108)));
+    }
+    if (IsArdel() && !form["txtZPrintHeight"].text.empty()) {
+        Set("print_height", BbB(Capped(form["txtZPrintHeight"].text, -999999999L, 300)));
+    }
+    CmdDo(QuoteKey("demo_logic_area"));
+    PrtLib_BeginCommand();
+    if (IsArdel() && !form["txtDRowOffset"].text.empty()) {
+        Set("demo_star_y", BbB(Capped(form["txtDRowOffset"].text, -999999999L, 15)));
+    }
+    if (IsArdel() && !form["txtDColumnOffset"].text.empty()) {
+        Set("demo_star_x", BbB(Capped(form["txtDColumnOffset"].text, -15, 15)));
+    }
+    // 15-18: Ethernet; the addresses only with DHCP off.
+    if (SupportDhcp) {
+        Set("eth_dhcp", selected("cmbDHCP"));
+        if (selected("cmbDHCP") == "OFF") {
+            if (SupportIp) {
+                WriteAddress("eth_ip", "txtIP");
+            }
+            if (SupportMask) {
+                WriteAddress("eth_mask", "txtSubnet");
+            }
+            if (SupportGateway) {
+                WriteAddress("eth_gateway", "txtGateway");
+            }
+        }
+    }
+    // 19-24
+    Set("heat_adj", selected("cmbHeatAdj"));
+    Set("speed", selected("cmbPrintSpeed"));
+    if (SupportBaud) {
+        Set("com_baud", selected("cmbBaudrate"));
+    }
+    if (SupportDataBits) {
+        Set("com_wordlength", selected("cmbDataBits"));
+    }
+    if (SupportStopBits) {
+        Set("com_stopbits", selected("cmbStopBits"));
+    }
+    if (SupportParity) {
+        Set("com_parity", LowerAscii(selected("cmbParity")));
+    }
+    // 25-28
+    Set("sensor_select", item("RadioGroup1") == 0 ? "reflective" : "transmissive");
+    const int lid = item("g5");
+    Set(LidKey, lid == 0 ? "off" : lid == 2 ? "learn" : "on");
+    Set("print_mode", ParaValueWord(6, form["cmbPrintMode"].index));
+    Set("tear_off", form["txtTearOff"].text);
+    // 29: release paper.
+    if (ReleasePaperSupported) {
+        try {
+            std::string name;
+            if (FindNameByValue(ReleasePaperList, selected("cmbReleasePaper"), name)) {
+                Set("stickers_times", name);
+            }
+        } catch (const std::exception& error) {
+            ShowInfo(TxtWith("Lang_All_00010013_11", Txt("Lang_All_00210024_11")) + "\n\n" + error.what());
+        }
+    }
+}
+
+} // namespace tolvane::params

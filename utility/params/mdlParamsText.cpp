@@ -1,0 +1,196 @@
+#include "mdlParamsText.h"
+
+#include "mdlArdelLength.h"
+#include "mdlParaFile.h"
+#include "mdlParaHelpers.h"
+#include "mdlReplaceText.h"
+
+#include <algorithm>
+
+namespace tolvane::params {
+namespace {
+
+std::string Message(const std::string& key, std::initializer_list<std::string> values) {
+    std::string text = Txt(key);
+    int n = 0;
+    for (const std::string& value : values) {
+        const std::string placeholder = "{" + std::to_string(n++) + "}";
+        for (std::size_t at = text.find(placeholder); at != std::string::npos;
+             at = text.find(placeholder, at + value.size())) {
+            text.replace(at, placeholder.size(), value);
+        }
+    }
+    return text;
+}
+
+// The code points of a UTF-8 text; an invalid byte is taken as itself, so
+// that a key filter refuses it.
+std::vector<char32_t> CodePoints(std::string_view text) {
+    std::vector<char32_t> points;
+    std::size_t n = 0;
+    while (n < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[n]);
+        const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        bool valid = lead < 0xF8 && n + extra < text.size();
+        for (std::size_t k = 1; valid && k <= extra; ++k) {
+            valid = (static_cast<unsigned char>(text[n + k]) & 0xC0) == 0x80;
+        }
+        if (!valid) {
+            points.push_back(lead);
+            ++n;
+            continue;
+        }
+        char32_t point = extra == 0 ? lead : lead & (0x3Fu >> extra);
+        for (std::size_t k = 1; k <= extra; ++k) {
+            point = (point << 6) | (static_cast<unsigned char>(text[n + k]) & 0x3Fu);
+        }
+        points.push_back(point);
+        n += extra + 1;
+    }
+    return points;
+}
+
+bool IsParameterControl(const TParaDialogModel& dialog, const std::string& name) {
+    const std::vector<std::string> names = dialog.ParameterControls();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+TParamsApply Fail(const std::string& text) {
+    return {false, text};
+}
+
+TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool offline) {
+    TFormModel& form = dialog.Form();
+    const std::string number = std::to_string(line.line);
+    TControl* control = form.Find(line.control);
+    if (control == nullptr || !IsParameterControl(dialog, line.control)) {
+        return Fail(Message("Cli_UnknownControl", {number, line.control}));
+    }
+    if (!offline && (!form.EffectivelyVisible(line.control) || !form.EffectivelyEnabled(line.control))) {
+        return Fail(Message("Cli_ControlUnavailable", {number, line.control}));
+    }
+    switch (control->kind) {
+    case TControlKind::List: {
+        if (offline) {
+            const std::vector<std::string> entries = dialog.PossibleEntries(line.control);
+            if (std::find(entries.begin(), entries.end(), line.value) == entries.end()) {
+                return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}));
+            }
+            return {};
+        }
+        const int before = control->index;
+        if (!SelectItemByExactText(form, line.control, line.value)) {
+            return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}));
+        }
+        if (form[line.control].index != before) {
+            dialog.UserChanged(line.control);
+        }
+        return {};
+    }
+    case TControlKind::Radio:
+    case TControlKind::Check: {
+        const std::optional<long> position = ParseSmallInteger(line.value);
+        const long count =
+            control->kind == TControlKind::Check ? 2 : static_cast<long>(control->items.size());
+        if (!position || *position < 0 || *position >= count) {
+            return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}));
+        }
+        if (!offline && control->index != *position) {
+            form.SetIndex(line.control, static_cast<int>(*position));
+            dialog.UserChanged(line.control);
+        }
+        return {};
+    }
+    case TControlKind::Edit: {
+        const std::vector<char32_t> points = CodePoints(line.value);
+        const bool tooLong = control->maxLength > 0 && static_cast<int>(points.size()) > control->maxLength;
+        const bool refused = std::any_of(points.begin(), points.end(), [&](char32_t point) {
+            return point < 32 || !dialog.AcceptsKey(line.control, point);
+        });
+        if (tooLong || refused || control->readOnly) {
+            return Fail(Message("Cli_Refused", {number, line.control, line.value}));
+        }
+        if (!offline) {
+            form.SetText(line.control, line.value);
+            dialog.LeaveField(line.control);
+        }
+        return {};
+    }
+    default:
+        return Fail(Message("Cli_UnknownControl", {number, line.control}));
+    }
+}
+
+} // namespace
+
+TParamsParse ParseParamsText(std::string_view text) {
+    TParamsParse parsed;
+    if (text.size() > kParamsTextMaxBytes) {
+        return {false, Message("Cli_FileTooLarge", {"-"}), {}};
+    }
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
+    int number = 0;
+    for (const std::string& raw : SplitText(text, '\n')) {
+        ++number;
+        const std::string line = Trim(raw);
+        if (line.empty() || line.front() == ';' || line.front() == '#' ||
+            (line.front() == '[' && line.back() == ']')) {
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos || line.find('\0') != std::string::npos ||
+            Trim(line.substr(0, equals)).empty()) {
+            return {false, Message("Cli_BadLine", {std::to_string(number)}), {}};
+        }
+        parsed.lines.push_back({number, Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))});
+    }
+    return parsed;
+}
+
+std::string ParamsValue(const TControl& control) {
+    std::string value;
+    switch (control.kind) {
+    case TControlKind::List:
+        value = control.SelectedText();
+        break;
+    case TControlKind::Radio:
+    case TControlKind::Check:
+        value = std::to_string(control.index);
+        break;
+    default:
+        value = control.text;
+        break;
+    }
+    value.erase(std::remove_if(value.begin(), value.end(),
+                               [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }),
+                value.end());
+    return value;
+}
+
+std::string FormatParams(const TParaDialogModel& dialog) {
+    const TParaDialogContext& context = dialog.Context();
+    std::string text = "; printer: " + context.listName + "  model: " + context.model +
+                       "  dialog: " + dialog.ClassName() + "\n[params]\n";
+    const TFormModel& form = dialog.Form();
+    for (const std::string& name : dialog.ParameterControls()) {
+        if (form.EffectivelyVisible(name) && form.EffectivelyEnabled(name)) {
+            text += name + "=" + ParamsValue(form[name]) + "\n";
+        }
+    }
+    return text;
+}
+
+TParamsApply ApplyParams(TParaDialogModel& dialog, const std::vector<TParamsLine>& lines, bool offline) {
+    for (int pass = 0; pass < (offline ? 1 : 2); ++pass) {
+        for (const TParamsLine& line : lines) {
+            if (TParamsApply applied = ApplyLine(dialog, line, offline); !applied.ok) {
+                return applied;
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace tolvane::params
