@@ -1,0 +1,137 @@
+// The Kavo parameter dialog against the emulated printer on loopback TCP:
+// the read (every getval waits 100 ms before its reply is read) and the
+// "Set" (one wait of 1000 ms between "save_param" and closing the port).
+// Each run's duration is printed beside the sum of the protocol's own waits
+// in the same run; the overhead of everything else (framing, sockets, the
+// dialog's logic) must stay below 5 %. Medians of five runs; the program
+// fails when an overhead reaches 5 %.
+#include "emulator/emulator.h"
+#include "mdlCatalogueHooks.h"
+#include "mdlHeadlessSession.h"
+#include "mdlPaths.h"
+#include "mdlParaSetKavo.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLibLoad.h"
+#include "mdlPrinterLib_Call.h"
+#include "mdlPrinterList.h"
+#include "mdlPrinterSelection.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace tolvane;
+namespace fs = std::filesystem;
+
+constexpr int kRuns = 5;
+constexpr double kReadWaitMs = 100;
+constexpr double kLimitPercent = 5;
+
+struct Figures {
+    double measuredMs = 0;
+    double waitsMs = 0;
+    double Overhead() const { return 100.0 * (measuredMs - waitsMs) / waitsMs; }
+};
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + static_cast<long>(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+std::size_t Count(const emulator::Emulator& printer, const std::string& command) {
+    std::size_t count = 0;
+    for (const emulator::Record& record : printer.records()) {
+        count += record.command == command ? 1 : 0;
+    }
+    return count;
+}
+
+bool Report(const char* what, const std::vector<Figures>& runs) {
+    std::vector<double> measured;
+    std::vector<double> waits;
+    std::vector<double> overheads;
+    for (const Figures& run : runs) {
+        measured.push_back(run.measuredMs);
+        waits.push_back(run.waitsMs);
+        overheads.push_back(run.Overhead());
+    }
+    const double overhead = Median(overheads);
+    std::printf("%-6s measured %8.1f ms   protocol waits %8.1f ms   overhead %5.2f %% (ratio %.4f)\n", what,
+                Median(measured), Median(waits), overhead, Median(measured) / Median(waits));
+    return overhead < kLimitPercent;
+}
+
+} // namespace
+
+int main(int, char** argv) {
+    // A program folder of its own with the shipped data, so that the user's
+    // printer list is never touched.
+    const fs::path folder = fs::temp_directory_path() / ("tolvane-bench-" + std::to_string(::getpid()));
+    fs::create_directories(folder / "files");
+    for (const char* name : {"Option.ini", "UtilityForLabelLanguage.ini", "PrinterTypeList_Label.ini",
+                             "ProtocolType.ini", "PrinterMap.ini", "CompanyPrinterList_Label.txt"}) {
+        fs::copy_file(fs::path(TOLVANE_SOURCE_DIR) / "files" / name, folder / "files" / name);
+    }
+    ::setenv("HOME", folder.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
+    SetAppFolder(folder.string() + "/");
+
+    std::string error;
+    if (!PrtLib_LoadLibrariesFrom(fs::path(argv[0]).parent_path().string() + "/", error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    auto profile = emulator::loadProfile(std::string(EMULATOR_PROFILES) + "/kavo_tspl.profile", error);
+    emulator::Emulator printer(profile.value_or(emulator::defaultProfile()));
+    if (!printer.listenTcp("127.0.0.1", 0, error) || !printer.start(error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    TPrinterEntry entry;
+    entry.ListName = "Kavo";
+    entry.PortKind = "NET";
+    entry.PortAddress = "NET,127.0.0.1," + std::to_string(printer.tcpPort());
+    StartHeadlessSession({argv[0], "-EN"});
+    SelectPrinter(entry);
+
+    std::vector<Figures> reads;
+    std::vector<Figures> writes;
+    for (int run = 0; run < kRuns; ++run) {
+        params::TParaSetKavo dialog(params::SelectedPrinterContext());
+        printer.clearRecords();
+        auto start = std::chrono::steady_clock::now();
+        PrtLib_BeginCommand();
+        dialog.FormCreate();
+        PrtLib_EndCommand();
+        dialog.FormShow();
+        dialog.StartRead();
+        Figures read;
+        read.measuredMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        read.waitsMs = kReadWaitMs * static_cast<double>(Count(printer, "getval"));
+        reads.push_back(read);
+
+        start = std::chrono::steady_clock::now();
+        dialog.btnSetClick();
+        Figures write;
+        write.measuredMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        write.waitsMs = params::TParaSetKavo::kSaveWaitMs;
+        writes.push_back(write);
+        printer.waitForCommand("do", "reset_printer");
+    }
+    const bool readOk = Report("read", reads);
+    const bool setOk = Report("set", writes);
+
+    EndHeadlessSession();
+    PrtLib_Close(TPrtLib::Tsprix);
+    printer.stop();
+    fs::remove_all(folder);
+    return readOk && setOk ? 0 : 1;
+}

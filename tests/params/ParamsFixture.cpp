@@ -1,0 +1,108 @@
+#include "ParamsFixture.h"
+
+#include "mdlCatalogueHooks.h"
+#include "mdlHeadlessSession.h"
+#include "mdlPrinterIdentity.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLibLoad.h"
+#include "mdlPrinterList.h"
+#include "mdlPrinterSelection.h"
+
+#include <filesystem>
+
+namespace tolvane::test {
+
+void ParamsTest::SetUp() {
+    CoreTest::SetUp();
+    static const bool bound = [] {
+        std::string error;
+        const bool ok = PrtLib_LoadLibrariesFrom(TOLVANE_BUNDLE_DIR, error);
+        EXPECT_TRUE(ok) << error;
+        return ok;
+    }();
+    ASSERT_TRUE(bound);
+    for (const char* name : {"Option.ini", "UtilityForLabelLanguage.ini", "PrinterTypeList_Label.ini",
+                             "ProtocolType.ini", "PrinterMap.ini", "CompanyPrinterList_Label.txt"}) {
+        std::filesystem::copy_file(std::string(TOLVANE_SOURCE_DIR) + "/files/" + name,
+                                   app / ("files/" + std::string(name)),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+void ParamsTest::TearDown() {
+    PrtLib_Close(TPrtLib::Escrix);
+    PrtLib_Close(TPrtLib::Cobrix);
+    PrtLib_Close(TPrtLib::Tsprix);
+    printer.reset();
+    PrinterIdentity() = {};
+    ProtocolKind = kLangTspl;
+    CoreTest::TearDown();
+}
+
+std::string ParamsTest::StartPrinter(const std::string& profile) {
+    std::string error;
+    const auto loaded = emulator::loadProfile(std::string(EMULATOR_PROFILES) + "/" + profile, error);
+    EXPECT_TRUE(loaded) << error;
+    printer = std::make_unique<emulator::Emulator>(loaded.value_or(emulator::defaultProfile()));
+    EXPECT_TRUE(printer->listenTcp("127.0.0.1", 0, error) && printer->start(error)) << error;
+    return "NET,127.0.0.1," + std::to_string(printer->tcpPort());
+}
+
+void ParamsTest::SelectPrinter(const std::string& listName, const std::string& address) {
+    WriteFiles("PrinterList.txt", listName + "|NET|" + address + "||\n");
+    StartHeadlessSession(Args({"-EN"}));
+    sessionStarted = true;
+    TPrinterEntry entry;
+    entry.ListName = listName;
+    entry.PortKind = "NET";
+    entry.PortAddress = address;
+    ASSERT_EQ(tolvane::SelectPrinter(entry).createResult, 0);
+    ASSERT_TRUE(PrepareDialogOpen());
+    printer->clearRecords();
+}
+
+void ParamsTest::SetPrinterValue(const std::string& key, const std::string& value) {
+    printer->changePrinter([&](emulator::Printer& state) { state.setValue(key, value); });
+}
+
+std::vector<std::string> ParamsTest::Commands() const {
+    std::vector<std::string> commands;
+    for (const emulator::Record& record : printer->records()) {
+        if (record.command != "connect" && record.command != "disconnect") {
+            commands.push_back(record.command + (record.key.empty() ? "" : " " + record.key));
+        }
+    }
+    return commands;
+}
+
+std::vector<std::string> ParamsTest::Keys(const std::string& command) const {
+    std::vector<std::string> keys;
+    for (const emulator::Record& record : printer->records()) {
+        if (record.command == command) {
+            keys.push_back(record.key);
+        }
+    }
+    return keys;
+}
+
+std::optional<std::string> ParamsTest::Written(const std::string& key) const {
+    std::optional<std::string> value;
+    for (const emulator::Record& record : printer->records()) {
+        if (record.command == "setval" && record.key == key) {
+            value = record.value;
+        }
+    }
+    return value;
+}
+
+std::vector<ShownBox> ParamsTest::Boxes(const std::string& kind) const {
+    std::vector<ShownBox> boxes;
+    for (const ShownBox& box : sink.boxes) {
+        if (box.kind == kind) {
+            boxes.push_back(box);
+        }
+    }
+    return boxes;
+}
+
+} // namespace tolvane::test

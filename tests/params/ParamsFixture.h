@@ -1,0 +1,43 @@
+// The fixture of the dialog-layer tests: the core test fixture (program and
+// home folders of their own, a recording message interface), the shipped
+// data files, the SDK libraries of the bundle, an emulated printer on a
+// loopback port, and a headless session with that printer selected.
+#pragma once
+
+#include "CoreFixture.h"
+#include "emulator/emulator.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvane::test {
+
+class ParamsTest : public CoreTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts an emulated printer from a shipped profile; its NET address.
+    std::string StartPrinter(const std::string& profile = "kavo_tspl.profile");
+    // Writes the printer list (one entry for `listName` at the printer's
+    // address), starts the headless session in English and selects it.
+    void SelectPrinter(const std::string& listName, const std::string& address);
+    // Sets a named key of the emulated printer.
+    void SetPrinterValue(const std::string& key, const std::string& value);
+
+    // The commands received so far ("getval dpi", "setval density", "do save_param"),
+    // leaving out link changes.
+    std::vector<std::string> Commands() const;
+    // The keys of the received commands of one kind, in order.
+    std::vector<std::string> Keys(const std::string& command) const;
+    // The value last written with setval for a key.
+    std::optional<std::string> Written(const std::string& key) const;
+    std::vector<ShownBox> Boxes(const std::string& kind) const;
+
+    std::unique_ptr<emulator::Emulator> printer;
+    bool sessionStarted = false;
+};
+
+} // namespace tolvane::test
