@@ -7,6 +7,9 @@
 #include "emulator/core/state_file.h"
 
 #include <fstream>
+#include <iterator>
+#include <map>
+#include <vector>
 
 namespace emutest {
 namespace {
@@ -32,6 +35,82 @@ TEST(Profile, ShippedProfilesLoad) {
     EXPECT_EQ(corla.language, 3);
     EXPECT_EQ(corla.factory.keys.at({1, 104}), (Bytes{'C', 'o', 'r', 'l', 'a', '-', '4', '4', '1', '1', 0}));
     EXPECT_EQ(corla.factory.keys.at({1, 208}), (Bytes{0x28, 0x00}));
+
+    const Profile ardel = shippedProfile("ardel_tspl.profile");
+    EXPECT_EQ(ardel.model, "Ardel");
+    EXPECT_EQ(ardel.language, 1);
+    EXPECT_EQ(ardel.factory.values.at("dpi"), "300");
+    EXPECT_EQ(ardel.factory.values.at("print_width"), "944"); // 80 mm at 11.8 dots per mm
+    EXPECT_NE(ardel.factory.values.at("stickers_times"), "0");
+}
+
+// The named keys the key-value parameter dialog reads from every printer of
+// the family. The lid-close positioning is read under "platenin_locat" when
+// the firmware version begins with "1.00", else under "platenin_enter_pause";
+// only the Ardel keeps its print area in dots.
+const char* const kParameterDialogKeys[] = {
+    "dpi",
+    "ppl",
+    "version",
+    "bt_mac",
+    "bt_name",
+    "bt_pwd",
+    "media_power_up",
+    "sw_ribbon",
+    "reprint_after_error",
+    "media_sensor",
+    "density",
+    "eth_dhcp",
+    "eth_ip",
+    "eth_mask",
+    "eth_gateway",
+    "heat_adj",
+    "speed",
+    "code_page",
+    "com_baud",
+    "com_wordlength",
+    "com_stopbits",
+    "com_parity",
+    "print_mode",
+    "tear_off",
+    "sensor_select",
+    "stickers_times",
+};
+const char* const kPrintAreaKeys[] = {"print_width", "print_height", "demo_star_y", "demo_star_x"};
+
+struct KeyValueProfile {
+    const char* file;
+    bool printArea;
+};
+
+TEST(Profile, KeyValueProfilesAnswerEveryKeyTheParameterDialogReads) {
+    const KeyValueProfile cases[] = {{"kavo_tspl.profile", false}, {"ardel_tspl.profile", true}};
+    for (const KeyValueProfile& c : cases) {
+        const Profile profile = shippedProfile(c.file);
+        const std::map<std::string, std::string>& values = profile.factory.values;
+        std::vector<std::string> keys(std::begin(kParameterDialogKeys), std::end(kParameterDialogKeys));
+        const auto version = values.find("version");
+        ASSERT_NE(version, values.end()) << c.file;
+        keys.push_back(version->second.rfind("1.00", 0) == 0 ? "platenin_locat" : "platenin_enter_pause");
+        if (c.printArea) {
+            keys.insert(keys.end(), std::begin(kPrintAreaKeys), std::end(kPrintAreaKeys));
+        }
+        for (const std::string& key : keys) {
+            const auto value = values.find(key);
+            EXPECT_TRUE(value != values.end() && !value->second.empty()) << c.file << ": " << key;
+        }
+    }
+}
+
+TEST(Profile, TheArdelAnswersItsPrintAreaAndNotTheOtherLidKey) {
+    PrinterConnection connection(shippedProfile("ardel_tspl.profile"));
+    connection.open(Transport::Tcp);
+    EXPECT_EQ(connection.getval("print_width"), (Bytes{'9', '4', '4', 0}));
+    EXPECT_EQ(connection.getval("demo_star_x"), (Bytes{'-', '1', '2', 0}));
+    EXPECT_EQ(connection.getval("platenin_enter_pause"), (Bytes{0}));
+    const auto unknown = connection.printer().waitForCommand("getval", "platenin_enter_pause");
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(unknown->note, "unknown key");
 }
 
 TEST(Profile, FormatDetails) {
