@@ -304,6 +304,7 @@ TEST_F(KavoDialogTest, ParameterFileRoundTripAndNameChecks) {
     TParaSetKavo& kavo = Open("Ardel", "ardel_tspl.profile");
     dialog->Form().SetText("txtTearOff", "-12");
     dialog->Form().SetIndex("cmbHeatAdj", 4);
+    dialog->Form().SetIndex("cmbDHCP", 1);
     const std::string path = app / "backup.ini";
     kavo.ButtonClick("btnSave", path);
     ASSERT_EQ(Boxes("info").size(), 1u);

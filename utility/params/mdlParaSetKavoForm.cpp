@@ -4,6 +4,7 @@
 #include "mdlCatalogueOverlay.h"
 #include "mdlFunction_Permission.h"
 #include "mdlGlobal_Permission.h"
+#include "mdlModelList.h"
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
 #include "mdlParaLists.h"

@@ -90,7 +90,6 @@ void TParaSetKavo::ReadReleasePaper() {
 
 void TParaSetKavo::ReadParameters() {
     TFormModel& form = Form();
-    const std::string& model = Context().model;
     const auto status = [this](const char* key) { ShowStatus(TxtWith("Lang_All_00210207_16", Txt(key))); };
     ClearStatus();
     try {
