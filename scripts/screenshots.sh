@@ -2,7 +2,9 @@
 # Takes the README's screenshots: the utility runs in demo mode under a
 # virtual X server, and the main window and the printer management dialog
 # are saved as PNG files in docs/screenshots/, in Simplified Chinese and in
-# English. Needs xvfb, xdotool and imagemagick (scripts/packages.txt).
+# English; the dialog windows are rendered offscreen by their tests against
+# the printer emulator. Needs xvfb, xdotool and imagemagick
+# (scripts/packages.txt).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bundle="${BUILD_DIR:-$root/build}/bundle"
@@ -13,7 +15,7 @@ for tool in Xvfb xdotool import; do
     exit 1
   fi
 done
-if [ ! -x "$bundle/tolvane" ]; then
+if [ ! -x "$bundle/tolvane" ] || [ ! -x "$bundle/dialog_window_tests" ]; then
   "$root/scripts/build.sh"
 fi
 mkdir -p "$out"
@@ -63,3 +65,8 @@ shoot() { # language switch, file suffix
 
 shoot -CN zh-CN
 shoot -EN en
+
+# The dialog windows, after their read from an emulated printer.
+(cd "$bundle" && TOLVANE_SCREENSHOT_DIR="$out" QT_QPA_PLATFORM=offscreen \
+  ./dialog_window_tests --gtest_filter='*RendersInBothLanguages*' >/dev/null)
+echo "saved the dialog windows in $out"

@@ -6,7 +6,10 @@
 #include "mdlDialogRegistry.h"
 #include "mdlParaDialogViews.h"
 
+#include "mdlPrinterLib.h"
+
 #include <QApplication>
+#include <QImage>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +17,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <cstdlib>
 #include <set>
 
 namespace tolvane::test {
@@ -21,8 +25,9 @@ namespace {
 
 class KavoWindowTest : public ParamsTest {
   protected:
-    std::unique_ptr<TFormView> OpenWindow(const std::string& listName, const std::string& profile) {
-        SelectPrinter(listName, StartPrinter(profile));
+    std::unique_ptr<TFormView> OpenWindow(const std::string& listName, const std::string& profile,
+                                          const char* languageSwitch = "-EN") {
+        SelectPrinter(listName, StartPrinter(profile), languageSwitch);
         std::unique_ptr<TFormView> window = CreateParaDialogWindow("T_frmParaSet_Kavo", nullptr);
         EXPECT_TRUE(window);
         return window;
@@ -103,6 +108,30 @@ TEST_F(KavoWindowTest, UserChoiceRunsTheHandler) {
     EXPECT_EQ(density->count(), 31);
     EXPECT_EQ(density->currentText(), "15");
     EXPECT_EQ(window->Dialog().Form()["cmbProtocol"].SelectedText(), "ZPL");
+}
+
+// Renders the window after its read in Simplified Chinese and English. With
+// TOLVANE_SCREENSHOT_DIR set (scripts/screenshots.sh), the pictures are
+// saved there as parameters-kavo-zh-CN.png and parameters-kavo-en.png.
+TEST_F(KavoWindowTest, RendersInBothLanguages) {
+    const std::pair<const char*, const char*> languages[] = {{"-CN", "zh-CN"}, {"-EN", "en"}};
+    for (const auto& [languageSwitch, suffix] : languages) {
+        std::unique_ptr<TFormView> window = OpenWindow("Kavo-300", "kavo_tspl.profile", languageSwitch);
+        ShowAndRead(*window);
+        EXPECT_EQ(Find<QPushButton>(window.get(), "btnSet")->text().toStdString(), params::Txt("_Set"));
+        const QImage picture = window->grab().toImage();
+        EXPECT_EQ(picture.size(), window->size());
+        if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
+            const QString path = QString("%1/parameters-kavo-%2.png").arg(folder, suffix);
+            EXPECT_TRUE(picture.save(path)) << path.toStdString();
+        }
+        window.reset();
+        // The next language in a session of its own.
+        PrtLib_Close(TPrtLib::Tsprix);
+        printer.reset();
+        MainWindowDestroySteps();
+        AfterMessageLoop();
+    }
 }
 
 } // namespace

@@ -48,9 +48,10 @@ std::string ParamsTest::StartPrinter(const std::string& profile) {
     return "NET,127.0.0.1," + std::to_string(printer->tcpPort());
 }
 
-void ParamsTest::SelectPrinter(const std::string& listName, const std::string& address) {
+void ParamsTest::SelectPrinter(const std::string& listName, const std::string& address,
+                               const char* languageSwitch) {
     WriteFiles("PrinterList.txt", listName + "|NET|" + address + "||\n");
-    StartHeadlessSession(Args({"-EN"}));
+    StartHeadlessSession(Args({languageSwitch}));
     sessionStarted = true;
     TPrinterEntry entry;
     entry.ListName = listName;

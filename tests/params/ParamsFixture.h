@@ -22,8 +22,10 @@ class ParamsTest : public CoreTest {
     // Starts an emulated printer from a shipped profile; its NET address.
     std::string StartPrinter(const std::string& profile = "kavo_tspl.profile");
     // Writes the printer list (one entry for `listName` at the printer's
-    // address), starts the headless session in English and selects it.
-    void SelectPrinter(const std::string& listName, const std::string& address);
+    // address), starts the headless session (in English unless another
+    // language switch is given) and selects it.
+    void SelectPrinter(const std::string& listName, const std::string& address,
+                       const char* languageSwitch = "-EN");
     // Sets a named key of the emulated printer.
     void SetPrinterValue(const std::string& key, const std::string& value);
 
