@@ -1,10 +1,8 @@
 // Every language key the program's sources use must have a text in each of
-// the shipped languages, and every shipped font must be installed.
-#include "OffscreenApp.h"
+// the shipped languages (the shipped fonts: tests/main/shipped_fonts_test.cpp).
 #include "mdlConstLangV.h"
 #include "mdlIniFile.h"
 
-#include <QFontDatabase>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -74,18 +72,6 @@ TEST(ShippedLanguageFiles, ListTheShippedLanguagesAndADefault) {
     }
     const auto option = IniLoad(kSourceDir + "/files/Option.ini");
     EXPECT_EQ(option->Find("Option", "ToolType").value_or(""), "Label");
-}
-
-TEST(ShippedLanguageFiles, NameInstalledFontsOfUsableSizes) {
-    test::OffscreenApp();
-    const auto doc = IniLoad(kSourceDir + "/files/UtilityForLabelLanguage.ini");
-    for (const std::string& language : kShippedLanguages) {
-        const std::string family = std::string(doc->Find(language, "_FontName").value_or(""));
-        EXPECT_TRUE(QFontDatabase::hasFamily(QString::fromStdString(family)))
-            << "[" << language << "] font \"" << family << "\" is not installed (scripts/packages.txt)";
-        const int size = std::stoi(std::string(doc->Find(language, "_FontSize").value_or("0")));
-        EXPECT_TRUE(size >= 6 && size <= 24) << language;
-    }
 }
 
 } // namespace

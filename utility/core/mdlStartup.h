@@ -4,7 +4,7 @@
 //   main():
 //     StartupInitModules();            module initialisation, flavour number 2
 //     QApplication app(argc, argv);    the application object
-//     InstallWidgetServices();         Qt message boxes (mdlQtMessageSink.h)
+//     InstallWidgetServices();         Qt message boxes (main/gui/mdlQtMessageSink.h)
 //     StartupDecideAndCreate(args);    modes and roles, work folder, feature
 //                                      objects, the four global state objects
 //     create the main window           -> its constructor calls
@@ -15,7 +15,7 @@
 //         apply texts (LoadSharedWords, LoadSharedLangFont), build pages
 //         FirstShowHandToSelvanic()    debug and identity settings
 //         load the printer list
-//         FirstShowApplyFont(window)   (mdlLangFontApply.h)
+//         FirstShowApplyFont(window)   (main/gui/mdlLangFontApply.h)
 //         FirstShowApplySavedLanguage(choice)
 //         FirstShowPrinterMapCheck()
 //     app.exec();

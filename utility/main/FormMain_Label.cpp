@@ -2,6 +2,7 @@
 
 #include "FormPrinterManage_Label.h"
 #include "gui/mdlFormTexts.h"
+#include "gui/mdlLangFontApply.h"
 #include "mdlCatalogueOverlay.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlDevNewPrt.h"
@@ -12,7 +13,6 @@
 #include "mdlGlobalObjects.h"
 #include "mdlGlobal_Permission.h"
 #include "mdlLangFont.h"
-#include "mdlLangFontApply.h"
 #include "mdlLangTextTable.h"
 #include "mdlMainCaption.h"
 #include "mdlMapModel.h"

@@ -1,9 +1,9 @@
 #include "FormPrinterManage_Label.h"
 
 #include "gui/mdlFormTexts.h"
+#include "gui/mdlLangFontApply.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlGlobalObjects.h"
-#include "mdlLangFontApply.h"
 #include "mdlLangTextTable.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"

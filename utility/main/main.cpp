@@ -3,12 +3,12 @@
 //   tolvane [-CN|-EN|-TW|...] [-Factory] [role switches]
 //   tolvane --demo ...      talks to printer emulators instead of printers
 #include "FormMain_Label.h"
+#include "gui/mdlQtMessageSink.h"
 #include "mdlCatalogueHooks.h"
 #include "mdlDemoMode.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlPrinterLibLoad.h"
-#include "mdlQtMessageSink.h"
 #include "mdlQuitOnSignal.h"
 #include "mdlStartup.h"
 

@@ -1,9 +1,9 @@
+// The widgets every window shares: the language font on windows and their
+// controls, and the program's own message box window.
 #include "CoreFixture.h"
 
-#include "FormMsgBox.h"
-#include "OffscreenApp.h"
-#include "mdlLangFontApply.h"
-#include "mdlMessageBoxes.h"
+#include "gui/FormMsgBox.h"
+#include "gui/mdlLangFontApply.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,7 +23,7 @@ namespace {
 using test::CoreTest;
 
 TEST_F(CoreTest, LanguageFontReachesTheWindowAndItsControls) {
-    const QFont appFont = test::OffscreenApp().font();
+    const QFont appFont = QApplication::font();
     struct Case {
         TLangFont font;
         QString family; // empty: the application font's
@@ -71,7 +71,6 @@ TEST_F(CoreTest, LanguageFontReachesTheWindowAndItsControls) {
 }
 
 TEST_F(CoreTest, FirstShowAppliesTheSharedFontAndKeepsACopy) {
-    test::OffscreenApp();
     WriteFiles("UtilityForLabelLanguage.ini",
                "[LanguageCollect]\nList=1033\nDefaultLanguageID=1033\n"
                "[1033]\n_FontName=DejaVu Sans\n_FontSize=11\n_FontCharset=0\n");
@@ -85,7 +84,6 @@ TEST_F(CoreTest, FirstShowAppliesTheSharedFontAndKeepsACopy) {
 }
 
 TEST_F(CoreTest, MessageBoxKeepsItsButtonsCentredWithAGap) {
-    test::OffscreenApp();
     WriteFiles("UtilityForLabelLanguage.ini", test::kSmallLanguageFile);
     StartUp(test::Args({"-EN"}));
     TfrmFormMsgBox box;
@@ -103,37 +101,6 @@ TEST_F(CoreTest, MessageBoxKeepsItsButtonsCentredWithAGap) {
         EXPECT_EQ(box.OkButton()->x(), okLeft) << width;
         EXPECT_EQ(box.CancelButton()->x(), okLeft + okWidth + 64) << width;
     }
-}
-
-TEST_F(CoreTest, ShowMsgBoxGoesToThePresenterOrTheMessageInterface) {
-    WriteFiles("UtilityForLabelLanguage.ini", test::kSmallLanguageFile);
-    StartUp(test::Args({"-EN"}));
-    sink.boxes.clear();
-    GlobalObjects().GlobalVar->ShowMsgBox("first");
-    std::vector<std::string> presented;
-    SetFormMsgBoxPresenter([&](const std::string& text) { presented.push_back(text); });
-    GlobalObjects().GlobalVar->ShowMsgBox("second");
-    ASSERT_EQ(sink.boxes.size(), 1u);
-    EXPECT_EQ(sink.boxes[0].text, "first");
-    EXPECT_EQ(sink.boxes[0].title, "Information");
-    EXPECT_EQ(presented, std::vector<std::string>{"second"});
-}
-
-TEST_F(CoreTest, BoxTitlesAreEmptyUntilTheWordsAreLoaded) {
-    WriteFiles("UtilityForLabelLanguage.ini", test::kSmallLanguageFile);
-    StartUp(test::Args({"-EN"}));
-    sink.answers = {true};
-    EXPECT_TRUE(AskOkCancel("Delete?"));
-    ShowInfo("Done");
-    LoadSharedWords();
-    EXPECT_FALSE(AskOkCancel("Delete?"));
-    ShowInfo("Done");
-    std::vector<std::string> titles;
-    for (const test::ShownBox& b : sink.boxes) {
-        titles.push_back(b.kind + ":" + b.title);
-    }
-    EXPECT_EQ(titles, (std::vector<std::string>{"ask:", "info:", "ask:Warning", "info:Information"}));
-    EXPECT_EQ(LangText("Lang_NeededY"), "Yes") << "other keys read the language file";
 }
 
 } // namespace

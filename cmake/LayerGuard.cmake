@@ -1,0 +1,48 @@
+# Keeps the layers below the windows free of widgets.
+#
+#   tolvane_forbid_links(<target> <regex> <what>)
+#
+# fails the configure step when <target> reaches a library whose name matches
+# <regex> through its link libraries, directly or through any library it
+# links (PRIVATE ones included). Call it after every target is defined.
+function(tolvane_forbid_links target regex what)
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  set(queue ${target})
+  set(seen)
+  while(queue)
+    list(POP_FRONT queue current)
+    if(current IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${current})
+    get_target_property(aliased ${current} ALIASED_TARGET)
+    if(aliased)
+      list(APPEND queue ${aliased})
+      continue()
+    endif()
+    set(items)
+    foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+      get_target_property(values ${current} ${property})
+      if(values)
+        list(APPEND items ${values})
+      endif()
+    endforeach()
+    foreach(item IN LISTS items)
+      # Names inside generator expressions ($<LINK_ONLY:Qt6::Widgets>) count
+      # too; a lone ":" separates a generator expression from its argument.
+      string(REGEX REPLACE "([^:]):([^:])" "\\1 \\2" item "${item}")
+      string(REGEX REPLACE "[$<>,]" " " item "${item}")
+      separate_arguments(names UNIX_COMMAND "${item}")
+      foreach(name IN LISTS names)
+        if(name MATCHES "${regex}")
+          message(FATAL_ERROR "${target} must not link ${what}: ${current} links ${name}")
+        endif()
+        if(TARGET ${name})
+          list(APPEND queue ${name})
+        endif()
+      endforeach()
+    endforeach()
+  endwhile()
+endfunction()
