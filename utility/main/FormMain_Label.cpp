@@ -4,10 +4,6 @@
 #include "gui/mdlFormTexts.h"
 #include "gui/mdlLangFontApply.h"
 #include "mdlCatalogueOverlay.h"
-#include "mdlCompanyPrinterList.h"
-#include "mdlDevNewPrt.h"
-#include "mdlFeatureRecord.h"
-#include "mdlFunction_Permission.h"
 #include "mdlGetLangText.h"
 #include "mdlGlobal.h"
 #include "mdlGlobalObjects.h"
@@ -15,16 +11,11 @@
 #include "mdlLangFont.h"
 #include "mdlLangTextTable.h"
 #include "mdlMainCaption.h"
-#include "mdlMapModel.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
-#include "mdlModelList.h"
-#include "mdlModelLists.h"
-#include "mdlModelResolution.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlReadFilesIni.h"
-#include "mdlSelvanic.h"
 #include "mdlStartup.h"
 
 #include <QComboBox>
@@ -357,8 +348,7 @@ void T_frmMain_Label::FillLanguageChoice() {
 }
 
 void T_frmMain_Label::LoadPrinterList(int selectIndex) {
-    const std::vector<std::string> company = CompanyPrinterList();
-    printers_ = LoadOrCreatePrinterList(PrinterListPath(), company.empty() ? std::string() : company.front());
+    printers_ = LoadUserPrinterList();
     loading_ = true;
     {
         const QSignalBlocker blocker(lvPrinterList_);
@@ -407,22 +397,8 @@ QPushButton* T_frmMain_Label::Button(const char* objectName) const {
 }
 
 TPrinterFacts T_frmMain_Label::Facts() const {
-    const TPrinterIdentity& identity = PrinterIdentity();
-    TPrinterFacts facts;
-    facts.listName = identity.ListName;
-    facts.model = identity.Model;
-    facts.inCatalogue = [](std::string_view key, const std::string& name) {
-        return IsModelInList(name, ReadCatalogue(std::string(key)));
-    };
-    facts.inBuiltIn = [](std::string_view list, const std::string& name) {
-        return InBuiltInList(list, name);
-    };
-    facts.permission = [](std::string_view number) { return Permission(number); };
+    TPrinterFacts facts = SelectedPrinterFacts();
     facts.rfidList = rfidList_;
-    facts.commandTestRule = CurrentFeatureRecord().CommandTestRule;
-    facts.frontLearnRule = CurrentFeatureRecord().FrontLearnRule;
-    facts.debugMode = DebugMode();
-    facts.protocolKind = ProtocolKind;
     return facts;
 }
 
@@ -439,37 +415,18 @@ void T_frmMain_Label::PrinterSelect() {
     if (!loading_) {
         lastIndex_ = row;
     }
-    const TPrinterEntry& entry = printers_[static_cast<std::size_t>(row)];
-    TPrinterIdentity& identity = PrinterIdentity();
-    const TModelResolution resolved =
-        ResolveModel(entry.ListName, entry.GenKey, txtTempVpid_->text().trimmed().toStdString());
-    identity.ListName = entry.ListName;
-    identity.Model = resolved.Model;
-    identity.IdentityText = resolved.Identity;
-    Selvanic().SetPrinterDefName(identity.ListName);
-    Selvanic().SetPrinterBasName(identity.Model);
-    Selvanic().DoAfterInitPara_SetPermission();
-    CurrentFeatureRecord().TakeSelectionIdentity(identity.ListName, identity.Model);
-    const TOstrelVar* state = GlobalObjects().OstrelVar.get();
-    identity.MapModel = MapModelOf(identity.Model, kDefaultMapModel, state ? state->Oem.get() : nullptr);
+    const TSelectionOutcome outcome =
+        SelectPrinter(printers_[static_cast<std::size_t>(row)], txtTempVpid_->text().trimmed().toStdString());
+    const TPrinterIdentity& identity = PrinterIdentity();
     txtPrinterName_->setText(QString::fromStdString(identity.ListName));
     txtBasName_->setText(QString::fromStdString(identity.Model));
-    txtVpid_->setText(QString::fromStdString(resolved.VpidText()));
-    txtVpids_->setText(QString::fromStdString(resolved.IdentityDisplay));
+    txtVpid_->setText(QString::fromStdString(outcome.vpidText));
+    txtVpids_->setText(QString::fromStdString(outcome.identityDisplay));
     txtMap_->setText(QString::fromStdString(identity.MapModel));
-    RefreshPermissions(identity.Model);
-    identity.PortAddress = entry.PortAddress;
-
-    // The printer object of the command language's library, and the device
-    // object bound to it.
-    const int created = PrtLib_Create(PrtLib_Current(), identity.MapModel);
-    if (TDevNewPrt* devices = CurrentDevNewPrt()) {
-        devices->Bind(entry.PortKind, ProtocolKind, identity.Model, identity.MapModel, identity.PortAddress);
-    }
     UpdateFunctionButtons();
     LayoutWindow();
-    if (created != 0) {
-        ShowErrorBox(LangText("_Err_CreatePrinter") + ":" + std::to_string(created));
+    if (outcome.createResult != 0) {
+        ShowErrorBox(LangText("_Err_CreatePrinter") + ":" + std::to_string(outcome.createResult));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "mdlMainButtons.h"
 #include "mdlPrinterFacts.h"
 #include "mdlPrinterList.h"
+#include "mdlPrinterSelection.h"
 
 #include <QWidget>
 
@@ -108,14 +109,12 @@ class T_frmMain_Label : public QWidget {
     void UpdateFunctionButtons();
     void LayoutWindow();
 
-    // Port handling of the function buttons.
-    int OpenOnCurrentLibrary();
-    bool OpenPrinterPort();
-    void PrepareDetection();
-    void DetectProtocol(bool showInField);
-    bool OpenAndDetect();
-    void ClosePrinterPort();
+    // The selection again, then the pre-check, open and detect, close of a
+    // dialog button (the protocol field shows the detection).
+    bool PrepareDialog();
+    // Shows a protocol-field text; ProtocolField passes them to the detection.
     void SetProtocolField(const std::string& suffix);
+    TProtocolField ProtocolField();
     void SendAction(const TWireCommand& command, const char* writeErrorKey);
     void OpenDialogClass(const std::string& className);
     void RunDfuCommandAndUpdater();

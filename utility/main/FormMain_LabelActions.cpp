@@ -5,13 +5,10 @@
 #include "FormPrinterManage_Label.h"
 #include "mdlCatalogueData.h"
 #include "mdlCatalogueOverlay.h"
-#include "mdlConst_Permission.h"
 #include "mdlDevNewPrt.h"
+#include "mdlDialogChoice.h"
 #include "mdlDialogRegistry.h"
-#include "mdlFeatureRecord.h"
 #include "mdlFileUtil.h"
-#include "mdlFirmwareVersion.h"
-#include "mdlFunction_Permission.h"
 #include "mdlGlobalObjects.h"
 #include "mdlGlobal_Permission.h"
 #include "mdlLangTextTable.h"
@@ -20,17 +17,13 @@
 #include "mdlModelList.h"
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
-#include "mdlParaDialogChoice.h"
 #include "mdlPaths.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
-#include "mdlPrinterLib_TSPL.h"
-#include "mdlProtocolLists.h"
+#include "mdlPrinterSelection.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
-#include "mdlQueryEmulation.h"
-#include "mdlUsbVidPidCheck.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -44,16 +37,8 @@
 namespace tolvane {
 namespace {
 
-// Part of the USB identity of the printers that use the newer dialogs.
-constexpr std::string_view kLegacyUsbIdentity = "VID_2AAF&PID_9";
-
 std::string CodeText(const std::string& key, int code) {
     return LangText(key) + ":" + std::to_string(code);
-}
-
-bool HasFeature(const std::string& key) {
-    const TOstrelVar* state = GlobalObjects().OstrelVar.get();
-    return state != nullptr && state->HasFeature(key);
 }
 
 std::string ReplaceFirst(std::string text, std::string_view placeholder, const std::string& value) {
@@ -86,83 +71,17 @@ std::string ProtocolDescription(int language) {
 
 // ---- port handling of the function buttons ----
 
-int T_frmMain_Label::OpenOnCurrentLibrary() {
-    const TPrtLib lib = PrtLib_Current();
-    if (PrtLib_Handle(lib) == nullptr) {
-        PrtLib_Create(lib, PrinterIdentity().MapModel);
-    }
-    if (TDevNewPrt* devices = CurrentDevNewPrt(); devices != nullptr && devices->Device() != nullptr) {
-        devices->Device()->SetHandle(PrtLib_Handle(lib));
-    }
-    return PrtLib_Open(lib, PrinterIdentity().PortAddress);
-}
-
-bool T_frmMain_Label::OpenPrinterPort() {
-    const int result = OpenOnCurrentLibrary();
-    if (result == 0 || result == kAlreadyOpenResult) {
-        return true;
-    }
-    ShowOpenPortError(result);
-    return DebugMode();
-}
-
-// The port is opened through the library the detection will talk through:
-// the catalogue's language when the printer need not be asked, Tsprix when
-// the language query goes to the printer, the current one for a parameter
-// read.
-void T_frmMain_Label::PrepareDetection() {
-    const std::string& model = PrinterIdentity().Model;
-    const TCatalogueProtocols catalogue;
-    if (!IsModelInList(model, catalogue.ParameterSetList("HaveTwoProtocol"))) {
-        ProtocolKind = catalogue.ModelProtocol(model);
-    } else if (!IsModelInList(model, catalogue.ParameterSetList("GDS"))) {
-        ProtocolKind = kLangTspl;
-    }
-}
-
 void T_frmMain_Label::SetProtocolField(const std::string& suffix) {
     txtProtocolType_->setText(QString::fromStdString(ProtocolWord(ProtocolKind) + suffix));
 }
 
-void T_frmMain_Label::DetectProtocol(bool showInField) {
-    if (showInField) {
-        SetProtocolField(",ProtocolType(02_01)");
-    }
-    const TPrtLib before = PrtLib_Current();
-    QueryEmulation(PrinterIdentity().Model);
-    const TPrtLib after = PrtLib_Current();
-    if (after != before) {
-        // The printer speaks another language: the port moves to its library.
-        PrtLib_Close(before);
-        if (TDevNewPrt* devices = CurrentDevNewPrt()) {
-            const TPrinterIdentity& identity = PrinterIdentity();
-            devices->Bind(devices->PortWord, ProtocolKind, identity.Model, identity.MapModel,
-                          identity.PortAddress);
-        }
-        const int reopened = OpenOnCurrentLibrary();
-        if (reopened != 0 && reopened != kAlreadyOpenResult) {
-            ShowOpenPortError(reopened);
-        }
-    }
-    if (showInField) {
-        SetProtocolField(",ProtocolType(02_02)");
-    }
-    if (DebugMode()) {
-        ShowInfo("Test:ProtocolType:" + std::to_string(ProtocolKind));
-    }
+TProtocolField T_frmMain_Label::ProtocolField() {
+    return [this](const std::string& text) { txtProtocolType_->setText(QString::fromStdString(text)); };
 }
 
-bool T_frmMain_Label::OpenAndDetect() {
-    PrepareDetection();
-    if (!OpenPrinterPort()) {
-        return false;
-    }
-    DetectProtocol(true);
-    return true;
-}
-
-void T_frmMain_Label::ClosePrinterPort() {
-    PrtLib_Close();
+bool T_frmMain_Label::PrepareDialog() {
+    PrinterSelect();
+    return PrepareDialogOpen(ProtocolField());
 }
 
 void T_frmMain_Label::SendAction(const TWireCommand& command, const char* writeErrorKey) {
@@ -186,19 +105,7 @@ void T_frmMain_Label::OpenDialogClass(const std::string& className) {
 
 bool T_frmMain_Label::PreCheck() {
     PrinterSelect();
-    const TPrinterIdentity& identity = PrinterIdentity();
-    if (InBuiltInList(lists::UsbPreCheckSkipNames, identity.ListName) ||
-        !HasFeature("FTNNo_ReadPrtBasicInfo_0")) {
-        return true;
-    }
-    const TUsbCheckResult check = UsbVidPidCheck(identity.Model, CurrentFeatureRecord());
-    if (!check.Passed) {
-        if (!check.ResolvedName.empty()) {
-            ShowInfo(check.ResolvedName);
-        }
-        return false;
-    }
-    return true;
+    return PreCheckSelectedPrinter();
 }
 
 void T_frmMain_Label::btnAddPrinterClick() {
@@ -252,10 +159,9 @@ void T_frmMain_Label::btnConnectTestClick() {
 // ---- the function buttons ----
 
 void T_frmMain_Label::btnPrinterInformationClick() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PrepareDialog()) {
         return;
     }
-    ClosePrinterPort();
     if (ProtocolKind != kLangEsc) {
         OpenDialogClass("T_frmPrinterInformation");
     } else {
@@ -264,7 +170,7 @@ void T_frmMain_Label::btnPrinterInformationClick() {
 }
 
 void T_frmMain_Label::btnPrintConfigInfoClick() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PreCheck() || !OpenAndDetect(ProtocolField())) {
         return;
     }
     SendAction(SelfTestCommand(Facts()), "_Err_OpenPort");
@@ -272,19 +178,10 @@ void T_frmMain_Label::btnPrintConfigInfoClick() {
 }
 
 void T_frmMain_Label::btnPrintTextClick() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PrepareDialog()) {
         return;
     }
-    ClosePrinterPort();
-    static const char* const kDialogs[] = {"T_frmPrintTextLabelCpclMirobt", "T_frmPrintTextLabel",
-                                           "T_frmPrintText"};
-    int choice = 3;
-    if (HasFeature("FTNNo_btnPrintText_Form1") &&
-        !InBuiltInList(lists::PrintTextForm1ExceptNames, PrinterIdentity().ListName)) {
-        choice = 1;
-    } else if (ProtocolKind == kLangTspl) {
-        choice = 2;
-    }
+    int choice = PrintTextChoice(Facts());
     if (DebugMode()) {
         bool ok = false;
         const int typed =
@@ -293,11 +190,11 @@ void T_frmMain_Label::btnPrintTextClick() {
             choice = typed;
         }
     }
-    OpenDialogClass(kDialogs[choice - 1]);
+    OpenDialogClass(std::string(PrintTextDialog(choice)));
 }
 
 void T_frmMain_Label::btnStartLearnClick() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PreCheck() || !OpenAndDetect(ProtocolField())) {
         return;
     }
     SendAction(LearnCommand(Facts()), "_Err_WriteData");
@@ -308,53 +205,29 @@ void T_frmMain_Label::btnFrontLearnClick() {
     if (!PreCheck()) {
         return;
     }
-    const TPrinterIdentity& identity = PrinterIdentity();
-    const bool noQuestion = InBuiltInList(lists::FrontLearnNoAskModels, identity.Model) ||
-                            InBuiltInList(lists::FrontLearnNoAskModels, identity.ListName) ||
-                            Permission(kPermFrontLearnNoConfirm) == 1;
-    if (!noQuestion && !AskOkCancel(ReplaceFirst(LangAll("Lang_All_00210090_11"), "{0}", ""))) {
+    const TPrinterFacts facts = Facts();
+    if (FrontLearnAsks(facts) && !AskOkCancel(ReplaceFirst(LangAll("Lang_All_00210090_11"), "{0}", ""))) {
         return;
     }
     if (!OpenPrinterPort()) {
         return;
     }
-    const auto frontAd = [] { CmdGetVal(QuoteKey("front_ad")); };
-    const auto emptyKeyRead = [] {
+    if (FrontLearnExchange(facts) == TFrontLearnExchange::FrontAdRead) {
+        CmdGetVal(QuoteKey("front_ad"));
+    } else {
         SendFront();
         CmdGetVal("");
-    };
-    if (InBuiltInList(lists::FrontLearnFrontAdNames, identity.ListName)) {
-        frontAd();
-    } else if (InBuiltInList(lists::FrontLearnBaseModels, identity.Model)) {
-        emptyKeyRead();
-    } else if (InBuiltInList(lists::FrontLearnUsbModels, identity.Model)) {
-        if (PrtLib_VidPid().find(kLegacyUsbIdentity) != std::string::npos) {
-            frontAd();
-        } else {
-            emptyKeyRead();
-        }
-    } else {
-        frontAd();
     }
     ClosePrinterPort();
     ShowInfo(LangAll("Lang_All_00210379_11"));
 }
 
 void T_frmMain_Label::btnParameterSettingClick() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PrepareDialog()) {
         return;
     }
-    ClosePrinterPort();
     const TPrinterIdentity& identity = PrinterIdentity();
-    TParaDialogQuery query;
-    query.model = identity.Model;
-    query.catalogueList = [](std::string_view key) { return ReadCatalogue(std::string(key)); };
-    query.inBuiltInList = [](std::string_view list, const std::string& model) {
-        return InBuiltInList(list, model);
-    };
-    query.usbIdentity = [] { return PrtLib_VidPid(); };
-    query.firmwareAtLeast = [](std::string_view minimum) { return CheckFirmwareVersion(minimum); };
-    const TParaDialogChoice choice = ChooseParaDialog(query);
+    const TParaDialogChoice choice = ChooseParaDialogForSelectedPrinter();
     if (DebugMode()) {
         ShowInfo("Test - PrtDefName:" + identity.ListName + ",PrtBasName:" + identity.Model +
                  ",ProtocolType:" + std::to_string(ProtocolKind) + "," + ProtocolDescription(ProtocolKind));
@@ -364,7 +237,8 @@ void T_frmMain_Label::btnParameterSettingClick() {
 }
 
 void T_frmMain_Label::btnFactorySettingClick() {
-    if (!PreCheck() || !AskOkCancel(LangText("FormMain_Label_MSGRestore")) || !OpenAndDetect()) {
+    if (!PreCheck() || !AskOkCancel(LangText("FormMain_Label_MSGRestore")) ||
+        !OpenAndDetect(ProtocolField())) {
         return;
     }
     SendAction(FactoryDefaultCommand(Facts()), "_Err_WriteData");
@@ -372,7 +246,7 @@ void T_frmMain_Label::btnFactorySettingClick() {
 }
 
 void T_frmMain_Label::btnModelTestClick() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PreCheck() || !OpenAndDetect(ProtocolField())) {
         return;
     }
     SendAction(ModuleTestCommand(Facts()), "_Err_WriteData");
@@ -380,27 +254,24 @@ void T_frmMain_Label::btnModelTestClick() {
 }
 
 void T_frmMain_Label::Button1Click() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PrepareDialog()) {
         return;
     }
-    ClosePrinterPort();
     OpenDialogClass("TfrmDLUF");
 }
 
 void T_frmMain_Label::Button2Click() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PrepareDialog()) {
         return;
     }
-    ClosePrinterPort();
     const bool kavo = IsModelInList(PrinterIdentity().Model, ReadCatalogue("DLFile_Kavo"));
     OpenDialogClass(kavo ? "TfrmDLFile_Kavo" : "TfrmDLFile");
 }
 
 void T_frmMain_Label::Button3Click() {
-    if (!PreCheck() || !OpenAndDetect()) {
+    if (!PrepareDialog()) {
         return;
     }
-    ClosePrinterPort();
     OpenDialogClass("TfrmDLF");
 }
 
@@ -453,22 +324,8 @@ void T_frmMain_Label::btnDFUClick() {
     if (!PreCheck()) {
         return;
     }
-    const std::string& model = PrinterIdentity().Model;
-    if (HasFeature("FTNNo_Dfu_UpdateMethod1") && !InBuiltInList(lists::DfuMethodExceptModels, model)) {
-        OpenDialogClass("TfrmDownFirmwareSelType");
-        return;
-    }
-    if (IsModelInList(model, ReadCatalogue("IsbtnGDL"))) {
-        OpenDialogClass("TfrmGDL");
-        return;
-    }
-    if (IsModelInList(model, ReadCatalogue("Quistel_DFU"))) {
-        OpenDialogClass("TfrmDFU_Quistel");
-        return;
-    }
-    if (InBuiltInList(lists::DfuChoiceModels, model) &&
-        PrtLib_VidPid().find(kLegacyUsbIdentity) != std::string::npos) {
-        OpenDialogClass("TfrmDFU_Quistel");
+    if (const std::optional<std::string> dialog = FirmwareUpdateDialog(Facts())) {
+        OpenDialogClass(*dialog);
         return;
     }
     RunDfuCommandAndUpdater();
@@ -530,7 +387,7 @@ void T_frmMain_Label::btnGetProtocolTypeClick() {
     SetProtocolField(",ProtocolType(03_01)");
     PrepareDetection();
     if (OpenPrinterPort()) {
-        DetectProtocol(false);
+        DetectProtocol();
         ClosePrinterPort();
     }
     SetProtocolField(",ProtocolType(03_02)");

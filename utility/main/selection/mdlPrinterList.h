@@ -43,6 +43,11 @@ std::vector<TPrinterEntry> ReadPrinterList(const std::string& path);
 // first created with the one line model|USB|USB|| and read again.
 std::vector<TPrinterEntry> LoadOrCreatePrinterList(const std::string& path, const std::string& defaultModel);
 
+// The user's printers as the main window lists them: the list at
+// PrinterListPath(), created with the first model of the company printer
+// list when it holds none.
+std::vector<TPrinterEntry> LoadUserPrinterList();
+
 // Rewrites the file from rows: an empty first line, then one line of five
 // fields per row (the form the list takes after a printer was deleted).
 bool WritePrinterList(const std::string& path, const std::vector<TPrinterEntry>& rows);

@@ -1,6 +1,7 @@
 // What the main window's decisions know about the selected printer: its
-// names, the catalogue and built-in lists, the feature record's rules, the
-// permission values and the command language.
+// names, the catalogue and built-in lists, the edition's feature numbers,
+// the feature record's rules, the permission values, the USB identity and
+// the command language.
 #pragma once
 
 #include <functional>
@@ -18,6 +19,11 @@ struct TPrinterFacts {
     std::function<bool(std::string_view listName, const std::string& name)> inBuiltIn;
     // A permission value of the printer (0 when unknown).
     std::function<int(std::string_view number)> permission;
+    // Whether the edition has a feature number ("FTNNo_...").
+    std::function<bool(std::string_view key)> hasFeature;
+    // The printer's USB identity ("VID_xxxx&PID_yyyy"), asked only by a
+    // decision that needs it.
+    std::function<std::string()> usbIdentity;
     std::string rfidList;    // the RFID model list read at first show
     int commandTestRule = 0; // feature record: 0 none, 1 show, 2 hide
     int frontLearnRule = 0;  // feature record: 0 none, 1 show, 2 hide
@@ -31,6 +37,25 @@ struct TPrinterFacts {
         return inBuiltIn && inBuiltIn(list, name);
     }
     int Permission(std::string_view number) const { return permission ? permission(number) : 0; }
+    bool HasFeature(std::string_view key) const { return hasFeature && hasFeature(key); }
+    // Whether the USB identity contains the text.
+    bool UsbIdentityHas(std::string_view text) const {
+        return usbIdentity && usbIdentity().find(text) != std::string::npos;
+    }
 };
+
+// Part of the USB identity of the printers that use the newer dialogs and
+// exchanges.
+inline constexpr std::string_view kLegacyUsbIdentity = "VID_2AAF&PID_9";
+
+// The facts of the printer selected last (PrinterIdentity()), from the
+// catalogue, the built-in lists, the permissions, the edition, the current
+// feature record, the printer libraries and ProtocolKind. rfidList is the
+// catalogue's "FTN_RfidSet_0".
+TPrinterFacts SelectedPrinterFacts();
+
+// Whether the edition in use (TOstrelVar) has a feature number; false
+// before the global objects exist.
+bool EditionHasFeature(std::string_view key);
 
 } // namespace tolvane

@@ -1,5 +1,6 @@
 #include "mdlPrinterList.h"
 
+#include "mdlCompanyPrinterList.h"
 #include "mdlFileUtil.h"
 #include "mdlPaths.h"
 #include "mdlTextLines.h"
@@ -86,6 +87,11 @@ std::vector<TPrinterEntry> LoadOrCreatePrinterList(const std::string& path, cons
         entries = ReadPrinterList(path);
     }
     return entries;
+}
+
+std::vector<TPrinterEntry> LoadUserPrinterList() {
+    const std::vector<std::string> company = CompanyPrinterList();
+    return LoadOrCreatePrinterList(PrinterListPath(), company.empty() ? std::string() : company.front());
 }
 
 bool WritePrinterList(const std::string& path, const std::vector<TPrinterEntry>& rows) {
