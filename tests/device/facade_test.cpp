@@ -112,6 +112,22 @@ INSTANTIATE_TEST_SUITE_P(Languages, LibraryChoice,
                                            LanguageCase{4, TPrtLib::Tsprix},
                                            LanguageCase{5, TPrtLib::Tsprix}));
 
+TEST(LanguageNames, WordAndDescriptionOfEachCommandLanguage) {
+    struct Case {
+        int language;
+        std::string word;
+        std::string description;
+    } cases[] = {
+        {0, "ESC", "Desc:ESC"},   {1, "TSPL", "Desc:TSPL"}, {2, "2", "Desc:STAR"},
+        {3, "CPCL", "Desc:CPCL"}, {4, "ZPL", "Desc:ZPL"},   {5, "5", "Desc:EPL"},
+        {6, "6", "Desc:6"},       {-1, "-1", "Desc:-1"},    {99, "99", "Desc:99"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ProtocolWord(c.language), c.word) << c.language;
+        EXPECT_EQ(ProtocolDescription(c.language), c.description) << c.language;
+    }
+}
+
 TEST_F(DeviceTest, CreateWithAnUnknownModelLeavesTheSlotEmpty) {
     ASSERT_EQ(PrtLib_Create("Vorlan"), 0);
     EXPECT_EQ(PrtLib_Create("vorlan"), -8);

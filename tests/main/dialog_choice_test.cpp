@@ -1,7 +1,9 @@
-// The decisions of the firmware update, test print and front sensor
-// learning buttons, from the facts of a printer: no printer is involved.
+// The decisions of the firmware update (dialog or update-mode command),
+// test print and front sensor learning buttons, from the facts of a
+// printer: no printer is involved.
 #include "mdlConst_Permission.h"
 #include "mdlDialogChoice.h"
+#include "mdlMainActions.h"
 #include "mdlModelListNames.h"
 #include "mdlPrinterLib.h"
 
@@ -94,6 +96,26 @@ TEST(DialogChoice, FirmwareUpdateMethodByFeatureCatalogueAndIdentity) {
         printer.usbIdentity = c.usbIdentity;
         EXPECT_EQ(FirmwareUpdateDialog(printer.Facts()), c.dialog) << c.model << " " << c.usbIdentity;
         EXPECT_EQ(printer.identityAsked, c.identityAsked) << c.model << " " << c.usbIdentity;
+    }
+}
+
+TEST(DialogChoice, UpdateModeCommandOfTheUpdaterPath) {
+    const Lists builtIn = {{std::string(lists::DfuChoiceModels), ",Chooser,"}};
+    const Lists catalogue = {{"Miro_DfuMode", ",Miro,Chooser,"}};
+    const std::string withoutCommand = "Quiet,Chooser,Miro-Quiet,";
+    using namespace std::string_literals;
+    struct Case {
+        std::string model;
+        std::optional<TWireCommand> command;
+    } cases[] = {
+        {"Chooser", TWireCommand::Write("ZZZDFUMODE\r\n")},
+        {"Quiet", std::nullopt},
+        {"Miro", TWireCommand::Write("\x1d\x75\x55\xaa"s)},
+        {"Plain", TWireCommand::Write("ZZZDFUMODE\r\n")},
+    };
+    for (const Case& c : cases) {
+        FakePrinter printer(c.model, c.model, builtIn, catalogue);
+        EXPECT_EQ(DfuModeCommand(printer.Facts(), withoutCommand), c.command) << c.model;
     }
 }
 

@@ -5,6 +5,8 @@
 #include "mdlPrinterLib_TSPL.h"
 #include "mdlUtf16.h"
 
+#include <array>
+
 namespace tolvane {
 
 int ProtocolKind = kLangTspl;
@@ -46,19 +48,24 @@ TPrtLib PrtLib_Current() {
     return PrtLib_ForLanguage(ProtocolKind);
 }
 
+std::string_view LanguageName(int language) {
+    static constexpr std::array<std::string_view, 6> kNames = {"ESC", "TSPL", "STAR", "CPCL", "ZPL", "EPL"};
+    return language >= 0 && language < static_cast<int>(kNames.size())
+               ? kNames[static_cast<std::size_t>(language)]
+               : std::string_view();
+}
+
 std::string ProtocolWord(int language) {
-    switch (language) {
-    case kLangCpcl:
-        return "CPCL";
-    case kLangTspl:
-        return "TSPL";
-    case kLangEsc:
-        return "ESC";
-    case kLangZpl:
-        return "ZPL";
-    default:
+    // STAR and EPL are shown by their numbers.
+    if (language == kLangStar || language == kLangEpl || LanguageName(language).empty()) {
         return std::to_string(language);
     }
+    return std::string(LanguageName(language));
+}
+
+std::string ProtocolDescription(int language) {
+    const std::string_view name = LanguageName(language);
+    return "Desc:" + (name.empty() ? std::to_string(language) : std::string(name));
 }
 
 bool IsSerialAddress(std::string_view address) {

@@ -20,6 +20,7 @@ extern int ProtocolKind;
 // Command language numbers.
 inline constexpr int kLangEsc = 0;
 inline constexpr int kLangTspl = 1;
+inline constexpr int kLangStar = 2;
 inline constexpr int kLangCpcl = 3;
 inline constexpr int kLangZpl = 4;
 inline constexpr int kLangEpl = 5;
@@ -35,9 +36,15 @@ inline constexpr int kLibraryNotBound = -11;
 TPrtLib PrtLib_ForLanguage(int language);
 // The library of `ProtocolKind`.
 TPrtLib PrtLib_Current();
+// The name of a command language ("ESC", "TSPL", "STAR", "CPCL", "ZPL",
+// "EPL"); empty for any other number.
+std::string_view LanguageName(int language);
 // The protocol word shown for a language: "CPCL", "TSPL", "ESC", "ZPL", else
-// the number in decimal.
+// (STAR and EPL included) the number in decimal.
 std::string ProtocolWord(int language);
+// The protocol description of the debug texts: "Desc:" and the language's
+// name, or its number in decimal when it has none.
+std::string ProtocolDescription(int language);
 
 // Creates the library's printer handle for a model (UTF-8 name), replacing
 // the handle held so far (which is destroyed). The slot is empty when this fails.

@@ -24,6 +24,7 @@
 #include "mdlPrinterSelection.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
+#include "mdlReplaceText.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -39,32 +40,6 @@ namespace {
 
 std::string CodeText(const std::string& key, int code) {
     return LangText(key) + ":" + std::to_string(code);
-}
-
-std::string ReplaceFirst(std::string text, std::string_view placeholder, const std::string& value) {
-    if (const auto at = text.find(placeholder); at != std::string::npos) {
-        text.replace(at, placeholder.size(), value);
-    }
-    return text;
-}
-
-std::string ProtocolDescription(int language) {
-    switch (language) {
-    case 0:
-        return "Desc:ESC";
-    case 1:
-        return "Desc:TSPL";
-    case 2:
-        return "Desc:STAR";
-    case 3:
-        return "Desc:CPCL";
-    case 4:
-        return "Desc:ZPL";
-    case 5:
-        return "Desc:EPL";
-    default:
-        return "Desc:" + std::to_string(language);
-    }
 }
 
 } // namespace
@@ -96,7 +71,7 @@ void T_frmMain_Label::OpenDialogClass(const std::string& className) {
     if (const TDialogOpener opener = FindDialog(className)) {
         opener(this);
     } else {
-        ShowInfo(ReplaceFirst(LangText("FormMain_Label_MSGDialogPending"), "{0}", className));
+        ShowInfo(ReplaceText(LangText("FormMain_Label_MSGDialogPending"), className));
     }
     PrinterSelect();
 }
@@ -206,7 +181,7 @@ void T_frmMain_Label::btnFrontLearnClick() {
         return;
     }
     const TPrinterFacts facts = Facts();
-    if (FrontLearnAsks(facts) && !AskOkCancel(ReplaceFirst(LangAll("Lang_All_00210090_11"), "{0}", ""))) {
+    if (FrontLearnAsks(facts) && !AskOkCancel(ReplaceText(LangAll("Lang_All_00210090_11"), ""))) {
         return;
     }
     if (!OpenPrinterPort()) {
@@ -231,7 +206,7 @@ void T_frmMain_Label::btnParameterSettingClick() {
     if (DebugMode()) {
         ShowInfo("Test - PrtDefName:" + identity.ListName + ",PrtBasName:" + identity.Model +
                  ",ProtocolType:" + std::to_string(ProtocolKind) + "," + ProtocolDescription(ProtocolKind));
-        ShowInfo(ReplaceFirst(LangAll("Lang_Pos_00010030_11"), "{0}", choice.list));
+        ShowInfo(ReplaceText(LangAll("Lang_Pos_00010030_11"), choice.list));
     }
     OpenDialogClass(choice.dialog);
 }
@@ -338,14 +313,7 @@ void T_frmMain_Label::RunDfuCommandAndUpdater() {
         ShowErrorBox(CodeText("_Err_OpenPort", opened));
         return;
     }
-    const TPrinterFacts facts = Facts();
-    std::optional<TWireCommand> command;
-    if (InBuiltInList(lists::DfuChoiceModels, facts.model)) {
-        command = TWireCommand::Write("ZZZDFUMODE\r\n");
-    } else {
-        command = DfuModeCommand(facts, ReadCatalogue("DFUWithoutCMD"));
-    }
-    if (command) {
+    if (const std::optional<TWireCommand> command = DfuModeCommand(Facts(), ReadCatalogue("DFUWithoutCMD"))) {
         SendAction(*command, "_Err_WriteData");
     }
     ClosePrinterPort();

@@ -9,6 +9,7 @@
 #include "mdlMessages.h"
 #include "mdlPortList.h"
 #include "mdlPrinterLib.h"
+#include "mdlReplaceText.h"
 #include "mdlSelvanic.h"
 
 #include <QComboBox>
@@ -380,11 +381,7 @@ void T_frmPrinterManage_Label::btnConnectTestClick() {
 
 void T_frmPrinterManage_Label::btnOKClick() {
     if (cmbPrtVerOfTool_->currentIndex() < 0) {
-        std::string text = LangAll("Lang_All_00010014_11");
-        if (const auto at = text.find("{0}"); at != std::string::npos) {
-            text.replace(at, 3, LangAll("Lang_All_00210372_11"));
-        }
-        ShowInfo(text);
+        ShowInfo(ReplaceText(LangAll("Lang_All_00010014_11"), LangAll("Lang_All_00210372_11")));
         return;
     }
     const TPrinterEntry entry{Text(cmbPrinterName_), Text(cmbPortType_), PortAddress(),

@@ -67,13 +67,16 @@ TWireCommand FactoryDefaultCommand(const TPrinterFacts& facts) {
 }
 
 std::optional<TWireCommand> DfuModeCommand(const TPrinterFacts& facts, const std::string& dfuWithoutCmdList) {
+    if (facts.InBuiltIn(lists::DfuChoiceModels, facts.model)) {
+        return TWireCommand::Write(kUpdateModeText);
+    }
     if (dfuWithoutCmdList.find(facts.model + ",") != std::string::npos) {
         return std::nullopt;
     }
     if (facts.In("Miro_DfuMode", facts.model)) {
         return TWireCommand::Write("\x1d\x75\x55\xaa"s);
     }
-    return TWireCommand::Write("ZZZDFUMODE\r\n");
+    return TWireCommand::Write(kUpdateModeText);
 }
 
 int SendWireCommand(const TWireCommand& command) {

@@ -25,8 +25,13 @@ TWireCommand SelfTestCommand(const TPrinterFacts& facts);
 TWireCommand LearnCommand(const TPrinterFacts& facts);
 TWireCommand ModuleTestCommand(const TPrinterFacts& facts);
 TWireCommand FactoryDefaultCommand(const TPrinterFacts& facts);
-// The command that puts the printer into update mode; none for the models
-// whose update needs no command (model + "," in "DFUWithoutCMD").
+// The update-mode command of most printers.
+inline constexpr const char* kUpdateModeText = "ZZZDFUMODE\r\n";
+
+// The command that puts the printer into update mode: the update-mode text
+// for the models with a firmware choice; none for the models whose update
+// needs no command (model + "," in "DFUWithoutCMD"); the Miro command for
+// the "Miro_DfuMode" models; else the update-mode text.
 std::optional<TWireCommand> DfuModeCommand(const TPrinterFacts& facts, const std::string& dfuWithoutCmdList);
 
 // Sends a command on the selected printer's port: Do as the one-shot

@@ -2,6 +2,7 @@
 
 #include "mdlModelList.h"
 #include "mdlModelListNames.h"
+#include "mdlPrinterFacts.h"
 
 #include <array>
 
@@ -9,8 +10,6 @@ namespace tolvane {
 namespace {
 
 using enum TParaDialogTest;
-
-constexpr std::string_view kLegacyUsbIdentity = "VID_2AAF&PID_9";
 
 // clang-format off
 constexpr std::array<TParaDialogRule, 20> kRules = {{
