@@ -9,8 +9,8 @@
 #include "mdlPrinterLib.h"
 
 #include <QApplication>
-#include <QImage>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -55,7 +55,7 @@ TEST_F(KavoWindowTest, RegisteredForTheParameterButton) {
 }
 
 TEST_F(KavoWindowTest, TextsBoundByNameAndButtonsMovedForOtherModels) {
-    std::unique_ptr<TFormView> window = OpenWindow("Kavo", "kavo_tspl.profile");
+    std::unique_ptr<TFormView> window = OpenWindow("Vorlan", "kavo_tspl.profile");
     ShowAndRead(*window);
     EXPECT_EQ(window->windowTitle().toStdString(), params::Txt("_ParaSet"));
     EXPECT_EQ(Find<QPushButton>(window.get(), "btnSet")->text().toStdString(), params::Txt("_Set"));
@@ -82,7 +82,7 @@ TEST_F(KavoWindowTest, ArdelKeepsItsFileButtons) {
 }
 
 TEST_F(KavoWindowTest, StatusLineChangesWhileTheReadRuns) {
-    std::unique_ptr<TFormView> window = OpenWindow("Kavo", "kavo_tspl.profile");
+    std::unique_ptr<TFormView> window = OpenWindow("Vorlan", "kavo_tspl.profile");
     auto* status = Find<QStatusBar>(window.get(), "StatusBarA");
     ASSERT_NE(status, nullptr);
     // A timer of the test samples the status line: it only fires when the
@@ -98,7 +98,7 @@ TEST_F(KavoWindowTest, StatusLineChangesWhileTheReadRuns) {
 }
 
 TEST_F(KavoWindowTest, UserChoiceRunsTheHandler) {
-    std::unique_ptr<TFormView> window = OpenWindow("Kavo", "kavo_tspl.profile");
+    std::unique_ptr<TFormView> window = OpenWindow("Vorlan", "kavo_tspl.profile");
     ShowAndRead(*window);
     auto* protocol = Find<QComboBox>(window.get(), "cmbProtocol");
     auto* density = Find<QComboBox>(window.get(), "cmbDensity");

@@ -5,6 +5,7 @@
 #include "mdlCliOptions.h"
 #include "mdlCliRun.h"
 #include "mdlFileUtil.h"
+#include "mdlParaHelpers.h"
 
 #include <sstream>
 
@@ -20,7 +21,8 @@ struct CliResult {
 class CliTest : public ParamsTest {
   protected:
     // Starts the emulated printer and writes a printer list naming it.
-    void PrinterInList(const std::string& listName = "Kavo", const std::string& profile = "kavo_tspl.profile") {
+    void PrinterInList(const std::string& listName = "Vorlan",
+                       const std::string& profile = "kavo_tspl.profile") {
         address = StartPrinter(profile);
         WriteFiles("PrinterList.txt", listName + "|NET|" + address + "|notes|\nDresk-4T|USB|USB||\n");
     }
@@ -39,7 +41,8 @@ class CliTest : public ParamsTest {
         std::vector<std::string> written;
         for (const emulator::Record& record : printer->records()) {
             if (record.command == "setval" || record.command == "do") {
-                written.push_back(record.command + " " + record.key + (record.command == "setval" ? "=" + record.value : ""));
+                written.push_back(record.command + " " + record.key +
+                                  (record.command == "setval" ? "=" + record.value : ""));
             }
         }
         return written;
@@ -61,14 +64,15 @@ TEST_F(CliTest, ListsThePrinters) {
     PrinterInList();
     const CliResult result = Run({"printers"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "Kavo\t" + address + "\nDresk-4T\tUSB\n");
+    EXPECT_EQ(result.out, "Vorlan\t" + address + "\nDresk-4T\tUSB\n");
 }
 
 TEST_F(CliTest, GetEditSetGetRoundTrip) {
     PrinterInList();
-    const CliResult first = Run({"--lang", "1033", "--printer", "Kavo", "params", "get"});
+    const CliResult first = Run({"--lang", "1033", "--printer", "Vorlan", "params", "get"});
     ASSERT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out.rfind("; printer: Kavo  model: Kavo  dialog: T_frmParaSet_Kavo\n[params]\n", 0), 0u)
+    EXPECT_EQ(first.out.rfind("; printer: Vorlan  model: Vorlan  dialog: T_frmParaSet_Kavo\n[params]\n", 0),
+              0u)
         << first.out;
     EXPECT_EQ(Line(first.out, "cmbDensity"), "cmbDensity=8");
     EXPECT_EQ(Line(first.out, "gpbAutoPosition"), "gpbAutoPosition=1");
@@ -83,7 +87,7 @@ TEST_F(CliTest, GetEditSetGetRoundTrip) {
     const std::size_t at = edited.find("cmbDensity=8");
     edited.replace(at, 12, "cmbDensity=11");
     printer->clearRecords();
-    const CliResult set = Run({"--printer", "Kavo", "params", "set", "-"}, edited);
+    const CliResult set = Run({"--printer", "Vorlan", "params", "set", "-"}, edited);
     ASSERT_EQ(set.status, 0) << set.err;
     const std::vector<std::string> written = Written();
     ASSERT_FALSE(written.empty());
@@ -94,7 +98,7 @@ TEST_F(CliTest, GetEditSetGetRoundTrip) {
     EXPECT_EQ(written.back(), "do reset_printer");
     EXPECT_EQ(printer->settings().values.at("density"), "11");
 
-    const CliResult again = Run({"--printer", "Kavo", "params", "get"});
+    const CliResult again = Run({"--printer", "Vorlan", "params", "get"});
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(Line(again.out, "cmbDensity"), "cmbDensity=11");
     // The backup restores the printer: nothing else changed.
@@ -105,8 +109,9 @@ TEST_F(CliTest, GetEditSetGetRoundTrip) {
 
 TEST_F(CliTest, SetNamesOnlySomeControlsAndKeepsTheRest) {
     PrinterInList();
-    const std::string file = app.Write("some.ini", "; a partial file\n[params]\ncmbDHCP=ON\ntxtTearOff = -12\n");
-    const CliResult set = Run({"--printer", "Kavo", "params", "set", file});
+    const std::string file =
+        app.Write("some.ini", "; a partial file\n[params]\ncmbDHCP=ON\ntxtTearOff = -12\n");
+    const CliResult set = Run({"--printer", "Vorlan", "params", "set", file});
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(printer->settings().values.at("eth_dhcp"), "on");
     EXPECT_EQ(printer->settings().values.at("tear_off"), "-12");
@@ -120,8 +125,9 @@ TEST_F(CliTest, ProtocolChangeAndDensityInTheOrderOfTheBackup) {
     // cmbDensity comes before cmbProtocol in a backup; choosing ZPL refills
     // the density list and selects 15, and the second pass sets 22 again.
     PrinterInList();
-    const std::string file = app.Write("zpl.ini", "cmbDensity=22\ncmbProtocol=ZPL\ncmbCodepage=Shift-JIS(932)\n");
-    const CliResult set = Run({"--printer", "Kavo", "params", "set", file});
+    const std::string file =
+        app.Write("zpl.ini", "cmbDensity=22\ncmbProtocol=ZPL\ncmbCodepage=Shift-JIS(932)\n");
+    const CliResult set = Run({"--lang", "1033", "--printer", "Vorlan", "params", "set", file});
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(printer->settings().values.at("ppl"), "zpl");
     EXPECT_EQ(printer->settings().values.at("density"), "22");
@@ -133,7 +139,8 @@ TEST_F(CliTest, PortAndModelOutsideTheList) {
     const CliResult result = Run({"--port", address, "--model", "Ardel", "params", "get"});
     // The Kavo profile answers; the dialog follows the model given.
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out.rfind("; printer: Ardel  model: Ardel  dialog: T_frmParaSet_Kavo", 0), 0u) << result.out;
+    EXPECT_EQ(result.out.rfind("; printer: Ardel  model: Ardel  dialog: T_frmParaSet_Kavo", 0), 0u)
+        << result.out;
     EXPECT_NE(Line(result.out, "txtZPrintWidth"), "");
 }
 
@@ -145,11 +152,11 @@ TEST_F(CliTest, BadInputExitsTwoAndSendsNothing) {
     } cases[] = {
         {"cmbNoSuch=1\n", "line 1"},
         {"[params]\ncmbDensity=99\n", "line 2"},
-        {"cmbParity=none\n", "line 1"},        // entries compare exactly
-        {"txtIP1=1a\n", "line 1"},             // the key filter refuses "a"
-        {"txtBTPWD=12345\n", "line 1"},        // longer than the field
-        {"txtBTName=my printer\n", "line 1"},  // no spaces in a Bluetooth name
-        {"gpbPrintType=2\n", "line 1"},        // two items
+        {"cmbParity=none\n", "line 1"},       // entries compare exactly
+        {"txtIP1=1a\n", "line 1"},            // the key filter refuses "a"
+        {"txtBTPWD=12345\n", "line 1"},       // longer than the field
+        {"txtBTName=my printer\n", "line 1"}, // no spaces in a Bluetooth name
+        {"gpbPrintType=2\n", "line 1"},       // two items
         {"; ok\njust a line\n", "line 2"},
         {"=5\n", "line 1"},
         {std::string("cmbDHCP=ON\ntxt\0IP1=1\n", 21), "line 2"},
@@ -158,7 +165,7 @@ TEST_F(CliTest, BadInputExitsTwoAndSendsNothing) {
     };
     for (const auto& c : cases) {
         printer->clearRecords();
-        const CliResult result = Run({"--printer", "Kavo", "params", "set", "-"}, c.text);
+        const CliResult result = Run({"--lang", "1033", "--printer", "Vorlan", "params", "set", "-"}, c.text);
         EXPECT_EQ(result.status, 2) << c.text;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << c.text << " -> " << result.err;
         EXPECT_TRUE(Commands().empty()) << c.text;
@@ -170,7 +177,8 @@ TEST_F(CliTest, ValueValidOnlyForAnotherPrinterIsRefusedBeforeAnyWrite) {
     // read happens, nothing is written.
     PrinterInList();
     printer->clearRecords();
-    const CliResult result = Run({"--printer", "Kavo", "params", "set", "-"}, "cmbDensity=25\n");
+    const CliResult result =
+        Run({"--lang", "1033", "--printer", "Vorlan", "params", "set", "-"}, "cmbDensity=25\n");
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("line 1"), std::string::npos);
     EXPECT_TRUE(Keys("setval").empty());
@@ -185,16 +193,16 @@ TEST_F(CliTest, UsageErrorsAndUnreachablePrinters) {
     } cases[] = {
         {{}, 2},
         {{"params", "get"}, 2},
-        {{"--printer", "Kavo", "--port", "USB", "--model", "Kavo", "params", "get"}, 2},
+        {{"--printer", "Vorlan", "--port", "USB", "--model", "Vorlan", "params", "get"}, 2},
         {{"--port", "USB", "params", "get"}, 2},
         {{"--lang", "1041", "printers"}, 2},
-        {{"--printer", "Kavo", "params", "set"}, 2},
-        {{"--printer", "Kavo", "params", "fly"}, 2},
+        {{"--printer", "Vorlan", "params", "set"}, 2},
+        {{"--printer", "Vorlan", "params", "fly"}, 2},
         {{"--frobnicate"}, 2},
         {{"--printer", "Nobody", "params", "get"}, 2},
         {{"--port", address, "--model", "NoSuchModel", "params", "get"}, 2},
-        {{"--printer", "Kavo", "params", "set", "/nonexistent/file.ini"}, 2},
-        {{"--port", "NET,127.0.0.1,1", "--model", "Kavo", "params", "get"}, 1},
+        {{"--printer", "Vorlan", "params", "set", "/nonexistent/file.ini"}, 2},
+        {{"--port", "NET,127.0.0.1,1", "--model", "Vorlan", "params", "get"}, 1},
     };
     for (const auto& c : cases) {
         const CliResult result = Run(c.args);
@@ -215,12 +223,12 @@ TEST_F(CliTest, HelpVersionAndOutFile) {
     EXPECT_EQ(Run({"--version"}).out.rfind("tolvane-cli ", 0), 0u);
 
     PrinterInList();
-    const std::string out = (app / "backup.ini").string();
-    const CliResult result = Run({"--lang", "2052", "--printer", "Kavo", "params", "get", "--out", out});
+    const std::string out = app / "backup.ini";
+    const CliResult result = Run({"--lang", "2052", "--printer", "Vorlan", "params", "get", "--out", out});
     ASSERT_EQ(result.status, 0) << result.err;
     std::string saved;
     ASSERT_TRUE(ReadWholeFile(out, 1 << 20, saved));
-    EXPECT_EQ(saved.rfind("; printer: Kavo", 0), 0u);
+    EXPECT_EQ(saved.rfind("; printer: Vorlan", 0), 0u);
     EXPECT_NE(saved.find("\ncmbDensity=8\n"), std::string::npos);
     // Chinese list entries: the paper type of a label printer.
     EXPECT_NE(saved.find("cmbJudgePaperMode=" + params::Txt("_PaperType_Label")), std::string::npos);

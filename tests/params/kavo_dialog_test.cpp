@@ -2,6 +2,8 @@
 // write orders for a Kavo and an Ardel printer, the reply rules and the
 // edge cases that catch real faults.
 #include "ParamsFixture.h"
+#include "mdlFileUtil.h"
+#include "mdlParaFile.h"
 #include "mdlParaSetKavo.h"
 #include "mdlPrinterLib_Call.h"
 
@@ -36,15 +38,36 @@ class KavoDialogTest : public ParamsTest {
     std::unique_ptr<TParaSetKavo> dialog;
 };
 
-const std::vector<std::string> kKavoReadKeys = {
-    "dpi",         "ppl",          "version",        "bt_mac",         "bt_name",    "bt_pwd",
-    "media_power_up", "sw_ribbon", "reprint_after_error", "media_sensor", "density", "eth_dhcp",
-    "eth_ip",      "eth_mask",     "eth_gateway",    "heat_adj",       "speed",      "ppl",
-    "code_page",   "com_baud",     "com_wordlength", "com_stopbits",   "com_parity", "print_mode",
-    "tear_off",    "sensor_select", "platenin_enter_pause"};
+const std::vector<std::string> kKavoReadKeys = {"dpi",
+                                                "ppl",
+                                                "version",
+                                                "bt_mac",
+                                                "bt_name",
+                                                "bt_pwd",
+                                                "media_power_up",
+                                                "sw_ribbon",
+                                                "reprint_after_error",
+                                                "media_sensor",
+                                                "density",
+                                                "eth_dhcp",
+                                                "eth_ip",
+                                                "eth_mask",
+                                                "eth_gateway",
+                                                "heat_adj",
+                                                "speed",
+                                                "ppl",
+                                                "code_page",
+                                                "com_baud",
+                                                "com_wordlength",
+                                                "com_stopbits",
+                                                "com_parity",
+                                                "print_mode",
+                                                "tear_off",
+                                                "sensor_select",
+                                                "platenin_enter_pause"};
 
 TEST_F(KavoDialogTest, ReadsEveryKeyInOrderAndFillsTheControls) {
-    TParaSetKavo& kavo = Open("Kavo");
+    TParaSetKavo& kavo = Open("Vorlan");
     EXPECT_EQ(Keys("getval"), kKavoReadKeys);
     EXPECT_EQ(kavo.DpiText, "203");
     EXPECT_EQ(C("txtBTName").text, "Kavo"); // "Kavo-ABCD" without "-ABCD"
@@ -81,18 +104,23 @@ TEST_F(KavoDialogTest, ReadsEveryKeyInOrderAndFillsTheControls) {
 }
 
 TEST_F(KavoDialogTest, WritesEveryKeyInOrderThenSavesAndResets) {
-    TParaSetKavo& kavo = Open("Kavo");
+    TParaSetKavo& kavo = Open("Vorlan");
     printer->clearRecords();
     kavo.btnSetClick();
     ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
-    const std::vector<std::string> expected = {
-        "setval ppl",         "setval bt_name",        "setval bt_pwd",       "setval media_power_up",
-        "setval sw_ribbon",   "setval reprint_after_error", "setval code_page", "setval media_sensor",
-        "setval density",     "do demo_logic_area",    "setval eth_dhcp",     "setval eth_ip",
-        "setval eth_mask",    "setval eth_gateway",    "setval heat_adj",     "setval speed",
-        "setval com_baud",    "setval com_wordlength", "setval com_stopbits", "setval com_parity",
-        "setval sensor_select", "setval platenin_enter_pause", "setval print_mode", "setval tear_off",
-        "do save_param",      "do reset_printer"};
+    const std::vector<std::string> expected = {"setval ppl",           "setval bt_name",
+                                               "setval bt_pwd",        "setval media_power_up",
+                                               "setval sw_ribbon",     "setval reprint_after_error",
+                                               "setval code_page",     "setval media_sensor",
+                                               "setval density",       "do demo_logic_area",
+                                               "setval eth_dhcp",      "setval eth_ip",
+                                               "setval eth_mask",      "setval eth_gateway",
+                                               "setval heat_adj",      "setval speed",
+                                               "setval com_baud",      "setval com_wordlength",
+                                               "setval com_stopbits",  "setval com_parity",
+                                               "setval sensor_select", "setval platenin_enter_pause",
+                                               "setval print_mode",    "setval tear_off",
+                                               "do save_param",        "do reset_printer"};
     EXPECT_EQ(Commands(), expected);
     EXPECT_EQ(Written("ppl"), "tsc");
     EXPECT_EQ(Written("bt_name"), "Kavo");
@@ -108,7 +136,8 @@ TEST_F(KavoDialogTest, ArdelReadsAndWritesThePrintAreaInDots) {
     const std::vector<std::string> keys = Keys("getval");
     ASSERT_GE(keys.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 6),
-              (std::vector<std::string>{"dpi", "print_width", "print_height", "demo_star_y", "demo_star_x", "ppl"}));
+              (std::vector<std::string>{"dpi", "print_width", "print_height", "demo_star_y", "demo_star_x",
+                                        "ppl"}));
     EXPECT_EQ(keys.back() == "stickers_times" ? keys[keys.size() - 2] : keys.back(), "platenin_locat");
     EXPECT_EQ(kavo.DpiText, "300");
     EXPECT_EQ(C("txtZPrintWidth").text, "80");
@@ -119,9 +148,9 @@ TEST_F(KavoDialogTest, ArdelReadsAndWritesThePrintAreaInDots) {
     EXPECT_EQ(kavo.LidKey, "platenin_locat");
 
     printer->clearRecords();
-    dialog->Form().SetText("txtZPrintWidth", "200");    // above 108: 108 mm
-    dialog->Form().SetText("txtDColumnOffset", "-40");  // below -15: -15 mm
-    dialog->Form().SetText("txtDRowOffset", "");        // empty: not written
+    dialog->Form().SetText("txtZPrintWidth", "200");   // above 108: 108 mm
+    dialog->Form().SetText("txtDColumnOffset", "-40"); // below -15: -15 mm
+    dialog->Form().SetText("txtDRowOffset", "");       // empty: not written
     kavo.btnSetClick();
     ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
     EXPECT_EQ(Written("print_width"), "1274");
@@ -137,7 +166,7 @@ TEST_F(KavoDialogTest, ArdelReadsAndWritesThePrintAreaInDots) {
 }
 
 TEST_F(KavoDialogTest, ReplyRules) {
-    TParaSetKavo& kavo = Open("Kavo", "kavo_tspl.profile", [this] {
+    TParaSetKavo& kavo = Open("Vorlan", "kavo_tspl.profile", [this] {
         SetPrinterValue("version", "1.00.7");
         SetPrinterValue("bt_name", "PRINTER-ABCD");
         SetPrinterValue("eth_ip", "1.2.3.4");
@@ -165,8 +194,27 @@ TEST_F(KavoDialogTest, ReplyRules) {
     EXPECT_FALSE(Written("eth_mask"));
 }
 
+TEST_F(KavoDialogTest, TsplEntryOfACatalogueListFillsTheEplCodePages) {
+    // A catalogue whose protocol list names "TSPL": the printer's "tsc" is
+    // read as "tspl", selects that entry, and as it is neither "TSC" nor
+    // "ZPL" the EPL code pages follow; "Set" sends "tspl" as "tsc".
+    std::string catalogue;
+    ASSERT_TRUE(ReadWholeFile(app / "files/PrinterTypeList_Label.ini", 1 << 20, catalogue));
+    const std::size_t at = catalogue.find("KavoParaSetProList=TSC,ZPL");
+    ASSERT_NE(at, std::string::npos);
+    catalogue.replace(at, 27, "KavoParaSetProList=TSPL,ZPL");
+    WriteFiles("PrinterTypeList_Label.ini", catalogue);
+    TParaSetKavo& kavo = Open("Vorlan");
+    EXPECT_EQ(Selected("cmbProtocol"), "TSPL");
+    EXPECT_EQ(C("cmbCodepage").items.size(), 29u);
+    printer->clearRecords();
+    kavo.btnSetClick();
+    ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
+    EXPECT_EQ(Written("ppl"), "tsc");
+}
+
 TEST_F(KavoDialogTest, ShortBluetoothNameIsShownUnchanged) {
-    Open("Kavo", "kavo_tspl.profile", [this] { SetPrinterValue("bt_name", "AB-CD"); });
+    Open("Vorlan", "kavo_tspl.profile", [this] { SetPrinterValue("bt_name", "AB-CD"); });
     EXPECT_EQ(C("txtBTName").text, "AB-CD");
 }
 
@@ -187,7 +235,8 @@ TEST_F(KavoDialogTest, ProtocolChoiceRefillsDensityAndCodePages) {
 
     dialog->Form().SetIndex("cmbProtocol", 2);
     kavo.UserChanged("cmbProtocol");
-    ASSERT_TRUE(params::SelectItemByExactText(dialog->Form(), "cmbCodepage", "Latin 2 (Cyrillic II/Slavic)(852)"));
+    ASSERT_TRUE(
+        params::SelectItemByExactText(dialog->Form(), "cmbCodepage", "Latin 2 (Cyrillic II/Slavic)(852)"));
     printer->clearRecords();
     kavo.btnSetClick();
     ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
@@ -196,7 +245,8 @@ TEST_F(KavoDialogTest, ProtocolChoiceRefillsDensityAndCodePages) {
 }
 
 TEST_F(KavoDialogTest, ReleasePaperOffOutOfRangeAndTheTip) {
-    TParaSetKavo& kavo = Open("Kavo-300", "kavo_tspl.profile", [this] { SetPrinterValue("stickers_times", "0"); });
+    TParaSetKavo& kavo =
+        Open("Kavo-300", "kavo_tspl.profile", [this] { SetPrinterValue("stickers_times", "0"); });
     ASSERT_TRUE(kavo.ReleasePaperSupported);
     EXPECT_EQ(Keys("getval").back(), "stickers_times");
     EXPECT_EQ(C("cmbReleasePaper").index, 0);
@@ -230,7 +280,7 @@ TEST_F(KavoDialogTest, ReleasePaperOffOutOfRangeAndTheTip) {
 }
 
 TEST_F(KavoDialogTest, ShortBluetoothPasswordSendsNothing) {
-    TParaSetKavo& kavo = Open("Kavo");
+    TParaSetKavo& kavo = Open("Vorlan");
     dialog->Form().SetText("txtBTPWD", "123");
     printer->clearRecords();
     kavo.btnSetClick();
@@ -241,7 +291,8 @@ TEST_F(KavoDialogTest, ShortBluetoothPasswordSendsNothing) {
 }
 
 TEST_F(KavoDialogTest, AddressReplyWithoutFourPartsEndsTheRead) {
-    TParaSetKavo& kavo = Open("Kavo", "kavo_tspl.profile", [this] { SetPrinterValue("eth_ip", "1234567"); });
+    TParaSetKavo& kavo =
+        Open("Vorlan", "kavo_tspl.profile", [this] { SetPrinterValue("eth_ip", "1234567"); });
     const std::vector<std::string> keys = Keys("getval");
     EXPECT_EQ(keys.back(), "eth_ip");
     EXPECT_EQ(Boxes("error").size(), 1u);
@@ -251,7 +302,7 @@ TEST_F(KavoDialogTest, AddressReplyWithoutFourPartsEndsTheRead) {
 
 TEST_F(KavoDialogTest, UnreachablePrinterReadsNothingAndKeepsTheDefaults) {
     const std::string address = StartPrinter();
-    SelectPrinter("Kavo", address);
+    SelectPrinter("Vorlan", address);
     printer.reset(); // the printer goes away after the selection
     dialog = std::make_unique<TParaSetKavo>(params::SelectedPrinterContext());
     dialog->FormCreate();
@@ -266,16 +317,17 @@ TEST_F(KavoDialogTest, UnreachablePrinterReadsNothingAndKeepsTheDefaults) {
 }
 
 TEST_F(KavoDialogTest, KeyFiltersAndExitChecks) {
-    Open("Kavo");
+    Open("Vorlan");
     const struct {
         const char* edit;
         char32_t key;
         bool accepted;
     } keys[] = {
-        {"txtIP1", '7', true},      {"txtIP1", '-', false},    {"txtIP1", 8, true},     {"txtIP1", 127, true},
-        {"txtTearOff", '-', true},  {"txtTearOff", 'a', false}, {"txtDColumnOffset", '-', true},
-        {"txtDRowOffset", '-', false}, {"txtBTName", ' ', false}, {"txtBTName", '~', true},
-        {"txtBTName", 0x4E2D, false}, {"txtBTPWD", 'x', false}, {"txtBTPWD", 13, true},
+        {"txtIP1", '7', true},           {"txtIP1", '-', false},        {"txtIP1", 8, true},
+        {"txtIP1", 127, true},           {"txtTearOff", '-', true},     {"txtTearOff", 'a', false},
+        {"txtDColumnOffset", '-', true}, {"txtDRowOffset", '-', false}, {"txtBTName", ' ', false},
+        {"txtBTName", '~', true},        {"txtBTName", 0x4E2D, false},  {"txtBTPWD", 'x', false},
+        {"txtBTPWD", 13, true},
     };
     for (const auto& k : keys) {
         EXPECT_EQ(dialog->AcceptsKey(k.edit, k.key), k.accepted) << k.edit << " " << static_cast<int>(k.key);
@@ -285,9 +337,9 @@ TEST_F(KavoDialogTest, KeyFiltersAndExitChecks) {
         const char* text;
         const char* after;
     } exits[] = {
-        {"txtIP2", "300", "255"}, {"txtIP2", "", "0"},      {"txtIP2", "  ", "0"},     {"txtIP2", "12", "12"},
-        {"txtTearOff", "", "0"},  {"txtTearOff", "121", "120"}, {"txtTearOff", "-999", "-120"},
-        {"txtTearOff", "-", "0"}, {"txtTearOff", "-5", "-5"},
+        {"txtIP2", "300", "255"},       {"txtIP2", "", "0"},      {"txtIP2", "  ", "0"},
+        {"txtIP2", "12", "12"},         {"txtTearOff", "", "0"},  {"txtTearOff", "121", "120"},
+        {"txtTearOff", "-999", "-120"}, {"txtTearOff", "-", "0"}, {"txtTearOff", "-5", "-5"},
     };
     for (const auto& e : exits) {
         dialog->Form().SetText(e.edit, e.text);
@@ -321,8 +373,8 @@ TEST_F(KavoDialogTest, ParameterFileRoundTripAndNameChecks) {
 
     sink.boxes.clear();
     const std::string longName = std::string(29, 'a') + ".ini"; // 33 characters
-    kavo.ButtonClick("btnSave", (app / longName).string());
-    kavo.ButtonClick("btnSave", (app / "my file.ini").string());
+    kavo.ButtonClick("btnSave", app / longName);
+    kavo.ButtonClick("btnSave", app / "my file.ini");
     EXPECT_FALSE(std::filesystem::exists(app / longName));
     EXPECT_FALSE(std::filesystem::exists(app / "my file.ini"));
     const std::vector<ShownBox> errors = Boxes("error");

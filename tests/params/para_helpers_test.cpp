@@ -82,9 +82,10 @@ TEST(ParaHelpers, MapParaValueBothWays) {
         int table;
         int position;
         const char* word;
-    } words[] = {{0, 1, "off"},      {1, 1, "black mark"}, {2, 3, "cutter"}, {3, 1, "auto"},
-                 {4, 1, "calibation"}, {5, 2, "alternate-2"}, {6, 0, "tear"}, {7, 2, "wep2"},
-                 {6, 3, ""},          {8, 0, ""},            {1, -1, ""}};
+    } words[] = {{0, 1, "off"},  {1, 1, "black mark"}, {2, 3, "cutter"},
+                 {3, 1, "auto"}, {4, 1, "calibation"}, {5, 2, "alternate-2"},
+                 {6, 0, "tear"}, {7, 2, "wep2"},       {6, 3, ""},
+                 {8, 0, ""},     {1, -1, ""}};
     for (const auto& w : words) {
         form.SetIndex("cmb", 1);
         MapParaValue(form, "cmb", "", w.position, out, w.table);
@@ -113,7 +114,7 @@ TEST(ParaHelpers, ArdelLengthsAtEachResolution) {
         const char* dpi;
         const char* mm;
     } toMm[] = {
-        {"944", "300", "80"}, {"1888", "600", "80"}, {"640", "203", "80"}, {"647", "", "80"},
+        {"944", "300", "80"}, {"1888", "600", "80"}, {"640", "203", "80"},  {"647", "", "80"},
         {"6", "300", "1"},    {"-40", "203", "-5"},  {"abc", "300", "abc"}, {"", "300", ""},
     };
     for (const auto& c : toMm) {
@@ -124,8 +125,8 @@ TEST(ParaHelpers, ArdelLengthsAtEachResolution) {
         const char* dpi;
         const char* dots;
     } toDots[] = {
-        {"80", "300", "944"}, {"80", "600", "1888"}, {"80", "203", "640"}, {"80", "", "640"},
-        {"-15", "300", "-177"}, {"15", "600", "354"}, {"x", "300", ""},    {"1234567890", "300", ""},
+        {"80", "300", "944"},   {"80", "600", "1888"}, {"80", "203", "640"}, {"80", "", "640"},
+        {"-15", "300", "-177"}, {"15", "600", "354"},  {"x", "300", ""},     {"1234567890", "300", ""},
     };
     for (const auto& c : toDots) {
         EXPECT_EQ(MmToDots(c.mm, c.dpi), c.dots) << c.mm << "@" << c.dpi;

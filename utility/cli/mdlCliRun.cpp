@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <istream>
-#include <iterator>
 #include <memory>
 #include <ostream>
 
@@ -152,7 +151,13 @@ class TCliRun {
 
     int ReadInput(std::string& text) {
         if (options_.inFile == "-") {
-            text.assign(std::istreambuf_iterator<char>(streams_.in), std::istreambuf_iterator<char>());
+            // At most one byte more than a text may have is read, so a
+            // endless input cannot fill the memory.
+            char chunk[4096];
+            while (text.size() <= params::kParamsTextMaxBytes &&
+                   streams_.in.read(chunk, sizeof chunk).gcount() > 0) {
+                text.append(chunk, static_cast<std::size_t>(streams_.in.gcount()));
+            }
             if (text.size() > params::kParamsTextMaxBytes) {
                 return BadInput(Message("Cli_FileTooLarge", "-"));
             }

@@ -159,7 +159,7 @@ void TParaSetKavo::ReadParameters() {
         // 21: the command language selects its code page list.
         status("Lang_All_00210004_12");
         ProtocolRead = GetVal("ppl");
-        if (!InBuiltInList(lists::TscKeptModels, Context().listName) && ProtocolRead == "tsc") {
+        if (!InBuiltInList(lists::TscKeptModels, Context().model) && ProtocolRead == "tsc") {
             ProtocolRead = "tspl";
         }
         SelectItemByText(form, "cmbProtocol", ProtocolRead);

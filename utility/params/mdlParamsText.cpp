@@ -55,8 +55,10 @@ bool IsParameterControl(const TParaDialogModel& dialog, const std::string& name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-TParamsApply Fail(const std::string& text) {
-    return {false, text};
+TParamsApply Fail(const std::string& text, bool mayChange = false) {
+    TParamsApply failed{false, text};
+    failed.mayChange = mayChange;
+    return failed;
 }
 
 TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool offline) {
@@ -67,7 +69,7 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
         return Fail(Message("Cli_UnknownControl", {number, line.control}));
     }
     if (!offline && (!form.EffectivelyVisible(line.control) || !form.EffectivelyEnabled(line.control))) {
-        return Fail(Message("Cli_ControlUnavailable", {number, line.control}));
+        return Fail(Message("Cli_ControlUnavailable", {number, line.control}), true);
     }
     switch (control->kind) {
     case TControlKind::List: {
@@ -80,7 +82,7 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
         }
         const int before = control->index;
         if (!SelectItemByExactText(form, line.control, line.value)) {
-            return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}));
+            return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}), true);
         }
         if (form[line.control].index != before) {
             dialog.UserChanged(line.control);
@@ -183,9 +185,15 @@ std::string FormatParams(const TParaDialogModel& dialog) {
 }
 
 TParamsApply ApplyParams(TParaDialogModel& dialog, const std::vector<TParamsLine>& lines, bool offline) {
-    for (int pass = 0; pass < (offline ? 1 : 2); ++pass) {
+    // The first pass lets a line wait whose list or field a later line may
+    // still change (a refilled list, a field enabled by another choice);
+    // the second pass takes every line as final.
+    const int passes = offline ? 1 : 2;
+    for (int pass = 0; pass < passes; ++pass) {
+        const bool last = pass == passes - 1;
         for (const TParamsLine& line : lines) {
-            if (TParamsApply applied = ApplyLine(dialog, line, offline); !applied.ok) {
+            if (TParamsApply applied = ApplyLine(dialog, line, offline);
+                !applied.ok && (last || !applied.mayChange)) {
                 return applied;
             }
         }

@@ -47,7 +47,8 @@ std::string FormatParams(const TParaDialogModel& dialog);
 
 struct TParamsApply {
     bool ok = true;
-    std::string error; // the message naming the line, when not ok
+    std::string error;      // the message naming the line, when not ok
+    bool mayChange = false; // the failure may go away when later lines are applied
 };
 
 // Applies the lines to a dialog as a user would: lists select the entry
@@ -56,7 +57,9 @@ struct TParamsApply {
 // maximum length) and then run the field's exit check, tick boxes take 0 or
 // 1; a list or radio group whose selection changed runs its change handler.
 // The lines are applied twice in order, so a value that a later line's
-// change handler reset (a list refilled) is set again.
+// change handler reset (a list refilled) is set again, and a value for a
+// list or field that a later line prepares (its entries, its enabled state)
+// is taken in the second pass.
 // `offline`: the dialog has not read the printer; lists are checked against
 // every entry they can show and visibility is not checked, and nothing is
 // changed.
