@@ -10,6 +10,7 @@
 #include "mdlGlobal_Permission.h"
 #include "mdlIniFile.h"
 #include "mdlLangChoice.h"
+#include "mdlLangFont.h"
 #include "mdlLangTextTable.h"
 #include "mdlLanguageId.h"
 #include "mdlMessageBoxes.h"
@@ -174,6 +175,12 @@ void FirstShowHandToSelvanic() {
 
 bool SelvanicAppIsReady() {
     return g_selvanicAppIsReady;
+}
+
+void FirstShowKeepFont() {
+    if (TOstrelVar* state = GlobalObjects().OstrelVar.get()) {
+        state->Font = SharedLangFont();
+    }
 }
 
 bool FirstShowApplySavedLanguage(TLanguageChoice& choice) {

@@ -15,13 +15,17 @@
 //         apply texts (LoadSharedWords, LoadSharedLangFont), build pages
 //         FirstShowHandToSelvanic()    debug and identity settings
 //         load the printer list
-//         FirstShowApplyFont(window)   (main/gui/mdlLangFontApply.h)
+//         FirstShowApplyFont(window)   (main/gui/mdlLangFontApply.h), which
+//                                      ends with FirstShowKeepFont()
 //         FirstShowApplySavedLanguage(choice)
 //         FirstShowPrinterMapCheck()
 //     app.exec();
 //     AfterMessageLoop();              feature objects freed, log lock deleted
 //     destroy the windows              -> the main window's destructor calls
 //                                         MainWindowDestroySteps()
+//
+// Programs and tests without a window run the same steps minus the widgets
+// through the headless session (main/selection/mdlHeadlessSession.h).
 #pragma once
 
 #include <string>
@@ -65,6 +69,10 @@ TFirstShowResult FirstShowPrepare();
 // the debug flag, log folder and file, ToolType and OemCo to the command
 // helper library and asks it to get ready.
 void FirstShowHandToSelvanic();
+
+// First show, when the font is applied: the shared font values are kept in
+// TOstrelVar.
+void FirstShowKeepFont();
 
 // First show, after the font was applied: the saved language is selected
 // without change handling and applied when the choice offers it. True when

@@ -1,7 +1,7 @@
 #include "mdlLangFontApply.h"
 
-#include "mdlGlobalObjects.h"
 #include "mdlIniDocument.h"
+#include "mdlStartup.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -72,11 +72,8 @@ void ApplyLangFont(QWidget* window) {
 }
 
 void FirstShowApplyFont(QWidget* mainWindow) {
-    const TLangFont font = SharedLangFont();
-    ApplyLangFont(mainWindow, font);
-    if (TOstrelVar* state = GlobalObjects().OstrelVar.get()) {
-        state->Font = font;
-    }
+    ApplyLangFont(mainWindow, SharedLangFont());
+    FirstShowKeepFont();
 }
 
 } // namespace tolvane
