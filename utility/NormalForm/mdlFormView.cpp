@@ -60,9 +60,13 @@ void PumpWhileWaiting(int ms) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         return;
     }
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     QEventLoop loop;
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // A loop that ended early (the application is quitting) still keeps the
+    // printer's time.
+    std::this_thread::sleep_until(until);
 }
 
 } // namespace
