@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QValidator>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -254,6 +255,7 @@ void TFormView::Sync(const std::string& name) {
     switch (control->kind) {
     case TControlKind::Label:
         static_cast<QLabel*>(widget)->setText(Q(control->text));
+        static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         break;
     case TControlKind::Button:
         static_cast<QPushButton*>(widget)->setText(Q(control->text));
@@ -304,12 +306,9 @@ void TFormView::Sync(const std::string& name) {
                 group->removeButton(button);
                 delete button;
             }
-            const int count = static_cast<int>(control->items.size());
-            const int width = count > 0 ? (control->width - 16) / count : 0;
-            for (int n = 0; n < count; ++n) {
+            for (int n = 0; n < static_cast<int>(control->items.size()); ++n) {
                 auto* radio = new QRadioButton(box);
                 radio->setObjectName(Q(name + "_" + std::to_string(n)));
-                radio->setGeometry(8 + n * width, 20, width - 4, 22);
                 radio->show();
                 group->addButton(radio, n);
             }
@@ -317,6 +316,7 @@ void TFormView::Sync(const std::string& name) {
         for (int n = 0; n < static_cast<int>(control->items.size()); ++n) {
             group->button(n)->setText(Q(control->items[static_cast<std::size_t>(n)]));
         }
+        LayoutRadioItems(*control, *group);
         if (QAbstractButton* chosen = group->button(control->index)) {
             chosen->setChecked(true);
         } else if (QAbstractButton* checked = group->checkedButton()) {
@@ -339,6 +339,28 @@ void TFormView::Sync(const std::string& name) {
         break;
     }
     widget->setVisible(control->visible);
+}
+
+// The items of a radio group side by side: each as wide as its text needs,
+// the space left over shared out between them.
+void TFormView::LayoutRadioItems(const TControl& control, QButtonGroup& group) {
+    const QList<QAbstractButton*> buttons = group.buttons();
+    if (buttons.isEmpty()) {
+        return;
+    }
+    const int inner = std::max(0, control.width - 16);
+    int needed = 0;
+    for (QAbstractButton* button : buttons) {
+        needed += button->sizeHint().width();
+    }
+    const int spare = std::max(0, inner - needed) / static_cast<int>(buttons.size());
+    int left = 8;
+    for (int n = 0; n < static_cast<int>(buttons.size()); ++n) {
+        QAbstractButton* button = group.button(n);
+        const int width = std::min(button->sizeHint().width() + spare, std::max(0, 8 + inner - left));
+        button->setGeometry(left, 20, width, 22);
+        left += width;
+    }
 }
 
 void TFormView::SyncDialog() {
@@ -374,6 +396,11 @@ void TFormView::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         dialog_->FormShow();
         ApplyLangFont(this);
+        // The font gave labels their natural size; the dialog's own
+        // positions and sizes count.
+        for (const TControl* control : dialog_->Form().Controls()) {
+            Sync(control->name);
+        }
     }
 }
 

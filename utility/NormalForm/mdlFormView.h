@@ -40,6 +40,7 @@ class TFormView : public QDialog {
     void SyncTimer(const std::string& name);
     void Connect(const params::TControl& control, QWidget* widget);
     void Clicked(const std::string& button);
+    void LayoutRadioItems(const params::TControl& control, QButtonGroup& group);
     // Runs dialog work with the busy cursor.
     template <typename Work>
     void Busy(Work work);
