@@ -8,6 +8,7 @@
 #include "mdlDemoMode.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
+#include "mdlParaDialogViews.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlQuitOnSignal.h"
 #include "mdlStartup.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("tolvane");
     QApplication::setDesktopFileName("tolvane");
     InstallWidgetServices();
+    RegisterParameterDialogs();
     QuitOnSignals();
 
     std::string libraryError;
