@@ -213,6 +213,27 @@ TEST_F(KavoDialogTest, TsplEntryOfACatalogueListFillsTheEplCodePages) {
     EXPECT_EQ(Written("ppl"), "tsc");
 }
 
+TEST_F(KavoDialogTest, BadRepliesFallBackAndTheReadGoesOn) {
+    // Silence, bytes that are no text, a cut reply and a dropped connection
+    // in the middle of the read.
+    TParaSetKavo& kavo = Open("Vorlan", "kavo_tspl.profile", [this] {
+        std::string error;
+        for (const char* rule : {"getval:density=silent", "getval:heat_adj=corrupt", "getval:eth_ip=short:4",
+                                 "getval:speed=drop/1", "getval:tear_off=corrupt"}) {
+            ASSERT_TRUE(printer->addFault(rule, error)) << rule << ": " << error;
+        }
+    });
+    EXPECT_EQ(Keys("getval").back(), "platenin_enter_pause");
+    EXPECT_EQ(Selected("cmbDensity"), "0");   // no answer: entry 0
+    EXPECT_EQ(Selected("cmbHeatAdj"), "-50"); // no entry matches: entry 0
+    EXPECT_EQ(C("txtIP1").text, "");          // "192." is too short for an address
+    EXPECT_EQ(Selected("cmbPrintSpeed"), "2");
+    EXPECT_EQ(C("txtTearOff").text, "\xCF\xFF"); // "0" and its end inverted, as received
+    EXPECT_EQ(Selected("cmbParity"), "NONE");    // the read went on after the dropped connection
+    EXPECT_TRUE(Boxes("error").empty());
+    EXPECT_TRUE(kavo.Timers().at("StatusTimer").enabled);
+}
+
 TEST_F(KavoDialogTest, ShortBluetoothNameIsShownUnchanged) {
     Open("Vorlan", "kavo_tspl.profile", [this] { SetPrinterValue("bt_name", "AB-CD"); });
     EXPECT_EQ(C("txtBTName").text, "AB-CD");
