@@ -151,16 +151,18 @@ TEST_F(KavoDialogTest, ArdelReadsAndWritesThePrintAreaInDots) {
     dialog->Form().SetText("txtZPrintWidth", "200");   // above 108: 108 mm
     dialog->Form().SetText("txtDColumnOffset", "-40"); // below -15: -15 mm
     dialog->Form().SetText("txtDRowOffset", "");       // empty: not written
+    dialog->Form().SetText("txtZPrintHeight", "-");    // no number: not written
     kavo.btnSetClick();
     ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
     EXPECT_EQ(Written("print_width"), "1274");
     EXPECT_EQ(Written("demo_star_x"), "-177");
     EXPECT_FALSE(Written("demo_star_y"));
+    EXPECT_FALSE(Written("print_height"));
     const std::vector<std::string> commands = Commands();
     const auto at = [&](const std::string& command) {
         return std::find(commands.begin(), commands.end(), command) - commands.begin();
     };
-    EXPECT_LT(at("setval print_height"), at("do demo_logic_area"));
+    EXPECT_LT(at("setval print_width"), at("do demo_logic_area"));
     EXPECT_LT(at("do demo_logic_area"), at("setval demo_star_x"));
     EXPECT_LT(at("setval platenin_locat"), at("do save_param"));
 }

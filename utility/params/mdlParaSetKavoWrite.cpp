@@ -19,6 +19,13 @@ void Set(const std::string& key, const std::string& value) {
     CmdSetValLower(QuoteKey(key), value);
 }
 
+// A print-area length in dots, sent only when the field held a number.
+void SetLength(const std::string& key, const std::string& dots) {
+    if (!dots.empty()) {
+        Set(key, dots);
+    }
+}
+
 // A number field capped at `high` (and `low`) before it is converted.
 std::string Capped(const std::string& text, long low, long high) {
     const std::optional<long> value = ParseSmallInteger(text);
@@ -95,18 +102,18 @@ void TParaSetKavo::ReplacePrintSetting() {
     Set("density", selected("cmbDensity"));
     // 10-14: the print area of the Ardel printers, around the logic-area action.
     if (IsArdel() && !form["txtZPrintWidth"].text.empty()) {
-        Set("print_width", BbB(Capped(form["txtZPrintWidth"].text, -999999999L, 108)));
+        SetLength("print_width", BbB(Capped(form["txtZPrintWidth"].text, -999999999L, 108)));
     }
     if (IsArdel() && !form["txtZPrintHeight"].text.empty()) {
-        Set("print_height", BbB(Capped(form["txtZPrintHeight"].text, -999999999L, 300)));
+        SetLength("print_height", BbB(Capped(form["txtZPrintHeight"].text, -999999999L, 300)));
     }
     CmdDo(QuoteKey("demo_logic_area"));
     PrtLib_BeginCommand();
     if (IsArdel() && !form["txtDRowOffset"].text.empty()) {
-        Set("demo_star_y", BbB(Capped(form["txtDRowOffset"].text, -999999999L, 15)));
+        SetLength("demo_star_y", BbB(Capped(form["txtDRowOffset"].text, -999999999L, 15)));
     }
     if (IsArdel() && !form["txtDColumnOffset"].text.empty()) {
-        Set("demo_star_x", BbB(Capped(form["txtDColumnOffset"].text, -15, 15)));
+        SetLength("demo_star_x", BbB(Capped(form["txtDColumnOffset"].text, -15, 15)));
     }
     // 15-18: Ethernet; the addresses only with DHCP off.
     if (SupportDhcp) {
