@@ -60,9 +60,13 @@ std::string IconsFolder() {
     return AppFolder() + "icons/";
 }
 
-std::string WorkFolder() {
+bool AppFolderIsInstalled() {
     const std::string app = AppFolder();
-    return ::access(app.c_str(), W_OK) == 0 ? app : DefaultUserDataFolder();
+    return FileExists(app + kInstalledMarkerName) || ::access(app.c_str(), W_OK) != 0;
+}
+
+std::string WorkFolder() {
+    return AppFolderIsInstalled() ? DefaultUserDataFolder() : AppFolder();
 }
 
 std::string PerPrinterFolder() {

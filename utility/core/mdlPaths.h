@@ -27,9 +27,17 @@ void SetAppFolder(const std::string& folder);
 std::string FilesFolder(); // AppFolder + "files/"
 std::string IconsFolder(); // AppFolder + "icons/"
 
-// The folder where the program writes its own files: AppFolder when it is
-// writable, otherwise the per-user data folder (an installation under a
-// read-only prefix).
+// Marker file of an installed program folder (AppFolder + ".installed").
+// The package puts it there; a bundle in a build tree or an unpacked folder
+// has none.
+inline constexpr const char* kInstalledMarkerName = ".installed";
+
+// True when AppFolder is an installed program folder: it carries the marker,
+// or it cannot be written. Writability alone cannot tell, since root may
+// write anywhere.
+bool AppFolderIsInstalled();
+// The folder where the program writes its own files: AppFolder for a bundle,
+// the per-user data folder for an installed program folder.
 std::string WorkFolder();
 // WorkFolder + "PgmOrCdr/": per-printer files.
 std::string PerPrinterFolder();
