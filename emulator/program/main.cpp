@@ -31,6 +31,10 @@ int main(int argc, char** argv) {
         std::cout << usageText();
         return 0;
     }
+    if (options.version) {
+        std::cout << "printer-emulator " << TOLVANE_VERSION << "\n";
+        return 0;
+    }
     std::vector<FaultRule> faults;
     for (const std::string& ruleText : options.faults) {
         if (!parseFaultRule(ruleText, faults.emplace_back(), error)) {

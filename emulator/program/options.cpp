@@ -23,6 +23,7 @@ std::string usageText() {
            "                      (may be given more than once)\n"
            "  --frame-timeout MS  give up a frame that stops arriving (default 1000)\n"
            "  --help              show this text\n"
+           "  --version           show the version\n"
            "\n"
            "Stops on SIGINT or SIGTERM.\n";
 }
@@ -61,6 +62,11 @@ bool parseProgramOptions(const std::vector<std::string>& arguments, ProgramOptio
                 return false;
             }
             options.help = true;
+        } else if (name == "--version") {
+            if (!noValue()) {
+                return false;
+            }
+            options.version = true;
         } else if (name == "--pty") {
             if (!noValue()) {
                 return false;

@@ -16,6 +16,7 @@ struct ProgramOptions {
     std::vector<std::string> faults;
     int frameTimeoutMs = 1000;
     bool help = false;
+    bool version = false;
 };
 
 // Options as "--name VALUE" or "--name=VALUE". False with `error` for an

@@ -2,6 +2,7 @@
 //
 //   tolvane [-CN|-EN|-TW|...] [-Factory] [role switches]
 //   tolvane --demo ...      talks to printer emulators instead of printers
+//   tolvane --version       prints the version and exits
 #include "FormMain_Label.h"
 #include "gui/mdlQtMessageSink.h"
 #include "mdlCatalogueHooks.h"
@@ -16,9 +17,16 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <algorithm>
+#include <iostream>
+
 int main(int argc, char** argv) {
     using namespace tolvane;
     std::vector<std::string> args(argv, argv + argc);
+    if (std::find(args.begin() + 1, args.end(), "--version") != args.end()) {
+        std::cout << "tolvane " << TOLVANE_VERSION << '\n';
+        return 0;
+    }
     const bool demo = TakeDemoSwitch(args);
 
     InstallCatalogueHooks();
