@@ -89,6 +89,7 @@ TEST_F(CliTest, GetEditSetGetRoundTrip) {
     printer->clearRecords();
     const CliResult set = Run({"--printer", "Vorlan", "params", "set", "-"}, edited);
     ASSERT_EQ(set.status, 0) << set.err;
+    ASSERT_TRUE(printer->waitForCommand("do", "reset_printer")); // the printer works through its input
     const std::vector<std::string> written = Written();
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written.front(), "setval ppl=tsc");
@@ -113,6 +114,7 @@ TEST_F(CliTest, SetNamesOnlySomeControlsAndKeepsTheRest) {
         app.Write("some.ini", "; a partial file\n[params]\ncmbDHCP=ON\ntxtTearOff = -12\n");
     const CliResult set = Run({"--printer", "Vorlan", "params", "set", file});
     ASSERT_EQ(set.status, 0) << set.err;
+    ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
     EXPECT_EQ(printer->settings().values.at("eth_dhcp"), "on");
     EXPECT_EQ(printer->settings().values.at("tear_off"), "-12");
     EXPECT_EQ(printer->settings().values.at("density"), "8");
@@ -129,6 +131,7 @@ TEST_F(CliTest, ProtocolChangeAndDensityInTheOrderOfTheBackup) {
         app.Write("zpl.ini", "cmbDensity=22\ncmbProtocol=ZPL\ncmbCodepage=Shift-JIS(932)\n");
     const CliResult set = Run({"--lang", "1033", "--printer", "Vorlan", "params", "set", file});
     ASSERT_EQ(set.status, 0) << set.err;
+    ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
     EXPECT_EQ(printer->settings().values.at("ppl"), "zpl");
     EXPECT_EQ(printer->settings().values.at("density"), "22");
     EXPECT_EQ(printer->settings().values.at("code_page"), "932");
