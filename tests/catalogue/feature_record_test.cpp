@@ -4,6 +4,7 @@
 #include "CatalogueFixture.h"
 #include "mdlFTNVar.h"
 #include "mdlFtnAFamilies.h"
+#include "mdlOemEditionFile.h"
 #include "mdlPrtVerOfTool.h"
 
 #include <typeindex>
@@ -146,12 +147,17 @@ TEST_F(FeatureNumberTest, BuiltInAndCatalogueFeatureNumbers) {
 
 TEST_F(FeatureNumberTest, TheFixedListMobileEditionUsesItsOwnPrintTextList) {
     WriteFiles(kCatalogueFileName, "[ParameterSet]\nNIsbtnPrintText=,Bexley,\n");
+    WriteFiles(kOemEditionFileName, "[Mobile_Fixed]\nToolType=Mobile\nFixedPrintTextList=1\n"
+                                    "[Mobile_Plain]\nToolType=Mobile\n");
     TFTNVar features;
-    features.BuildFeatureLists("Mobile", std::string(kFixedPrintTextEdition));
+    features.BuildFeatureLists("Mobile", "Mobile_Fixed");
     EXPECT_FALSE(features.HasFeature("FTNNo_btnPrintText_0", "Bexley"));
     EXPECT_TRUE(features.HasFeature("FTNNo_btnPrintText_0", "Miro-T4"));
-    features.BuildFeatureLists("Label", std::string(kFixedPrintTextEdition));
+    features.BuildFeatureLists("Label", "Mobile_Fixed");
     EXPECT_TRUE(features.HasFeature("FTNNo_btnPrintText_0", "Bexley"));
+    features.BuildFeatureLists("Mobile", "Mobile_Plain");
+    EXPECT_TRUE(features.HasFeature("FTNNo_btnPrintText_0", "Bexley"));
+    ClearOemEditions();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "TempFolder.h"
 #include "mdlClock.h"
 #include "mdlCoreHooks.h"
+#include "mdlEditionSwitch.h"
 #include "mdlFunction_Permission.h"
 #include "mdlGetLangText.h"
 #include "mdlGlobal.h"
@@ -17,6 +18,7 @@
 #include "mdlLangTextTable.h"
 #include "mdlMessages.h"
 #include "mdlMorrant.h"
+#include "mdlOemEditionFile.h"
 #include "mdlPaths.h"
 #include "mdlReadFilesIni.h"
 #include "mdlSelvanic.h"
@@ -112,6 +114,14 @@ class CoreTest : public ::testing::Test {
         ::setenv("LANG", "zh_CN.UTF-8", 1);
         SetMessageSink(&sink);
         std::filesystem::create_directories(app / "files");
+#ifdef TOLVANE_SOURCE_DIR
+        // The shipped editions, as beside the program.
+        std::string shipped = TOLVANE_SOURCE_DIR;
+        shipped.append("/files/OemEditions.ini");
+        std::string beside = app.Path();
+        beside.append("/files/OemEditions.ini");
+        std::filesystem::copy_file(shipped, beside, std::filesystem::copy_options::overwrite_existing);
+#endif
     }
 
     void TearDown() override {
@@ -129,6 +139,8 @@ class CoreTest : public ::testing::Test {
         SetLocalClock({});
         SetMessageSink(nullptr);
         SetLangTextLookup({});
+        ClearOemEditions();
+        SetEditionOverride(std::nullopt);
         SetAppFolder("");
     }
 

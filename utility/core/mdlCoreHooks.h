@@ -40,8 +40,10 @@ struct TCoreHooks {
     std::function<void()> BuildFeatureLists;
     // ... the company printer list is filled ...
     std::function<void()> FillCompanyPrinterList;
-    // ... and the protocol model lists and catalogue feature keys are loaded.
+    // ... and the protocol model lists and catalogue feature keys are loaded;
+    // then the edition checks the catalogue when its record asks for it.
     std::function<void()> LoadProtocolLists;
+    std::function<void()> CheckEditionCatalogue;
 };
 
 TCoreHooks& CoreHooks();

@@ -2,6 +2,7 @@
 
 #include "mdlGlobal.h"
 #include "mdlMorrant.h"
+#include "mdlOemEditionFile.h"
 
 #include <array>
 #include <string_view>
@@ -26,7 +27,8 @@ bool SameName(std::string_view a, std::string_view b) {
 } // namespace
 
 bool UsesPrefixedLanguageKeys() {
-    return Globals().ToolType == "Label" && Globals().OemCo == kOemCoPrefixedLanguageKeys;
+    const auto edition = FindOemEdition(Globals().ToolType, Globals().OemCo);
+    return edition != nullptr && edition->Values.PrefixedLanguageKeys;
 }
 
 std::string PrefixedKeyPrefix(const std::string& section) {

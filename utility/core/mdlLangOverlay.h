@@ -9,11 +9,9 @@
 
 namespace tolvane {
 
-// The edition code of the Label edition that prefers prefixed language keys
-// and lists Korean.
-inline constexpr const char* kOemCoPrefixedLanguageKeys = "Label_Lingua";
-
-// Whether the current ToolType and OemCo select that edition.
+// Whether the current ToolType and OemCo select an edition that prefers
+// prefixed language keys and lists Korean (its record in the edition file
+// says so).
 bool UsesPrefixedLanguageKeys();
 // The prefix of a language section for that edition ("" for other sections).
 std::string PrefixedKeyPrefix(const std::string& section);

@@ -1,10 +1,38 @@
 #include "mdlOemClass.h"
 
 #include "mdlFileUtil.h"
+#include "mdlGlobal_Permission.h"
 #include "mdlIniDocument.h"
+#include "mdlLangTextTable.h"
+#include "mdlOemEditionFile.h"
 #include "mdlPaths.h"
 
 namespace tolvane {
+namespace {
+
+int TOemValues::*LanguageFlag(const std::string& id) {
+    if (id == "2052") {
+        return &TOemValues::Lang2052;
+    }
+    if (id == "1033") {
+        return &TOemValues::Lang1033;
+    }
+    if (id == "1042") {
+        return &TOemValues::Lang1042;
+    }
+    if (id == "7") {
+        return &TOemValues::Lang7;
+    }
+    if (id == "1040") {
+        return &TOemValues::Lang1040;
+    }
+    if (id == "1036") {
+        return &TOemValues::Lang1036;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 TOemClass::TOemClass() {
     CaptionSuffixText = TOemClass::CaptionSuffix();
@@ -29,25 +57,8 @@ bool TOemClass::MapLookup(const std::string& model, std::string& mapModel) const
 }
 
 bool TOemClass::OffersLanguage(const std::string& id) const {
-    if (id == "2052") {
-        return Lang2052 == 1;
-    }
-    if (id == "1033") {
-        return Lang1033 == 1;
-    }
-    if (id == "1042") {
-        return Lang1042 == 1;
-    }
-    if (id == "7") {
-        return Lang7 == 1;
-    }
-    if (id == "1040") {
-        return Lang1040 == 1;
-    }
-    if (id == "1036") {
-        return Lang1036 == 1;
-    }
-    return false;
+    const auto flag = LanguageFlag(id);
+    return flag != nullptr && this->*flag == 1;
 }
 
 void TOemClass::ComputeDataFolder() {
@@ -61,20 +72,39 @@ void TOemClass::ComputeDataFolder() {
     ForceDirectories(DataFolder);
 }
 
-const std::vector<TOemEditionEntry>& KnownOemEditions() {
-    static const std::vector<TOemEditionEntry> editions;
-    return editions;
+TOemEdition::TOemEdition(std::shared_ptr<const TOemEditionRecord> record) : record_(std::move(record)) {
+    static_cast<TOemValues&>(*this) = record_->Values;
+    ProductGuid.clear();
+    ProductCode.clear();
+    DataFolder.clear();
+    if (Roles().Programmer) {
+        ModelList.insert(ModelList.end(), record_->ProgrammerModels.begin(), record_->ProgrammerModels.end());
+    }
+    if (IsTestDataMode()) {
+        ModelList.insert(ModelList.end(), record_->TestModels.begin(), record_->TestModels.end());
+    }
+    CaptionSuffixText = TOemEdition::CaptionSuffix();
+}
+
+void TOemEdition::Initialise() {
+    ProductGuid = record_->Values.ProductGuid;
+    ProductCode = record_->Values.ProductCode;
+    ComputeDataFolder();
+}
+
+std::string TOemEdition::CaptionSuffix() const {
+    std::string suffix = record_->CaptionSuffix;
+    if (!record_->CaptionSuffixKey.empty()) {
+        suffix += LangAll(record_->CaptionSuffixKey);
+    }
+    return suffix;
 }
 
 std::unique_ptr<TOemClass> SelectOemEdition(const std::string& toolType, const std::string& oemCo) {
     std::unique_ptr<TOemClass> edition;
-    for (const TOemEditionEntry& entry : KnownOemEditions()) {
-        if (toolType == entry.toolType && oemCo == entry.oemCo) {
-            edition = entry.create();
-            break;
-        }
-    }
-    if (!edition) {
+    if (std::shared_ptr<const TOemEditionRecord> record = FindOemEdition(toolType, oemCo)) {
+        edition = std::make_unique<TOemEdition>(std::move(record));
+    } else {
         edition = std::make_unique<TOemClass>();
     }
     edition->ToolType = toolType;

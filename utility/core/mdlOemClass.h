@@ -1,6 +1,7 @@
 // TOemClass: the customer edition the program runs as. The base class is the
-// neutral edition; each known edition code has a subclass that sets its own
-// values in its constructor and its product identity in Initialise.
+// neutral edition. Every known edition is a record of the edition file
+// (mdlOemEditionFile.h) made into a TOemEdition: its constructor sets the
+// record's values, Initialise its product identity and data folder.
 #pragma once
 
 #include <memory>
@@ -12,21 +13,8 @@ namespace tolvane {
 
 using TNameValueList = std::vector<std::pair<std::string, std::string>>;
 
-class TOemClass {
-  public:
-    TOemClass();
-    virtual ~TOemClass() = default;
-    TOemClass(const TOemClass&) = delete;
-    TOemClass& operator=(const TOemClass&) = delete;
-
-    // Sets the product GUID and product code, then computes the data folder.
-    virtual void Initialise();
-    // The text appended to a branded caption.
-    virtual std::string CaptionSuffix() const;
-
-    // The first map entry named model (exact match), if any.
-    bool MapLookup(const std::string& model, std::string& mapModel) const;
-
+// The values an edition sets, with the neutral edition's defaults.
+struct TOemValues {
     std::string ToolType;
     std::string OemCo;
     int TsplListMode = 1;
@@ -41,8 +29,9 @@ class TOemClass {
     std::string VersionText;
     int CaptionMode = 0;
     std::string BrandText;
-    // CaptionSuffix() at creation (a subclass assigns it again in its own
-    // constructor, where its override is in effect).
+    // CaptionSuffix() at creation. The caption asks CaptionSuffix() when it
+    // is built, so that a suffix made of a language text follows the
+    // language in use.
     std::string CaptionSuffixText;
     int ModelListMode = 0;
     std::vector<std::string> ModelList;
@@ -63,6 +52,33 @@ class TOemClass {
     int LanguageIdRow = 1;
     int ManagementOption = 0;
 
+    // Rules of single editions.
+    // The text key of the window title in a branded caption ("" for
+    // "FormMain_Label_Caption").
+    std::string CaptionTitleKey;
+    // Language files: prefixed keys are preferred and "1042" is listed.
+    bool PrefixedLanguageKeys = false;
+    // At start-up four catalogue values are compared with the built-in lists.
+    bool CatalogueCheck = false;
+    // The test-print feature list is the built-in one, not the catalogue's.
+    bool FixedPrintTextList = false;
+};
+
+class TOemClass : public TOemValues {
+  public:
+    TOemClass();
+    virtual ~TOemClass() = default;
+    TOemClass(const TOemClass&) = delete;
+    TOemClass& operator=(const TOemClass&) = delete;
+
+    // Sets the product GUID and product code, then computes the data folder.
+    virtual void Initialise();
+    // The text appended to a branded caption.
+    virtual std::string CaptionSuffix() const;
+
+    // The first map entry named model (exact match), if any.
+    bool MapLookup(const std::string& model, std::string& mapModel) const;
+
     // Whether the language id is offered in the language choice.
     bool OffersLanguage(const std::string& id) const;
 
@@ -72,19 +88,26 @@ class TOemClass {
     void ComputeDataFolder();
 };
 
-// A known edition: its flavour, its code and how to make its object.
-struct TOemEditionEntry {
-    const char* toolType;
-    const char* oemCo;
-    std::unique_ptr<TOemClass> (*create)();
+struct TOemEditionRecord;
+
+// A known edition: the values of its record; with the programmer role its
+// programmer models, and while the test-data marker exists its test models,
+// are added to its model list.
+class TOemEdition final : public TOemClass {
+  public:
+    explicit TOemEdition(std::shared_ptr<const TOemEditionRecord> record);
+    void Initialise() override;
+    // The record's suffix text followed by its language text (either may be
+    // empty).
+    std::string CaptionSuffix() const override;
+
+  private:
+    std::shared_ptr<const TOemEditionRecord> record_;
 };
 
-// The known editions, Mobile codes first; the first entry matching ToolType
-// and OemCo is chosen.
-const std::vector<TOemEditionEntry>& KnownOemEditions();
-
-// Creates the edition for the pair (the base edition when no entry
-// matches), stores ToolType and OemCo in it and initialises it.
+// Creates the edition of the pair (ToolType and OemCo as read from the
+// options): the known edition whose flavour and code both match, else the
+// base edition; stores ToolType and OemCo in it and initialises it.
 std::unique_ptr<TOemClass> SelectOemEdition(const std::string& toolType, const std::string& oemCo);
 
 } // namespace tolvane

@@ -1,6 +1,7 @@
 #include "mdlOptions.h"
 
 #include "mdlDebugLog.h"
+#include "mdlEditionSwitch.h"
 #include "mdlFileUtil.h"
 #include "mdlGlobal.h"
 #include "mdlIniFile.h"
@@ -14,6 +15,9 @@ constexpr const char* kToolLangKey = "ToolLang";
 } // namespace
 
 std::string ReadOptionToolType() {
+    if (const auto& chosen = EditionOverride()) {
+        return chosen->ToolType;
+    }
     const std::string value = ReadFilesIni(kOptionFileName, "Option", "ToolType");
     if (!value.empty()) {
         return value;
@@ -22,6 +26,9 @@ std::string ReadOptionToolType() {
 }
 
 std::string ReadOptionOemCo() {
+    if (const auto& chosen = EditionOverride()) {
+        return chosen->OemCo;
+    }
     return ReadFilesIni(kOptionFileName, "Option", "OemCo");
 }
 

@@ -7,7 +7,8 @@
 namespace tolvane {
 
 // "ToolType": "Label" or "Mobile"; when empty or missing, "Mobile" for the
-// numeric flavour 1 and "Label" otherwise.
+// numeric flavour 1 and "Label" otherwise. An edition chosen on the command
+// line (mdlEditionSwitch.h) replaces both options.
 std::string ReadOptionToolType();
 // "OemCo": the edition code, empty by default.
 std::string ReadOptionOemCo();

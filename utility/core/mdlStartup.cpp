@@ -15,6 +15,7 @@
 #include "mdlLanguageId.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMorrant.h"
+#include "mdlOemEditionFile.h"
 #include "mdlOptions.h"
 #include "mdlPaths.h"
 #include "mdlPrinterLib.h"
@@ -88,6 +89,7 @@ void StartupDecideAndCreate(const std::vector<std::string>& args) {
     Globals().Args = args;
     CreateLogLock();
     DecideModes(args);
+    LoadOemEditions();
     ForceDirectories(PerPrinterFolder());
     Run(CoreHooks().CreateFeatureObjects);
     CreateGlobalObjects(args);
@@ -156,9 +158,11 @@ TFirstShowResult FirstShowPrepare() {
     result.IconPath = IconsFolder() + "icon.ico";
     ProtocolKind = kLangTspl;
     result.ProtocolFieldText = ProtocolWord(ProtocolKind) + ",InitProtocolType";
-    // 10. Protocol model lists and catalogue keys, then the text table.
+    // 10. Protocol model lists and catalogue keys, then the text table;
+    // the edition's catalogue check.
     Run(hooks.LoadProtocolLists);
     LangTexts().Load(g.LanguageId);
+    Run(hooks.CheckEditionCatalogue);
     return result;
 }
 

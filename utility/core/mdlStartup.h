@@ -43,7 +43,7 @@ void StartupInitModules();
 
 // Process start, with the application object: the log lock is created, the
 // modes and roles are decided (the debug prompts need a message box), the
-// per-printer work folder is created, the feature objects and then
+// edition file is read, the per-printer work folder is created, the feature objects and then
 // TConstVar, TConstLangV, TGlobalVar and TOstrelVar are created.
 void StartupDecideAndCreate(const std::vector<std::string>& args);
 
@@ -62,7 +62,8 @@ struct TFirstShowResult {
 // First show, up to the text table: file names, options, language
 // detection, feature lists, language constants, the language helper's
 // language and file, the edition and its saved language, the company
-// printer list, ProtocolKind 1, protocol model lists and the text table.
+// printer list, ProtocolKind 1, protocol model lists, the text table and the
+// edition's catalogue check.
 TFirstShowResult FirstShowPrepare();
 
 // First show, after the window applied its texts and built its pages: hands

@@ -106,9 +106,11 @@ T_frmMain_Label::T_frmMain_Label(const std::vector<std::string>& args, QWidget* 
         FillLanguageChoice();
     };
     manage_ = std::make_unique<T_frmPrinterManage_Label>(this);
+    WatchUsbDevices();
 }
 
 T_frmMain_Label::~T_frmMain_Label() {
+    UnwatchUsbDevices();
     manage_.reset();
     MainWindowDestroySteps();
 }
@@ -239,7 +241,14 @@ void T_frmMain_Label::LayoutSysParaRows() {
 
 void T_frmMain_Label::ConnectHandlers() {
     const auto on = [this](QPushButton* button, void (T_frmMain_Label::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        connect(button, &QPushButton::clicked, this, [this, handler] {
+            ++busyDepth_;
+            (this->*handler)();
+            --busyDepth_;
+            if (busyDepth_ == 0 && usbRecheckPending_) {
+                RecheckUsbPrinter();
+            }
+        });
     };
     on(btnAddPrinter_, &T_frmMain_Label::btnAddPrinterClick);
     on(btnModifyPrinter_, &T_frmMain_Label::btnModifyPrinterClick);
@@ -319,8 +328,10 @@ void T_frmMain_Label::ApplyTexts() {
     funcButtons_.at(TFuncButton::UserFont)->setText(LangQText("FormMain_Label_btnDLUF"));
     if (const TOstrelVar* state = GlobalObjects().OstrelVar.get(); state != nullptr && state->Oem) {
         const std::string version = ReadFilesIni(LanguageFileName(), "Global", "_Version");
-        setWindowTitle(
-            QString::fromStdString(MainCaption(*state->Oem, GetLangText("FormMain_Label_Caption"), version)));
+        const std::string titleKey = MainCaptionTitleKey(*state->Oem);
+        const std::string title =
+            titleKey.rfind("Lang_All_", 0) == 0 ? LangAll(titleKey) : GetLangText(titleKey);
+        setWindowTitle(QString::fromStdString(MainCaption(*state->Oem, title, version)));
     }
     LoadSharedWords();
     LoadSharedLangFont();
@@ -403,6 +414,7 @@ TPrinterFacts T_frmMain_Label::Facts() const {
 }
 
 void T_frmMain_Label::PrinterSelect() {
+    usbRecheckPending_ = false;
     const int row = SelectedIndex();
     if (row < 0 || row >= static_cast<int>(printers_.size())) {
         if (loading_) {

@@ -30,6 +30,7 @@ class QTreeWidget;
 namespace tolvane {
 
 class T_frmPrinterManage_Label;
+class TUsbWatch;
 
 class T_frmMain_Label : public QWidget {
     Q_OBJECT
@@ -92,6 +93,13 @@ class T_frmMain_Label : public QWidget {
     void btnLangReadClick();
     void ShowFunctionPage();
     void ShowSysParaPage();
+    // A USB device was plugged in or removed: the open printer management
+    // dialog lists its ports again, and the selected USB printer's identity
+    // is checked again (at once when the window is idle, otherwise when the
+    // running action or dialog has ended).
+    void UsbDevicesChanged();
+    // Whether a re-check waits for the running action or dialog to end.
+    bool UsbRecheckPending() const { return usbRecheckPending_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -119,6 +127,10 @@ class T_frmMain_Label : public QWidget {
     void OpenDialogClass(const std::string& className);
     void RunDfuCommandAndUpdater();
     void StartExternalUpdater();
+    // Connects the program's USB events to UsbDevicesChanged.
+    void WatchUsbDevices();
+    void UnwatchUsbDevices();
+    void RecheckUsbPrinter();
 
     std::vector<std::string> args_;
     std::vector<TPrinterEntry> printers_;
@@ -132,6 +144,9 @@ class T_frmMain_Label : public QWidget {
     TLanguageChoice languageChoice_;
     TObj_Ult_PrtParaManage sysParaRows_;
     std::unique_ptr<T_frmPrinterManage_Label> manage_;
+    TUsbWatch* usbWatch_ = nullptr;
+    int busyDepth_ = 0; // button handlers running
+    bool usbRecheckPending_ = false;
 
     // Controls, named as in the design.
     QPushButton* btnAddPrinter_ = nullptr;

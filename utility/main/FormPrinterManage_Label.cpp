@@ -293,6 +293,30 @@ void T_frmPrinterManage_Label::FillPorts(QComboBox* list, const std::string& kin
     }
 }
 
+void T_frmPrinterManage_Label::RefreshUsbPorts() {
+    const std::string kind = Text(cmbPortType_);
+    QComboBox* list = kind == "COM" ? cmbSerialList_ : kind == "LPT" ? cmbParallel_ : nullptr;
+    if (list == nullptr) {
+        return;
+    }
+    const TPortListing listing = ListPorts(kind);
+    if (!listing.Error.empty()) {
+        return;
+    }
+    const QString chosen = list->currentText();
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (const std::string& name : listing.Names) {
+        list->addItem(QString::fromStdString(name));
+    }
+    int index = chosen.isEmpty() ? -1 : list->findText(chosen, Qt::MatchExactly);
+    if (index < 0 && !chosen.isEmpty()) {
+        list->insertItem(0, chosen);
+        index = 0;
+    }
+    list->setCurrentIndex(index >= 0 ? index : (list->count() > 0 ? 0 : -1));
+}
+
 void T_frmPrinterManage_Label::cmbPortTypeChange() {
     const std::string kind = Text(cmbPortType_);
     ShowPanel(kind);

@@ -46,6 +46,10 @@ class T_frmPrinterManage_Label : public QDialog {
     void cmbPrtVerOfToolChange();
     void btnConnectTestClick();
     void btnOKClick();
+    // Lists the ports of the shown kind again (a USB serial adapter or USB
+    // printer was plugged in or removed), without messages. The chosen port
+    // stays chosen, also when it is no longer listed.
+    void RefreshUsbPorts();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -2,11 +2,14 @@
 //
 //   tolvane [-CN|-EN|-TW|...] [-Factory] [role switches]
 //   tolvane --demo ...      talks to printer emulators instead of printers
+//   tolvane --edition CODE  runs as the edition CODE (docs/EDITIONS.md)
 //   tolvane --version       prints the version and exits
 #include "FormMain_Label.h"
 #include "gui/mdlQtMessageSink.h"
+#include "gui/mdlUsbWatch.h"
 #include "mdlCatalogueHooks.h"
 #include "mdlDemoMode.h"
+#include "mdlEditionSwitch.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlParaDialogViews.h"
@@ -28,8 +31,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool demo = TakeDemoSwitch(args);
+    if (std::string error; !TakeEditionSwitch(args, error)) {
+        std::cerr << error << '\n';
+        return 2;
+    }
 
     InstallCatalogueHooks();
+    InstallUsbHooks();
     StartupInitModules();
     QApplication app(argc, argv);
     QApplication::setApplicationName("tolvane");

@@ -25,11 +25,9 @@ std::span<const TModelListRow> BuiltInModelListRows();
 std::span<const TModelListRow> CatalogueAdditionRows();
 
 // The feature-number lists ("FTNNo_..." keys); the list of
-// "FTNNo_btnPrintText_0" here is the one of the fixed-list Mobile edition.
+// "FTNNo_btnPrintText_0" here is the one of the Mobile edition with a fixed
+// test-print list (FixedPrintTextList in the edition file).
 std::span<const TModelListRow> FeatureNumberRows();
-
-// The edition code whose test-print feature list is the built-in one.
-inline constexpr std::string_view kFixedPrintTextEdition = "Mobile_Sorrel";
 
 // The USB identity of a device as the identity check looks for it, such as
 // "VID_2AAF&PID_9006".

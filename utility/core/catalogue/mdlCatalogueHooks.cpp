@@ -3,6 +3,7 @@
 #include "mdlCatalogueOverlay.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlCoreHooks.h"
+#include "mdlEditionCatalogueCheck.h"
 #include "mdlFTNVar.h"
 #include "mdlFeatureRecord.h"
 #include "mdlGlobal.h"
@@ -55,6 +56,7 @@ void InstallCatalogueHooks() {
             list->LoadCatalogueFeatures();
         }
     };
+    hooks.CheckEditionCatalogue = &CheckEditionCatalogue;
 }
 
 } // namespace tolvane

@@ -3,6 +3,7 @@
 #include "mdlCatalogueData.h"
 #include "mdlCatalogueOverlay.h"
 #include "mdlModelList.h"
+#include "mdlOemEditionFile.h"
 
 namespace tolvane {
 namespace {
@@ -16,7 +17,8 @@ void TFTNVar::BuildFeatureLists(const std::string& toolType, const std::string& 
     for (const TModelListRow& row : FeatureNumberRows()) {
         built.emplace(row.name, row.models);
     }
-    if (toolType != "Mobile" || oemCo != kFixedPrintTextEdition) {
+    const auto edition = FindOemEdition(toolType, oemCo);
+    if (toolType != "Mobile" || edition == nullptr || !edition->Values.FixedPrintTextList) {
         built[std::string(kPrintTextFeature)] = ReadCatalogue("NIsbtnPrintText");
     }
     std::lock_guard lock(mutex_);

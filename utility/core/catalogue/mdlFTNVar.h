@@ -32,8 +32,8 @@ class TFTNVar {
                                                                             "PrintText_GetPaperMode"};
 
     // The built-in feature numbers. "FTNNo_btnPrintText_0" is the catalogue
-    // value of "NIsbtnPrintText", except for ToolType "Mobile" with the
-    // fixed-list Mobile edition, which uses its built-in list.
+    // value of "NIsbtnPrintText", except for a Mobile edition whose record
+    // asks for the fixed test-print list, which uses its built-in list.
     void BuildFeatureLists(const std::string& toolType, const std::string& oemCo);
     // Reads the catalogue feature numbers.
     void LoadCatalogueFeatures();

@@ -11,8 +11,13 @@ std::string MainCaption(const TOemClass& edition, const std::string& title, cons
     }
     std::string caption = edition.BrandText.empty() ? std::string() : edition.BrandText + " ";
     caption += title;
-    caption += edition.CaptionSuffixText;
+    caption += edition.CaptionSuffix();
     return caption + "  " + version;
+}
+
+std::string MainCaptionTitleKey(const TOemClass& edition) {
+    return edition.CaptionMode == 1 && !edition.CaptionTitleKey.empty() ? edition.CaptionTitleKey
+                                                                        : "FormMain_Label_Caption";
 }
 
 } // namespace tolvane
