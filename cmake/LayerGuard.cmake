@@ -1,14 +1,18 @@
-# Keeps the layers below the windows free of widgets.
+# What a target links, and the guard that keeps the layers below the windows
+# free of widgets.
+#
+#   tolvane_find_link(<target> <regex> <out-var>)
+#
+# sets <out-var> to "<library>;<linked by>" for the first library whose name
+# matches <regex> that <target> reaches through its link libraries, directly
+# or through any library it links (PRIVATE ones and names inside generator
+# expressions included); empty when there is none.
 #
 #   tolvane_forbid_links(<target> <regex> <what>)
 #
-# fails the configure step when <target> reaches a library whose name matches
-# <regex> through its link libraries, directly or through any library it
-# links (PRIVATE ones included). Call it after every target is defined.
-function(tolvane_forbid_links target regex what)
-  if(NOT TARGET ${target})
-    return()
-  endif()
+# fails the configure step when <target> reaches such a library. Call both
+# after every target is defined.
+function(tolvane_find_link target regex out)
   set(queue ${target})
   set(seen)
   while(queue)
@@ -30,14 +34,15 @@ function(tolvane_forbid_links target regex what)
       endif()
     endforeach()
     foreach(item IN LISTS items)
-      # Names inside generator expressions ($<LINK_ONLY:Qt6::Widgets>) count
-      # too; a lone ":" separates a generator expression from its argument.
+      # A lone ":" separates a generator expression from its argument
+      # ($<LINK_ONLY:Qt6::Widgets>).
       string(REGEX REPLACE "([^:]):([^:])" "\\1 \\2" item "${item}")
       string(REGEX REPLACE "[$<>,]" " " item "${item}")
       separate_arguments(names UNIX_COMMAND "${item}")
       foreach(name IN LISTS names)
         if(name MATCHES "${regex}")
-          message(FATAL_ERROR "${target} must not link ${what}: ${current} links ${name}")
+          set(${out} "${name};${current}" PARENT_SCOPE)
+          return()
         endif()
         if(TARGET ${name})
           list(APPEND queue ${name})
@@ -45,4 +50,17 @@ function(tolvane_forbid_links target regex what)
       endforeach()
     endforeach()
   endwhile()
+  set(${out} "" PARENT_SCOPE)
+endfunction()
+
+function(tolvane_forbid_links target regex what)
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  tolvane_find_link(${target} "${regex}" found)
+  if(found)
+    list(GET found 0 library)
+    list(GET found 1 by)
+    message(FATAL_ERROR "${target} must not link ${what}: ${by} links ${library}")
+  endif()
 endfunction()

@@ -18,6 +18,8 @@ function(tolvane_add_gtest target)
     set(label_property LABELS sanitize)
     set_property(GLOBAL APPEND PROPERTY TOLVANE_SANITIZE_TARGETS ${target})
   endif()
+  # Precompiled headers at the end of the configure step (Precompiled.cmake).
+  set_property(GLOBAL APPEND PROPERTY TOLVANE_GTEST_TARGETS ${target})
   gtest_discover_tests(${target}
     WORKING_DIRECTORY ${TOLVANE_BUNDLE_DIR}
     DISCOVERY_TIMEOUT 60

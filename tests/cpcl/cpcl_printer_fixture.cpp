@@ -16,7 +16,7 @@ std::u16string u16(const std::string& text) {
 emulator::Profile cpclProfile() {
     std::string error;
     std::optional<emulator::Profile> profile =
-        emulator::loadProfile(std::string(EMULATOR_PROFILES_DIR) + "/corla_cpcl.profile", error);
+        emulator::loadProfile(std::string(EMULATOR_PROFILES_DIR "/corla_cpcl.profile"), error);
     EXPECT_TRUE(profile.has_value()) << error;
     return profile.value_or(emulator::defaultProfile());
 }

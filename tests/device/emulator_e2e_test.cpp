@@ -25,7 +25,7 @@ class EmulatorTest : public DeviceTest {
     // Starts an emulated printer from a shipped profile, on TCP or on a pseudo-terminal.
     std::string startPrinter(const std::string& profileName, bool onPty = false) {
         std::string error;
-        const auto profile = emulator::loadProfile(std::string(EMULATOR_PROFILES) + "/" + profileName, error);
+        const auto profile = emulator::loadProfile(std::string(EMULATOR_PROFILES "/") + profileName, error);
         EXPECT_TRUE(profile) << error;
         printer = std::make_unique<emulator::Emulator>(profile.value_or(emulator::defaultProfile()));
         const bool listening = onPty ? printer->openPty(error) : printer->listenTcp("127.0.0.1", 0, error);

@@ -14,7 +14,7 @@ std::string transportName(const ::testing::TestParamInfo<Transport>& info) {
 emulator::Profile shippedProfile(const std::string& name) {
     std::string error;
     std::optional<emulator::Profile> profile =
-        emulator::loadProfile(std::string(EMULATOR_PROFILES_DIR) + "/" + name, error);
+        emulator::loadProfile(std::string(EMULATOR_PROFILES_DIR "/") + name, error);
     EXPECT_TRUE(profile.has_value()) << error;
     return profile.value_or(emulator::defaultProfile());
 }
