@@ -42,12 +42,7 @@ class TKeyFilterValidator final : public QValidator {
     TKeyFilterValidator(params::TParaDialogModel& dialog, std::string edit, QObject* parent)
         : QValidator(parent), dialog_(dialog), edit_(std::move(edit)) {}
     State validate(QString& input, int&) const override {
-        for (const char32_t c : input.toUcs4()) {
-            if (!dialog_.AcceptsKey(edit_, c)) {
-                return Invalid;
-            }
-        }
-        return Acceptable;
+        return dialog_.AcceptsText(edit_, input.toStdString()) ? Acceptable : Invalid;
     }
 
   private:

@@ -3,6 +3,9 @@
 #include "mdlPrinterIdentity.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
+#include "mdlUtf16.h"
+
+#include <algorithm>
 
 namespace tolvane::params {
 
@@ -24,6 +27,17 @@ std::vector<std::string> TParaDialogModel::PossibleEntries(std::string_view list
 
 bool TParaDialogModel::AcceptsKey(std::string_view, char32_t) const {
     return true;
+}
+
+bool TParaDialogModel::AcceptsText(std::string_view edit, const std::string& text) const {
+    const TControl* control = form_.Find(edit);
+    const std::u16string units = Utf8ToUtf16(text);
+    if (control == nullptr ||
+        (control->maxLength > 0 && units.size() > static_cast<std::size_t>(control->maxLength))) {
+        return false;
+    }
+    return std::all_of(units.begin(), units.end(),
+                       [&](char16_t unit) { return unit >= 32 && AcceptsKey(edit, unit); });
 }
 
 void TParaDialogModel::LeaveField(std::string_view) {}

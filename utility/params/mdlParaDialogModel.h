@@ -65,6 +65,10 @@ class TParaDialogModel {
     // as typed; 8 is Backspace, 13 Enter). LeaveField: the check that runs
     // when the user leaves a field; it may rewrite the text.
     virtual bool AcceptsKey(std::string_view edit, char32_t key) const;
+    // Whether a whole text can stand in an edit: within its maximum length
+    // (counted in UTF-16 units, as a window counts them), without control
+    // characters, and every character one its key filter accepts.
+    bool AcceptsText(std::string_view edit, const std::string& text) const;
     virtual void LeaveField(std::string_view edit);
     // The user changed a list, radio group or tick box: its change handler.
     virtual void UserChanged(std::string_view control);

@@ -4,6 +4,7 @@
 #include "mdlFileUtil.h"
 #include "mdlIniFile.h"
 #include "mdlParaHelpers.h"
+#include "mdlUtf16.h"
 
 namespace tolvane::params {
 namespace {
@@ -17,20 +18,10 @@ bool StoresPosition(const TControl& control) {
 
 } // namespace
 
-int Utf8Length(const std::string& text) {
-    int count = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 std::optional<std::string> ParaFileNameError(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     const std::string name = Trim(slash == std::string::npos ? path : path.substr(slash + 1));
-    if (Utf8Length(name) > kParaFileNameMax) {
+    if (Utf8ToUtf16(name).size() > static_cast<std::size_t>(kParaFileNameMax)) {
         return TxtWith("_Err_FileNameLength", std::to_string(kParaFileNameMax + 1));
     }
     if (name.find(' ') != std::string::npos) {

@@ -37,7 +37,4 @@ TParaFileLoad
 LoadParaFile(const std::string& path, TFormModel& form, const std::vector<std::string>& keys,
              const std::function<bool(const std::string& edit, const std::string& text)>& acceptsText);
 
-// The number of characters of a UTF-8 text.
-int Utf8Length(const std::string& text);
-
 } // namespace tolvane::params

@@ -227,12 +227,7 @@ bool TParaSetKavo::SaveToFile(const std::string& path) {
 
 bool TParaSetKavo::LoadFromFile(const std::string& path) {
     const auto accepts = [this](const std::string& edit, const std::string& text) {
-        const TControl& control = Form()[edit];
-        if (control.maxLength > 0 && Utf8Length(text) > control.maxLength) {
-            return false;
-        }
-        return std::all_of(text.begin(), text.end(),
-                           [&](char c) { return AcceptsKey(edit, static_cast<unsigned char>(c)); });
+        return AcceptsText(edit, text);
     };
     const TParaFileLoad loaded = LoadParaFile(path, Form(), ParaFileKeys(), accepts);
     if (!loaded.ok) {

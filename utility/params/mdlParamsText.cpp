@@ -23,33 +23,6 @@ std::string Message(const std::string& key, std::initializer_list<std::string> v
     return text;
 }
 
-// The code points of a UTF-8 text; an invalid byte is taken as itself, so
-// that a key filter refuses it.
-std::vector<char32_t> CodePoints(std::string_view text) {
-    std::vector<char32_t> points;
-    std::size_t n = 0;
-    while (n < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[n]);
-        const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        bool valid = lead < 0xF8 && n + extra < text.size();
-        for (std::size_t k = 1; valid && k <= extra; ++k) {
-            valid = (static_cast<unsigned char>(text[n + k]) & 0xC0) == 0x80;
-        }
-        if (!valid) {
-            points.push_back(lead);
-            ++n;
-            continue;
-        }
-        char32_t point = extra == 0 ? lead : lead & (0x3Fu >> extra);
-        for (std::size_t k = 1; k <= extra; ++k) {
-            point = (point << 6) | (static_cast<unsigned char>(text[n + k]) & 0x3Fu);
-        }
-        points.push_back(point);
-        n += extra + 1;
-    }
-    return points;
-}
-
 bool IsParameterControl(const TParaDialogModel& dialog, const std::string& name) {
     const std::vector<std::string> names = dialog.ParameterControls();
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -104,12 +77,7 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
         return {};
     }
     case TControlKind::Edit: {
-        const std::vector<char32_t> points = CodePoints(line.value);
-        const bool tooLong = control->maxLength > 0 && static_cast<int>(points.size()) > control->maxLength;
-        const bool refused = std::any_of(points.begin(), points.end(), [&](char32_t point) {
-            return point < 32 || !dialog.AcceptsKey(line.control, point);
-        });
-        if (tooLong || refused || control->readOnly) {
+        if (control->readOnly || !dialog.AcceptsText(line.control, line.value)) {
             return Fail(Message("Cli_Refused", {number, line.control, line.value}));
         }
         if (!offline) {
