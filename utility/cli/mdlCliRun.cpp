@@ -16,6 +16,7 @@
 #include "mdlReplaceText.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -33,25 +34,19 @@ std::string Message(const std::string& key, const std::string& value) {
     return ReplaceText(params::Txt(key), value);
 }
 
-// The port word of an address as the printer list stores it.
+// The port word of an address as the printer list stores it; serial is
+// what the printer-library facade takes for serial.
 std::string PortKindOf(const std::string& address) {
-    const std::string first = address.substr(0, address.find(','));
-    const std::string upper = [&] {
-        std::string text = first;
-        std::transform(text.begin(), text.end(), text.begin(),
-                       [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-        return text;
-    }();
-    if (upper.rfind("COM", 0) == 0 || first.rfind("/dev/tty", 0) == 0 || first.rfind("/dev/pts/", 0) == 0 ||
-        upper.find("/COM") != std::string::npos) {
+    const std::string first = params::LowerAscii(address.substr(0, address.find(',')));
+    if (IsSerialAddress(address)) {
         return "COM";
     }
-    if (upper.rfind("LPT", 0) == 0 || first.rfind("/dev/lp", 0) == 0 || first.rfind("/dev/usb/lp", 0) == 0 ||
-        upper.find("/LPT") != std::string::npos) {
+    if (first.rfind("lpt", 0) == 0 || first.rfind("/dev/lp", 0) == 0 || first.rfind("/dev/usb/lp", 0) == 0 ||
+        first.find("/lpt") != std::string::npos) {
         return "LPT";
     }
-    if (upper.rfind("NET", 0) == 0 || upper.find("/NET") != std::string::npos ||
-        upper.find("/BT") != std::string::npos) {
+    if (first.rfind("net", 0) == 0 || first.find("/net") != std::string::npos ||
+        first.find("/bt") != std::string::npos) {
         return "NET";
     }
     return "USB";
@@ -163,13 +158,15 @@ class TCliRun {
             }
             return kExitDone;
         }
-        if (!FileExists(options_.inFile)) {
-            return BadInput(Message("Cli_FileUnreadable", options_.inFile));
+        // The size tells a file too large from one that cannot be read,
+        // without reading it.
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(options_.inFile, error);
+        if (!error && size > params::kParamsTextMaxBytes) {
+            return BadInput(Message("Cli_FileTooLarge", options_.inFile));
         }
-        if (!ReadWholeFile(options_.inFile, params::kParamsTextMaxBytes, text)) {
-            std::string probe;
-            const bool readable = ReadWholeFile(options_.inFile, SIZE_MAX, probe);
-            return BadInput(Message(readable ? "Cli_FileTooLarge" : "Cli_FileUnreadable", options_.inFile));
+        if (error || !ReadWholeFile(options_.inFile, params::kParamsTextMaxBytes, text)) {
+            return BadInput(Message("Cli_FileUnreadable", options_.inFile));
         }
         return kExitDone;
     }
