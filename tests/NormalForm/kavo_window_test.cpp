@@ -23,11 +23,11 @@
 namespace tolvane::test {
 namespace {
 
-class KavoWindowTest : public ParamsTest {
+class KavoWindowTest : public EmulatedPrinterTest {
   protected:
     std::unique_ptr<TFormView> OpenWindow(const std::string& listName, const std::string& profile,
                                           const char* languageSwitch = "-EN") {
-        SelectPrinter(listName, StartPrinter(profile), languageSwitch);
+        SelectListedPrinter(listName, StartPrinter(profile), languageSwitch);
         std::unique_ptr<TFormView> window = CreateParaDialogWindow("T_frmParaSet_Kavo", nullptr);
         EXPECT_TRUE(window);
         return window;

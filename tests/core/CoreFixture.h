@@ -97,6 +97,22 @@ class PluginProbe {
     void* handle_;
 };
 
+// Ends a run of the start-up steps and clears the program-wide state the
+// next run starts from: global objects, modes, texts, permissions, fonts,
+// the catalogue's hooks and overlay.
+inline void ResetCoreState() {
+    MainWindowDestroySteps();
+    AfterMessageLoop();
+    CoreHooks() = TCoreHooks{};
+    ResetGlobals();
+    ResetModes();
+    ClearSharedWords();
+    LangTexts().Clear();
+    ClearPermissions();
+    SetSharedLangFont({});
+    SetCatalogueOverlay({});
+}
+
 inline std::vector<std::string> Args(std::initializer_list<const char*> rest) {
     std::vector<std::string> args{"/opt/tolvane/Tolvane"};
     args.insert(args.end(), rest.begin(), rest.end());
@@ -125,16 +141,7 @@ class CoreTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        MainWindowDestroySteps();
-        AfterMessageLoop();
-        CoreHooks() = TCoreHooks{};
-        ResetGlobals();
-        ResetModes();
-        ClearSharedWords();
-        LangTexts().Clear();
-        ClearPermissions();
-        SetSharedLangFont({});
-        SetCatalogueOverlay({});
+        ResetCoreState();
         SetFormMsgBoxPresenter({});
         SetLocalClock({});
         SetMessageSink(nullptr);
@@ -156,8 +163,12 @@ class CoreTest : public ::testing::Test {
                                    std::filesystem::copy_options::overwrite_existing);
         return app / ("PrtDll/" + name);
     }
-    void CreateFirstMarker() { home.Write("xx20050316094512/dfile20050316094512.txt", ""); }
-    void CreateSecondMarker() { app.Write("x20061128153047.txt", ""); }
+    void CreateFirstMarker() {
+        home.Write("xx20050316094512/dfile20050316094512.txt", "");
+    }
+    void CreateSecondMarker() {
+        app.Write("x20061128153047.txt", "");
+    }
 
     // Every start-up step up to the text table, as the program runs them.
     void StartUp(const std::vector<std::string>& args) {

@@ -21,48 +21,14 @@ QApplication& TestApp() {
 
 void MainWindowTest::SetUp() {
     TestApp();
-    CoreTest::SetUp();
-    static const bool bound = [] {
-        std::string error;
-        const bool ok = PrtLib_LoadLibrariesFrom(TOLVANE_BUNDLE_DIR, error);
-        EXPECT_TRUE(ok) << error;
-        return ok;
-    }();
-    ASSERT_TRUE(bound);
-    for (const char* name : {"Option.ini", "UtilityForLabelLanguage.ini", "PrinterTypeList_Label.ini",
-                             "ProtocolType.ini", "PrinterMap.ini", "CompanyPrinterList_Label.txt"}) {
-        std::string shipped = TOLVANE_SOURCE_DIR;
-        shipped.append("/files/").append(name);
-        std::string beside = app.Path();
-        beside.append("/files/").append(name);
-        std::filesystem::copy_file(shipped, beside, std::filesystem::copy_options::overwrite_existing);
-    }
+    EmulatedPrinterTest::SetUp();
 }
 
 void MainWindowTest::TearDown() {
     window.reset();
-    PrtLib_Close(TPrtLib::Escrix);
-    PrtLib_Close(TPrtLib::Cobrix);
-    PrtLib_Close(TPrtLib::Tsprix);
-    printer.reset();
     ClearDialogRegistry();
-    PrinterIdentity() = {};
     SetPortRoots({});
-    ProtocolKind = kLangTspl;
-    CoreTest::TearDown();
-}
-
-std::string MainWindowTest::StartPrinter(const std::string& profile) {
-    std::string error;
-    // (Paths here are appended step by step: GCC 12 at -O2 warns falsely
-    // about a chain of + on a copy of a literal.)
-    std::string path = EMULATOR_PROFILES;
-    path.append("/").append(profile);
-    const auto loaded = emulator::loadProfile(path, error);
-    EXPECT_TRUE(loaded) << error;
-    printer = std::make_unique<emulator::Emulator>(loaded.value_or(emulator::defaultProfile()));
-    EXPECT_TRUE(printer->listenTcp("127.0.0.1", 0, error) && printer->start(error)) << error;
-    return "NET,127.0.0.1," + std::to_string(printer->tcpPort());
+    EmulatedPrinterTest::TearDown();
 }
 
 std::string MainWindowTest::ClosedAddress() {
@@ -89,26 +55,6 @@ T_frmMain_Label& MainWindowTest::OpenWindow(std::initializer_list<const char*> r
 
 std::optional<emulator::Record> MainWindowTest::Wait(const std::string& command, const std::string& key) {
     return printer->waitForCommand(command, key, std::chrono::seconds(3));
-}
-
-std::vector<std::string> MainWindowTest::Commands() const {
-    std::vector<std::string> commands;
-    for (const emulator::Record& record : printer->records()) {
-        if (record.command != "connect" && record.command != "disconnect") {
-            commands.push_back(record.command + (record.key.empty() ? "" : " " + record.key));
-        }
-    }
-    return commands;
-}
-
-std::vector<ShownBox> MainWindowTest::Boxes(const std::string& kind) const {
-    std::vector<ShownBox> boxes;
-    for (const ShownBox& box : sink.boxes) {
-        if (box.kind == kind) {
-            boxes.push_back(box);
-        }
-    }
-    return boxes;
 }
 
 std::string MainWindowTest::Text(const std::string& key) {

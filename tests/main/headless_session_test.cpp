@@ -65,16 +65,7 @@ std::ostream& operator<<(std::ostream& out, const SessionState& state) {
 // Ends whichever session ran and clears what the next one starts from.
 void ResetProgram() {
     EndHeadlessSession();
-    MainWindowDestroySteps();
-    AfterMessageLoop();
-    CoreHooks() = TCoreHooks{};
-    ResetGlobals();
-    ResetModes();
-    ClearSharedWords();
-    LangTexts().Clear();
-    ClearPermissions();
-    SetSharedLangFont({});
-    SetCatalogueOverlay({});
+    ResetCoreState();
     PrinterIdentity() = {};
     ProtocolKind = kLangTspl;
 }

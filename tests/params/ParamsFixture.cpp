@@ -12,7 +12,7 @@
 
 namespace tolvane::test {
 
-void ParamsTest::SetUp() {
+void EmulatedPrinterTest::SetUp() {
     CoreTest::SetUp();
     static const bool bound = [] {
         std::string error;
@@ -23,13 +23,14 @@ void ParamsTest::SetUp() {
     ASSERT_TRUE(bound);
     for (const char* name : {"Option.ini", "UtilityForLabelLanguage.ini", "PrinterTypeList_Label.ini",
                              "ProtocolType.ini", "PrinterMap.ini", "CompanyPrinterList_Label.txt"}) {
-        std::filesystem::copy_file(std::string(TOLVANE_SOURCE_DIR) + "/files/" + name,
-                                   app / ("files/" + std::string(name)),
+        std::string shipped = TOLVANE_SOURCE_DIR;
+        shipped.append("/files/").append(name);
+        std::filesystem::copy_file(shipped, app / ("files/" + std::string(name)),
                                    std::filesystem::copy_options::overwrite_existing);
     }
 }
 
-void ParamsTest::TearDown() {
+void EmulatedPrinterTest::TearDown() {
     PrtLib_Close(TPrtLib::Escrix);
     PrtLib_Close(TPrtLib::Cobrix);
     PrtLib_Close(TPrtLib::Tsprix);
@@ -39,17 +40,19 @@ void ParamsTest::TearDown() {
     CoreTest::TearDown();
 }
 
-std::string ParamsTest::StartPrinter(const std::string& profile) {
+std::string EmulatedPrinterTest::StartPrinter(const std::string& profile) {
     std::string error;
-    const auto loaded = emulator::loadProfile(std::string(EMULATOR_PROFILES) + "/" + profile, error);
+    std::string path = EMULATOR_PROFILES;
+    path.append("/").append(profile);
+    const auto loaded = emulator::loadProfile(path, error);
     EXPECT_TRUE(loaded) << error;
     printer = std::make_unique<emulator::Emulator>(loaded.value_or(emulator::defaultProfile()));
     EXPECT_TRUE(printer->listenTcp("127.0.0.1", 0, error) && printer->start(error)) << error;
     return "NET,127.0.0.1," + std::to_string(printer->tcpPort());
 }
 
-void ParamsTest::SelectPrinter(const std::string& listName, const std::string& address,
-                               const char* languageSwitch) {
+void EmulatedPrinterTest::SelectListedPrinter(const std::string& listName, const std::string& address,
+                                              const char* languageSwitch) {
     WriteFiles("PrinterList.txt", listName + "|NET|" + address + "||\n");
     StartHeadlessSession(Args({languageSwitch}));
     sessionStarted = true;
@@ -62,11 +65,11 @@ void ParamsTest::SelectPrinter(const std::string& listName, const std::string& a
     printer->clearRecords();
 }
 
-void ParamsTest::SetPrinterValue(const std::string& key, const std::string& value) {
+void EmulatedPrinterTest::SetPrinterValue(const std::string& key, const std::string& value) {
     printer->changePrinter([&](emulator::Printer& state) { state.setValue(key, value); });
 }
 
-std::vector<std::string> ParamsTest::Commands() const {
+std::vector<std::string> EmulatedPrinterTest::Commands() const {
     std::vector<std::string> commands;
     for (const emulator::Record& record : printer->records()) {
         if (record.command != "connect" && record.command != "disconnect") {
@@ -76,7 +79,7 @@ std::vector<std::string> ParamsTest::Commands() const {
     return commands;
 }
 
-std::vector<std::string> ParamsTest::Keys(const std::string& command) const {
+std::vector<std::string> EmulatedPrinterTest::Keys(const std::string& command) const {
     std::vector<std::string> keys;
     for (const emulator::Record& record : printer->records()) {
         if (record.command == command) {
@@ -86,7 +89,7 @@ std::vector<std::string> ParamsTest::Keys(const std::string& command) const {
     return keys;
 }
 
-std::optional<std::string> ParamsTest::Written(const std::string& key) const {
+std::optional<std::string> EmulatedPrinterTest::Written(const std::string& key) const {
     std::optional<std::string> value;
     for (const emulator::Record& record : printer->records()) {
         if (record.command == "setval" && record.key == key) {
@@ -96,7 +99,7 @@ std::optional<std::string> ParamsTest::Written(const std::string& key) const {
     return value;
 }
 
-std::vector<ShownBox> ParamsTest::Boxes(const std::string& kind) const {
+std::vector<ShownBox> EmulatedPrinterTest::Boxes(const std::string& kind) const {
     std::vector<ShownBox> boxes;
     for (const ShownBox& box : sink.boxes) {
         if (box.kind == kind) {

@@ -1,7 +1,9 @@
-// The fixture of the dialog-layer tests: the core test fixture (program and
-// home folders of their own, a recording message interface), the shipped
-// data files, the SDK libraries of the bundle, an emulated printer on a
-// loopback port, and a headless session with that printer selected.
+// The fixture of the tests that talk to an emulated printer (the dialog
+// layer, tolvane-cli, the dialog windows, the main window): the core test
+// fixture (program and home folders of their own, a recording message
+// interface), the shipped data files, the SDK libraries of the bundle, an
+// emulated printer on a loopback port, and a headless session with that
+// printer selected.
 #pragma once
 
 #include "CoreFixture.h"
@@ -14,7 +16,7 @@
 
 namespace tolvane::test {
 
-class ParamsTest : public CoreTest {
+class EmulatedPrinterTest : public CoreTest {
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -24,8 +26,8 @@ class ParamsTest : public CoreTest {
     // Writes the printer list (one entry for `listName` at the printer's
     // address), starts the headless session (in English unless another
     // language switch is given) and selects it.
-    void SelectPrinter(const std::string& listName, const std::string& address,
-                       const char* languageSwitch = "-EN");
+    void SelectListedPrinter(const std::string& listName, const std::string& address,
+                             const char* languageSwitch = "-EN");
     // Sets a named key of the emulated printer.
     void SetPrinterValue(const std::string& key, const std::string& value);
 

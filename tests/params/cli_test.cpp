@@ -18,7 +18,7 @@ struct CliResult {
     std::string err;
 };
 
-class CliTest : public ParamsTest {
+class CliTest : public EmulatedPrinterTest {
   protected:
     // Starts the emulated printer and writes a printer list naming it.
     void PrinterInList(const std::string& listName = "Vorlan",

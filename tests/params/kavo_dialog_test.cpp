@@ -12,7 +12,7 @@ namespace {
 
 using params::TParaSetKavo;
 
-class KavoDialogTest : public ParamsTest {
+class KavoDialogTest : public EmulatedPrinterTest {
   protected:
     // Selects a printer of that list name on the emulated printer and opens
     // the dialog as the main window does: created on the open port, shown,
@@ -20,7 +20,7 @@ class KavoDialogTest : public ParamsTest {
     TParaSetKavo& Open(const std::string& listName, const std::string& profile = "kavo_tspl.profile",
                        const std::function<void()>& beforeOpen = {}) {
         const std::string address = StartPrinter(profile);
-        SelectPrinter(listName, address);
+        SelectListedPrinter(listName, address);
         if (beforeOpen) {
             beforeOpen();
         }
@@ -325,7 +325,7 @@ TEST_F(KavoDialogTest, AddressReplyWithoutFourPartsEndsTheRead) {
 
 TEST_F(KavoDialogTest, UnreachablePrinterReadsNothingAndKeepsTheDefaults) {
     const std::string address = StartPrinter();
-    SelectPrinter("Vorlan", address);
+    SelectListedPrinter("Vorlan", address);
     printer.reset(); // the printer goes away after the selection
     dialog = std::make_unique<TParaSetKavo>(params::SelectedPrinterContext());
     dialog->FormCreate();
