@@ -13,7 +13,8 @@
 # With a precompiled header, GCC 12 at -O2 may report -Warray-bounds inside
 # std::string for a long literal joined at run time, as in
 # std::string(SOME_DIR) + "/" + name; join the literals at compile time
-# instead: std::string(SOME_DIR "/") + name.
+# instead: std::string(SOME_DIR "/") + name. Warnings.cmake keeps those two
+# warnings from failing a GCC 12 build.
 option(TOLVANE_PCH "Precompile the Google Test and Qt headers" ON)
 include(${CMAKE_CURRENT_LIST_DIR}/LayerGuard.cmake)
 

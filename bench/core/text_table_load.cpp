@@ -97,7 +97,7 @@ int main() {
     const std::string path = folder + "/files/UtilityForLabelLanguage.ini";
     tolvane::Globals().LanguageId = "2052";
 
-    fs::copy_file(std::string(TOLVANE_SOURCE_DIR) + "/files/UtilityForLabelLanguage.ini", path);
+    fs::copy_file(std::string(TOLVANE_SOURCE_DIR "/files/UtilityForLabelLanguage.ini"), path);
     const Figures shipped = Measure(path);
     Print("shipped language file", shipped);
 

@@ -10,8 +10,8 @@
 #include "emulator/emulator.h"
 #include "mdlCatalogueHooks.h"
 #include "mdlHeadlessSession.h"
-#include "mdlPaths.h"
 #include "mdlParaSetKavo.h"
+#include "mdlPaths.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlPrinterLib_Call.h"
@@ -92,7 +92,7 @@ int main(int, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    auto profile = emulator::loadProfile(std::string(EMULATOR_PROFILES) + "/kavo_tspl.profile", error);
+    auto profile = emulator::loadProfile(std::string(EMULATOR_PROFILES "/kavo_tspl.profile"), error);
     emulator::Emulator printer(profile.value_or(emulator::defaultProfile()));
     if (!printer.listenTcp("127.0.0.1", 0, error) || !printer.start(error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
@@ -117,7 +117,8 @@ int main(int, char** argv) {
         dialog.FormShow();
         dialog.StartRead();
         Figures read;
-        read.measuredMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        read.measuredMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         read.waitsMs = (kReadWaitMs + kNextByteWaitMs) * static_cast<double>(Count(printer, "getval"));
         reads.push_back(read);
 

@@ -68,7 +68,7 @@ class ShippedDataTest : public CatalogueTest {
   protected:
     void SetUp() override {
         CatalogueTest::SetUp();
-        SetAppFolder(std::string(TOLVANE_SOURCE_DIR) + "/");
+        SetAppFolder(std::string(TOLVANE_SOURCE_DIR "/"));
         protocols = ReadProtocolLists(nullptr);
         for (const std::string* list : {&protocols.Tspl, &protocols.Cpcl, &protocols.Esc, &protocols.Zpl}) {
             for (std::string& name : NamesOf(*list)) {

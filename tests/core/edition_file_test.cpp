@@ -133,7 +133,7 @@ TEST(EditionFile, MobileEditionsComeFirstAndTheCountIsBounded) {
 }
 
 TEST(EditionFile, TheShippedFileHoldsThirtyGoodEditions) {
-    const auto doc = IniDocument::Parse(ReadAll(std::string(TOLVANE_SOURCE_DIR) + "/files/OemEditions.ini"));
+    const auto doc = IniDocument::Parse(ReadAll(std::string(TOLVANE_SOURCE_DIR "/files/OemEditions.ini")));
     const TOemEditionTable table = ParseOemEditions(doc);
     EXPECT_TRUE(table.Problems.empty()) << table.Problems.front();
     ASSERT_EQ(table.Records.size(), 30u);

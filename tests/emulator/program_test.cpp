@@ -112,7 +112,7 @@ Bytes exchange(const std::u16string& address, const Bytes& request, int replyLen
     return reply;
 }
 
-const std::string kProfile = std::string(EMULATOR_PROFILES_DIR) + "/kavo_tspl.profile";
+const std::string kProfile = std::string(EMULATOR_PROFILES_DIR "/kavo_tspl.profile");
 
 TEST(Program, StateIsKeptAcrossARestart) {
     TempFolder folder;
