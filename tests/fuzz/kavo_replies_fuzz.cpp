@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return count;
     };
     if (lines(FormatParams(dialog)) > 2 + dialog.ParameterControls().size() ||
-        lines(ParaFileText(dialog.Form(), TParaSetKavo::ParaFileKeys())) != 1 + TParaSetKavo::ParaFileKeys().size()) {
+        lines(ParaFileText(dialog.Form(), TParaSetKavo::ParaFileKeys())) !=
+            1 + TParaSetKavo::ParaFileKeys().size()) {
         __builtin_trap(); // a reply broke out of its line
     }
     return 0;
