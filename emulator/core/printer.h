@@ -2,6 +2,7 @@
 
 #include "emulator/core/bytes.h"
 #include "emulator/core/config_block.h"
+#include "emulator/core/diagnostic_state.h"
 
 #include <compare>
 #include <cstdint>
@@ -33,6 +34,7 @@ struct Profile {
     uint8_t language = 1;      // answer to the command-language query
     Bytes version = {1, 0, 0}; // answer to the version query
     PrinterSettings factory;
+    DiagnosticState diagnostics; // status block and journey counter at start
     std::string origin = "built-in"; // file it came from, for messages
 };
 
@@ -63,12 +65,17 @@ class Printer {
     const ConfigBlock& block() const { return settings_.block; }
     void setBlock(const ConfigBlock& block) { settings_.block = block; }
 
+    // The status block and the journey counter.
+    DiagnosticState& diagnostics() { return diagnostics_; }
+    const DiagnosticState& diagnostics() const { return diagnostics_; }
+
     // Back to the profile's values, keys and block.
     void restoreFactory() { settings_ = profile_.factory; }
 
   private:
     Profile profile_;
     PrinterSettings settings_;
+    DiagnosticState diagnostics_;
 };
 
 } // namespace emulator

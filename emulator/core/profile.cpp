@@ -48,7 +48,11 @@ bool applyPrinterEntry(const SettingsEntry& entry, Profile& profile, std::string
         profile.version = bytes;
         return true;
     }
-    error = "unknown entry \"" + entry.name + "\" in [printer] (model, language, ppl, dpi, version)";
+    bool handled = false;
+    if (const bool applied = applyDiagnosticEntry(entry, profile, handled, error); handled) {
+        return applied;
+    }
+    error = "unknown entry \"" + entry.name + "\" in [printer] (model, language, ppl, dpi, version, status, journey)";
     return false;
 }
 

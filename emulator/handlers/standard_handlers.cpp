@@ -7,7 +7,9 @@
 #include "emulator/handlers/get_key.h"
 #include "emulator/handlers/get_value.h"
 #include "emulator/handlers/get_version.h"
+#include "emulator/handlers/journey.h"
 #include "emulator/handlers/plain_commands.h"
+#include "emulator/handlers/printer_status.h"
 #include "emulator/handlers/query_language.h"
 #include "emulator/handlers/set_key.h"
 #include "emulator/handlers/set_value.h"
@@ -27,6 +29,8 @@ void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
     handlers.add(std::make_shared<BlockWriteHandler>());
     handlers.add(std::make_shared<QueryLanguageHandler>());
     handlers.add(std::make_shared<GetVersionHandler>());
+    handlers.add(std::make_shared<JourneyHandler>());
+    handlers.add(std::make_shared<PrinterStatusHandler>(), kRankSpecific);
     handlers.add(std::make_shared<PlainCommandHandler>());
     if (profile.language == kLanguageCpcl) {
         handlers.add(std::make_shared<CpclCommandHandler>());

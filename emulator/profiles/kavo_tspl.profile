@@ -7,6 +7,9 @@ language = 1            # TSPL: the answer to 1B 1B 08
 ppl = tsc               # command language as the "ppl" key reports it
 dpi = 203
 version = 1 3 0         # the bytes "ZZZGETVERSION" answers
+# getval "printer_status": 20 bytes, byte 18 0x02 standing by
+status = 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0x02 0
+journey = 125000        # "ZZZGETJOURNEY": the printed length counter
 
 [values]
 version = "1.03.0"

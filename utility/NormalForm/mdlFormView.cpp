@@ -11,7 +11,9 @@
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -48,6 +50,37 @@ class TKeyFilterValidator final : public QValidator {
   private:
     params::TParaDialogModel& dialog_;
     std::string edit_;
+};
+
+// The key filter of a text of several lines: a typed character the
+// dialog's filter refuses is dropped (Enter counts as 13, Backspace as 8).
+class TMemoKeyFilter final : public QObject {
+  public:
+    TMemoKeyFilter(params::TParaDialogModel& dialog, std::string memo, QObject* parent)
+        : QObject(parent), dialog_(dialog), memo_(std::move(memo)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            char32_t code = 0;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                code = 13;
+            } else if (key->key() == Qt::Key_Backspace) {
+                code = 8;
+            } else if (key->key() == Qt::Key_Delete) {
+                code = 127;
+            } else if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && key->text().size() == 1) {
+                code = key->text().at(0).unicode();
+            }
+            if (code != 0 && !dialog_.AcceptsKey(memo_, code)) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    params::TParaDialogModel& dialog_;
+    std::string memo_;
 };
 
 void PumpWhileWaiting(int ms) {
@@ -135,6 +168,8 @@ QWidget* TFormView::NewWidget(const TControl& control, QWidget* parent) {
         return new QTabWidget(parent);
     case TControlKind::Status:
         return new QStatusBar(parent);
+    case TControlKind::Memo:
+        return new QPlainTextEdit(parent);
     case TControlKind::Page: {
         auto* page = new QWidget;
         if (auto* tabs = qobject_cast<QTabWidget*>(parent)) {
@@ -184,6 +219,21 @@ void TFormView::Connect(const TControl& control, QWidget* widget) {
             syncing_ = false;
         });
         connect(edit, &QLineEdit::editingFinished, this, [this, name] { dialog_->LeaveField(name); });
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        memo->installEventFilter(new TMemoKeyFilter(*dialog_, name, memo));
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, name, memo] {
+            syncing_ = true;
+            dialog_->Form().SetText(name, memo->toPlainText().toStdString());
+            syncing_ = false;
+        });
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+        connect(tabs, &QTabWidget::currentChanged, this, [this, name](int index) {
+            if (dialog_->Form()[name].index == index || index < 0) {
+                return;
+            }
+            dialog_->Form().SetIndex(name, index);
+            dialog_->UserChanged(name);
+        });
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         connect(check, &QCheckBox::clicked, this, [this, name](bool checked) {
             dialog_->Form().SetIndex(name, checked ? 1 : 0);
@@ -330,7 +380,21 @@ void TFormView::Sync(const std::string& name) {
         }
         return;
     }
+    case TControlKind::Memo: {
+        auto* memo = static_cast<QPlainTextEdit*>(widget);
+        memo->setReadOnly(control->readOnly);
+        if (!syncing_ && memo->toPlainText() != Q(control->text)) {
+            memo->setPlainText(Q(control->text));
+            if (control->readOnly) {
+                memo->moveCursor(QTextCursor::End);
+            }
+        }
+        break;
+    }
     case TControlKind::Pages:
+        if (auto* tabs = static_cast<QTabWidget*>(widget); control->index >= 0 && control->index < tabs->count()) {
+            tabs->setCurrentIndex(control->index);
+        }
         break;
     }
     widget->setVisible(control->visible);

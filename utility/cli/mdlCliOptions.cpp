@@ -13,6 +13,11 @@ const char* const kProgramHelp =
     "  printers              list the printer list: name, a tab, the port address\n"
     "  params get [--out F]  read the printer's parameters as INI text\n"
     "  params set FILE       write the parameters of FILE (\"-\": standard input)\n"
+    "  send [--hex] TEXT     send a raw command (also --file FILE, --read N,\n"
+    "                        --repeat N --interval MS)\n"
+    "  read [N]              read up to N bytes the printer sent\n"
+    "  status [--json]       the printer's status conditions\n"
+    "  info                  production date, print length, firmware version\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -82,6 +87,9 @@ std::string LanguageSwitchFor(const std::string& languageId) {
 }
 
 std::string CliHelp(const std::string& topic) {
+    if (const std::string help = DiagnosticHelp(topic); !help.empty()) {
+        return help;
+    }
     if (topic == "printers") {
         return kPrintersHelp;
     }
@@ -138,6 +146,10 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             if (!value(options.outFile) || options.outFile.empty()) {
                 return {std::nullopt, "--out takes a file name"};
             }
+        } else if (arg.size() > 2 && arg.rfind("--", 0) == 0 && !words.empty() &&
+                   IsDiagnosticCommand(words.front())) {
+            // The diagnostic commands read their own options.
+            words.push_back(arg);
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             return {std::nullopt, "unknown option " + arg};
         } else {
@@ -154,6 +166,9 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             topic = "params";
         }
         options.helpTopic = words.size() > 2 ? words[0] + " " + words[1] : topic;
+        if (!words.empty() && IsDiagnosticCommand(words[0])) {
+            options.helpTopic = words[0];
+        }
         return {options, {}};
     }
     if (options.command == TCliCommand::Version) {
@@ -187,6 +202,22 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
         }
         return {std::nullopt,
                 words[1] == "set" ? "params set takes one FILE" : "params get takes no argument"};
+    }
+    if (IsDiagnosticCommand(words[0])) {
+        if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
+            return {std::nullopt, words[0] + " needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        if (!options.outFile.empty()) {
+            return {std::nullopt, "--out belongs to params get"};
+        }
+        if (const std::string error = ParseDiagnosticCommand(words, options.diagnostics); !error.empty()) {
+            return {std::nullopt, error};
+        }
+        options.command = words[0] == "send"   ? TCliCommand::Send
+                          : words[0] == "read" ? TCliCommand::Read
+                          : words[0] == "status" ? TCliCommand::Status
+                                                 : TCliCommand::Info;
+        return {options, {}};
     }
     return {std::nullopt, "unknown command " + topic + " (try --help)"};
 }

@@ -4,8 +4,11 @@
 //   tolvane-cli printers
 //   tolvane-cli ... params get [--out FILE]
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
+//   tolvane-cli ... send | read | status | info   (mdlCliDiagnosticsOptions.h)
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
+
+#include "mdlCliDiagnosticsOptions.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +16,7 @@
 
 namespace tolvane::cli {
 
-enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet };
+enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet, Send, Read, Status, Info };
 
 struct TCliOptions {
     TCliCommand command = TCliCommand::None;
@@ -24,6 +27,7 @@ struct TCliOptions {
     std::string model;
     std::string outFile; // params get --out
     std::string inFile;  // params set FILE
+    TCliDiagnosticOptions diagnostics;
 };
 
 struct TCliParse {

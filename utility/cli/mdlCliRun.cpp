@@ -1,5 +1,6 @@
 #include "mdlCliRun.h"
 
+#include "mdlCliDiagnostics.h"
 #include "mdlCliOptions.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
@@ -75,6 +76,7 @@ class TCliRun {
         if (const int selected = Select(); selected != kExitDone) {
             return selected;
         }
+        dialogClass_ = ChooseParaDialogForSelectedPrinter().dialog;
         std::unique_ptr<TParaDialogModel> dialog = NewDialog();
         if (!dialog) {
             return kExitPrinterError;
@@ -109,6 +111,7 @@ class TCliRun {
         if (const int selected = Select(); selected != kExitDone) {
             return selected;
         }
+        dialogClass_ = ChooseParaDialogForSelectedPrinter().dialog;
         // The file is checked against a dialog that has not talked to the
         // printer, so that bad input sends nothing at all.
         std::unique_ptr<TParaDialogModel> offline = NewDialog();
@@ -171,6 +174,9 @@ class TCliRun {
         return kExitDone;
     }
 
+  public:
+    // Selects the printer of the command line: a printer list entry, or a
+    // model at an address.
     int Select() {
         TPrinterEntry entry;
         if (!options_.printerName.empty()) {
@@ -201,9 +207,10 @@ class TCliRun {
                             {});
             return kExitPrinterError;
         }
-        dialogClass_ = ChooseParaDialogForSelectedPrinter().dialog;
         return kExitDone;
     }
+
+  private:
 
     std::unique_ptr<TParaDialogModel> NewDialog() {
         std::unique_ptr<TParaDialogModel> dialog =
@@ -287,6 +294,12 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
         break;
     case TCliCommand::ParamsSet:
         status = run.ParamsSet();
+        break;
+    case TCliCommand::Send:
+    case TCliCommand::Read:
+    case TCliCommand::Status:
+    case TCliCommand::Info:
+        status = RunDiagnosticCommand(options, streams, sink, [&run] { return run.Select(); });
         break;
     default:
         break;

@@ -4,7 +4,10 @@
 //   tolvane --demo ...      talks to printer emulators instead of printers
 //   tolvane --edition CODE  runs as the edition CODE (docs/EDITIONS.md)
 //   tolvane --version       prints the version and exits
+#include "FormCommandTest.h"
 #include "FormMain_Label.h"
+#include "FormPrinterInformation.h"
+#include "FormPrinterStatus.h"
 #include "gui/mdlQtMessageSink.h"
 #include "gui/mdlUsbWatch.h"
 #include "mdlCatalogueHooks.h"
@@ -44,6 +47,9 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("tolvane");
     InstallWidgetServices();
     RegisterParameterDialogs();
+    RegisterCommandTestWindow();
+    RegisterPrinterStatusWindow();
+    RegisterPrinterInformationWindow();
     QuitOnSignals();
 
     std::string libraryError;

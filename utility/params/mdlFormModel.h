@@ -24,6 +24,7 @@ enum class TControlKind {
     Pages,  // a page control: its children are pages, one shown at a time
     Page,   // a page of a page control
     Status, // the status line
+    Memo,   // a text of several lines
 };
 
 struct TControl {

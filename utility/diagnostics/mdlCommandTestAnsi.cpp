@@ -1,0 +1,153 @@
+#include "mdlCommandTestAnsi.h"
+
+#include "mdlGlobal.h"
+#include "mdlReadFilesIni.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <charconv>
+
+namespace tolvane::diagnostics {
+namespace {
+
+std::string CodePageName(int codePage) {
+    return "CP" + std::to_string(codePage);
+}
+
+// An iconv descriptor that closes itself.
+class TIconv {
+  public:
+    TIconv(const std::string& to, const std::string& from) : cd_(iconv_open(to.c_str(), from.c_str())) {}
+    ~TIconv() {
+        if (Ok()) {
+            iconv_close(cd_);
+        }
+    }
+    TIconv(const TIconv&) = delete;
+    TIconv& operator=(const TIconv&) = delete;
+    bool Ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t Get() const { return cd_; }
+
+  private:
+    iconv_t cd_;
+};
+
+// The length of the UTF-8 sequence that starts with `lead` (1 for a byte
+// that cannot start one).
+std::size_t Utf8SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    if (lead >= 0xE0) {
+        return lead <= 0xEF ? 3 : 1;
+    }
+    if (lead >= 0xC2) {
+        return 2;
+    }
+    return 1;
+}
+
+} // namespace
+
+int AnsiCodePageOfLanguage(std::string_view languageId) {
+    if (languageId == "2052") {
+        return 936;
+    }
+    if (languageId == "1028") {
+        return 950;
+    }
+    if (languageId == "1041") {
+        return 932;
+    }
+    if (languageId == "1042") {
+        return 949;
+    }
+    if (languageId == "1049") {
+        return 1251;
+    }
+    return 1252;
+}
+
+int UiAnsiCodePage() {
+    const std::string configured = ReadFilesIni("Option.ini", "Option", "AnsiCodePage");
+    int codePage = 0;
+    const char* end = configured.data() + configured.size();
+    if (const auto [at, error] = std::from_chars(configured.data(), end, codePage);
+        error == std::errc() && at == end && codePage > 0 && codePage < 65536) {
+        return codePage;
+    }
+    return AnsiCodePageOfLanguage(Globals().LanguageId);
+}
+
+std::string Utf8ToAnsi(std::string_view text, int codePage) {
+    TIconv cd(CodePageName(codePage), "UTF-8");
+    if (!cd.Ok()) {
+        // An unknown code page: ASCII passes, everything else is "?".
+        std::string out;
+        for (std::size_t n = 0; n < text.size(); n += Utf8SequenceLength(static_cast<unsigned char>(text[n]))) {
+            out += static_cast<unsigned char>(text[n]) < 0x80 ? text[n] : '?';
+        }
+        return out;
+    }
+    std::string out;
+    char buffer[256];
+    std::size_t at = 0;
+    while (at < text.size()) {
+        char* in = const_cast<char*>(text.data() + at);
+        std::size_t inLeft = text.size() - at;
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t done = iconv(cd.Get(), &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        at = text.size() - inLeft;
+        if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // A character the code page lacks, or broken UTF-8: one "?".
+            out += '?';
+            at += Utf8SequenceLength(static_cast<unsigned char>(text[at]));
+            iconv(cd.Get(), nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    return out;
+}
+
+std::optional<std::string> AnsiToUtf8(std::string_view bytes, int codePage) {
+    TIconv cd("UTF-8", CodePageName(codePage));
+    if (!cd.Ok()) {
+        return std::nullopt;
+    }
+    std::string out;
+    char buffer[256];
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t done = iconv(cd.Get(), &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    TIconv cd("UTF-16LE", "UTF-8");
+    if (!cd.Ok()) {
+        return false;
+    }
+    char buffer[256];
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        if (iconv(cd.Get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace tolvane::diagnostics
