@@ -52,7 +52,8 @@ bool applyPrinterEntry(const SettingsEntry& entry, Profile& profile, std::string
     if (const bool applied = applyDiagnosticEntry(entry, profile, handled, error); handled) {
         return applied;
     }
-    error = "unknown entry \"" + entry.name + "\" in [printer] (model, language, ppl, dpi, version, status, journey)";
+    error = "unknown entry \"" + entry.name +
+            "\" in [printer] (model, language, ppl, dpi, version, status, journey)";
     return false;
 }
 

@@ -26,7 +26,8 @@ Scan PrinterStatusHandler::scan(ByteView pending) const {
         return head;
     }
     const Scan line = scanPrivateLine(pending, kVerb);
-    if (line.verdict == Scan::Verdict::Complete && splitKey(privateLineText(pending.first(line.length), kVerb)).key != "printer_status") {
+    if (line.verdict == Scan::Verdict::Complete &&
+        splitKey(privateLineText(pending.first(line.length), kVerb)).key != "printer_status") {
         return Scan::noMatch();
     }
     return line;

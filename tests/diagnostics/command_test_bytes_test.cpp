@@ -18,8 +18,8 @@ TEST(CommandTestBytes, HexadecimalCommandsBecomeTheirBytes) {
         const char* command;
         const char* bytes;
     } cases[] = {
-        {"0x1B,0x40", "1B 40 "},       {"1B 4", "1B 04 "},          {"1FF", "FF "},
-        {"1b  40\r\n0d 0a", "1B 40 0D 0A "}, {"  1B\n40\t", "1B 40 "}, {"", ""},
+        {"0x1B,0x40", "1B 40 "},  {"1B 4", "1B 04 "}, {"1FF", "FF "}, {"1b  40\r\n0d 0a", "1B 40 0D 0A "},
+        {"  1B\n40\t", "1B 40 "}, {"", ""},
     };
     for (const auto& c : cases) {
         const TSendBytes converted = CreateSendByteArray(c.command);
@@ -66,7 +66,8 @@ TEST(CommandTestBytes, ExitChecksOfTheNumericEdits) {
         const char* interval;
         const char* readLength;
     } cases[] = {
-        {"", "100", "1"}, {"0", "100", "1"}, {"50", "100", "50"}, {"300", "300", "256"}, {"1000", "1000", "256"},
+        {"", "100", "1"},      {"0", "100", "1"},       {"50", "100", "50"},
+        {"300", "300", "256"}, {"1000", "1000", "256"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CheckedInterval(c.text), c.interval) << c.text;

@@ -9,6 +9,9 @@
 #include "mdlParaHelpers.h"
 #include "mdlPrtFrames.h"
 
+#include <chrono>
+#include <thread>
+
 namespace tolvane::test {
 namespace {
 
@@ -36,11 +39,14 @@ class CommandTestTest : public EmulatedPrinterTest {
     }
     // The bytes the printer received, as hexadecimal text.
     std::string Received() const { return diagnostics::BytesToHexText(printer->received()); }
-    // Waits until the printer has received `count` bytes.
+    // Waits until the printer has received `count` bytes (bytes that are no
+    // frame are recorded after a short quiet time).
     bool ReceivedAtLeast(std::size_t count) const {
-        return printer
-            ->waitFor([&](const emulator::Record&) { return printer->received().size() >= count; })
-            .has_value();
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (printer->received().size() < count && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return printer->received().size() >= count;
     }
 
     std::unique_ptr<TCommandTest> dialog;

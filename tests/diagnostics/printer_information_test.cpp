@@ -17,10 +17,8 @@ TEST(PrinterInformationValues, VersionBytes) {
         std::vector<uint8_t> bytes;
         std::optional<std::string> text;
     } cases[] = {
-        {{1, 2, 3}, "V 1.2.3"},
-        {{1, 2, 3, 5}, "V 1.2.3.Beta5"},
-        {{1, 2, 3, 0}, "V 1.2.3"},
-        {{1, 2}, std::nullopt},
+        {{1, 2, 3}, "V 1.2.3"},    {{1, 2, 3, 5}, "V 1.2.3.Beta5"},
+        {{1, 2, 3, 0}, "V 1.2.3"}, {{1, 2}, std::nullopt},
         {{}, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -136,7 +134,8 @@ TEST_F(PrinterInformationTest, ANonNumericMileageIsAReadErrorOfItsRowAlone) {
     EXPECT_EQ(Value(*dialog, "lblPrintLengthV"), params::Txt("_Err_ReadData"));
     EXPECT_EQ(Value(*dialog, "lblFirmwareVerV"), "2.01.7");
     // The port was closed: the emulator saw the connection end.
-    EXPECT_TRUE(printer->waitFor([](const emulator::Record& record) { return record.command == "disconnect"; }));
+    EXPECT_TRUE(
+        printer->waitFor([](const emulator::Record& record) { return record.command == "disconnect"; }));
 }
 
 TEST_F(PrinterInformationTest, MillimetreMileageOnTheListNamePath) {

@@ -28,9 +28,11 @@ TEST(PrinterStatusBits, SetBitsInTheTablesOrder) {
         {0x20, 0x06, {"StandBy", "Printing", "CoverOpen"}},
         {0x30, 0x00, {"IllegalCommand", "CoverOpen"}},
         {0xC0, 0x00, {}},
-        {0x3F, 0xFF, {"HeadTooHot", "StandBy", "Printing", "TOF_Error", "LabelEnd", "RibbonEnd", "LabelSeizing",
-                      "LabelJumpping", "LabelCalibrating", "CutterError", "FormError", "MemoryWriteError",
-                      "IllegalCommand", "CoverOpen"}},
+        {0x3F,
+         0xFF,
+         {"HeadTooHot", "StandBy", "Printing", "TOF_Error", "LabelEnd", "RibbonEnd", "LabelSeizing",
+          "LabelJumpping", "LabelCalibrating", "CutterError", "FormError", "MemoryWriteError",
+          "IllegalCommand", "CoverOpen"}},
     };
     for (const auto& c : cases) {
         std::vector<uint8_t> block(20, 0xFF);
@@ -66,8 +68,9 @@ class PrinterStatusTest : public EmulatedPrinterTest {
 
 TEST_F(PrinterStatusTest, ListsTheConditionsOneALine) {
     SetStatus(0x20, 0x06);
-    EXPECT_EQ(Shown(), params::Txt("FormPrinterStatus_StandBy") + "\n" + params::Txt("FormPrinterStatus_Printing") +
-                           "\n" + params::Txt("FormPrinterStatus_CoverOpen") + "\n");
+    EXPECT_EQ(Shown(), params::Txt("FormPrinterStatus_StandBy") + "\n" +
+                           params::Txt("FormPrinterStatus_Printing") + "\n" +
+                           params::Txt("FormPrinterStatus_CoverOpen") + "\n");
     EXPECT_EQ(params::Txt("FormPrinterStatus_CoverOpen"), "Cover open");
     EXPECT_EQ(Keys("getval"), std::vector<std::string>{"printer_status"});
 }

@@ -32,8 +32,10 @@ T_frmCommandTest::T_frmCommandTest(const params::TParaDialogContext& context, QW
         connect(page, &QWidget::customContextMenuRequested, this, [page](const QPoint& at) {
             QMenu PopMenu(page);
             PopMenu.setObjectName("PopMenu");
-            QAction* N1 = PopMenu.addAction(QString::fromStdString(params::Txt("FormCommandTest_PopMenu_Copy")));
-            QAction* N2 = PopMenu.addAction(QString::fromStdString(params::Txt("FormCommandTest_PopMenu_Paste")));
+            QAction* N1 =
+                PopMenu.addAction(QString::fromStdString(params::Txt("FormCommandTest_PopMenu_Copy")));
+            QAction* N2 =
+                PopMenu.addAction(QString::fromStdString(params::Txt("FormCommandTest_PopMenu_Paste")));
             QAction* chosen = PopMenu.exec(page->mapToGlobal(at));
             page->setFocus();
             if (chosen == N1) {

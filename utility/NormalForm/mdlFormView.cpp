@@ -10,8 +10,8 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QGroupBox>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,7 +68,8 @@ class TMemoKeyFilter final : public QObject {
                 code = 8;
             } else if (key->key() == Qt::Key_Delete) {
                 code = 127;
-            } else if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && key->text().size() == 1) {
+            } else if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+                       key->text().size() == 1) {
                 code = key->text().at(0).unicode();
             }
             if (code != 0 && !dialog_.AcceptsKey(memo_, code)) {
@@ -392,7 +393,8 @@ void TFormView::Sync(const std::string& name) {
         break;
     }
     case TControlKind::Pages:
-        if (auto* tabs = static_cast<QTabWidget*>(widget); control->index >= 0 && control->index < tabs->count()) {
+        if (auto* tabs = static_cast<QTabWidget*>(widget);
+            control->index >= 0 && control->index < tabs->count()) {
             tabs->setCurrentIndex(control->index);
         }
         break;

@@ -100,9 +100,9 @@ class TDiagnosticRun {
         const auto set = diagnostics::SetConditions(dialog.Block());
         std::string json = "{";
         for (const diagnostics::TStatusCondition& condition : diagnostics::StatusConditions()) {
-            const bool on = std::any_of(set->begin(), set->end(), [&](const diagnostics::TStatusCondition& c) {
-                return c.name == condition.name;
-            });
+            const bool on =
+                std::any_of(set->begin(), set->end(),
+                            [&](const diagnostics::TStatusCondition& c) { return c.name == condition.name; });
             json += std::string(json.size() > 1 ? ", " : "") + "\"" + std::string(condition.name) +
                     "\": " + (on ? "true" : "false");
         }

@@ -21,11 +21,10 @@ const char* const kSendHelp =
     "  --repeat N      send N times (1 to 1000000), one send every --interval MS\n"
     "                  (100 to 999999, default 1000)\n";
 
-const char* const kReadHelp =
-    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) read [N]\n"
-    "\n"
-    "Reads up to N bytes (1 to 256, default 256) that the printer sent, as the\n"
-    "command test's read button does, and prints them as hexadecimal text.\n";
+const char* const kReadHelp = "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) read [N]\n"
+                              "\n"
+                              "Reads up to N bytes (1 to 256, default 256) that the printer sent, as the\n"
+                              "command test's read button does, and prints them as hexadecimal text.\n";
 
 const char* const kStatusHelp =
     "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) status [--json]\n"
@@ -35,12 +34,11 @@ const char* const kStatusHelp =
     "prints every condition by name with true or false. The exit status is 0\n"
     "whatever the conditions are; 1 when the status could not be read.\n";
 
-const char* const kInfoHelp =
-    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) info\n"
-    "\n"
-    "Prints the printer information as its window shows it: the production date\n"
-    "(for the models that report it), the print length and the firmware version,\n"
-    "one a line, label and value. ESC printers do not offer it.\n";
+const char* const kInfoHelp = "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) info\n"
+                              "\n"
+                              "Prints the printer information as its window shows it: the production date\n"
+                              "(for the models that report it), the print length and the firmware version,\n"
+                              "one a line, label and value. ESC printers do not offer it.\n";
 
 bool Number(const std::string& text, int low, int high, int& value) {
     const char* end = text.data() + text.size();

@@ -213,8 +213,8 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
         if (const std::string error = ParseDiagnosticCommand(words, options.diagnostics); !error.empty()) {
             return {std::nullopt, error};
         }
-        options.command = words[0] == "send"   ? TCliCommand::Send
-                          : words[0] == "read" ? TCliCommand::Read
+        options.command = words[0] == "send"     ? TCliCommand::Send
+                          : words[0] == "read"   ? TCliCommand::Read
                           : words[0] == "status" ? TCliCommand::Status
                                                  : TCliCommand::Info;
         return {options, {}};

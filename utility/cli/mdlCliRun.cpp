@@ -211,7 +211,6 @@ class TCliRun {
     }
 
   private:
-
     std::unique_ptr<TParaDialogModel> NewDialog() {
         std::unique_ptr<TParaDialogModel> dialog =
             params::CreateParaDialogModel(dialogClass_, params::SelectedPrinterContext());

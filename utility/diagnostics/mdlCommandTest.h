@@ -82,6 +82,7 @@ class TCommandTest : public params::TParaDialogModel {
     int readLength_ = 256;
     int counter_ = 0;
     bool cycling_ = false;
+    bool portOpen_ = false; // a single send left the port open
     bool stopFlag_ = false;
     int codePage_ = 1252;
     std::string counterSuffix_;

@@ -85,7 +85,8 @@ std::string Utf8ToAnsi(std::string_view text, int codePage) {
     if (!cd.Ok()) {
         // An unknown code page: ASCII passes, everything else is "?".
         std::string out;
-        for (std::size_t n = 0; n < text.size(); n += Utf8SequenceLength(static_cast<unsigned char>(text[n]))) {
+        for (std::size_t n = 0; n < text.size();
+             n += Utf8SequenceLength(static_cast<unsigned char>(text[n]))) {
             out += static_cast<unsigned char>(text[n]) < 0x80 ? text[n] : '?';
         }
         return out;
@@ -143,7 +144,8 @@ bool IsValidUtf8(std::string_view bytes) {
     while (inLeft > 0) {
         char* outPtr = buffer;
         std::size_t outLeft = sizeof buffer;
-        if (iconv(cd.Get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) && errno != E2BIG) {
+        if (iconv(cd.Get(), &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) &&
+            errno != E2BIG) {
             return false;
         }
     }

@@ -103,7 +103,8 @@ std::string BytesToHexText(std::span<const uint8_t> bytes) {
 }
 
 std::string BytesToHexText(std::string_view bytes) {
-    return BytesToHexText(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    return BytesToHexText(
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
 }
 
 std::string HexTextToTextBytes(std::string_view hexText) {

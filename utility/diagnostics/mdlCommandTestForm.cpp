@@ -139,6 +139,7 @@ void TCommandTest::FormDestroy() {
     StopTimer("timSendTimer");
     StopTimer("timHintTip");
     cycling_ = false;
+    portOpen_ = false;
     PrtLib_Close(TPrtLib::Tsprix);
 }
 
@@ -193,7 +194,8 @@ void TCommandTest::chkRecycleClick() {
     Form().SetEnabled("txtSleepTime", Form()["chkRecycle"].index == 1 && !cycling_);
 }
 
-std::optional<params::TParaDialogModel::TFileQuestion> TCommandTest::FileQuestion(std::string_view button) const {
+std::optional<params::TParaDialogModel::TFileQuestion>
+TCommandTest::FileQuestion(std::string_view button) const {
     if (button == "btnLoadFile") {
         return TFileQuestion{false, "*.*|*.*", {}};
     }

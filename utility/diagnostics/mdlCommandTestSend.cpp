@@ -64,6 +64,9 @@ bool TCommandTest::WriteBuffer() {
         PrtLib_Write(TPrtLib::Tsprix, sendBuffer_.data(), static_cast<int>(sendBuffer_.size()));
     if (written != 0) {
         ShowError(CodeText("_Err_WriteData", written));
+        // The next send opens the port afresh.
+        PrtLib_Close(TPrtLib::Tsprix);
+        portOpen_ = false;
         return false;
     }
     return true;
@@ -81,13 +84,15 @@ void TCommandTest::btnSendClick() {
     if (Form()[CurrentPage()].text.empty()) {
         return;
     }
-    if (!OpenPort()) {
+    if (!portOpen_ && !OpenPort()) {
         return;
     }
+    portOpen_ = true;
     sendAndRead_ = Form()["chkSendAndRead"].index == 1;
     readLength_ = ReadLength(Form()["txtReadLen"].text);
     if (!BuildSendBuffer(sendBuffer_)) {
         PrtLib_Close(TPrtLib::Tsprix);
+        portOpen_ = false;
         return;
     }
     if (Form()["chkRecycle"].index == 1) {
@@ -119,7 +124,8 @@ void TCommandTest::btnSendClick() {
             AppendReply(reply);
         }
     }
-    // The port stays open for the next send; closing the dialog closes it.
+    // The port stays open for the next send and the read; closing the
+    // dialog closes it.
 }
 
 void TCommandTest::StopCycling() {
@@ -130,6 +136,7 @@ void TCommandTest::StopCycling() {
     Form().SetEnabled("txtSleepTime", Form()["chkRecycle"].index == 1);
     Form().SetEnabled("btnReadData", true);
     PrtLib_Close(TPrtLib::Tsprix);
+    portOpen_ = false;
 }
 
 void TCommandTest::timSendTimer() {
@@ -161,7 +168,9 @@ void TCommandTest::timSendTimer() {
 }
 
 void TCommandTest::btnReadDataClick() {
-    if (!OpenPort()) {
+    // A port a single send left open is read as it is: opening it again
+    // would lose the reply waiting on a network connection.
+    if (!portOpen_ && !OpenPort()) {
         return;
     }
     const int length = ReadLength(Form()["txtReadLen"].text);
@@ -173,6 +182,7 @@ void TCommandTest::btnReadDataClick() {
         AppendReply(reply);
     }
     PrtLib_Close(TPrtLib::Tsprix);
+    portOpen_ = false;
 }
 
 void TCommandTest::CommandChange() {

@@ -67,14 +67,16 @@ std::vector<uint8_t> AskPrinter(std::string_view command, int waitMs, int length
 
 TInformationWays InformationWays(const std::string& listName, const std::string& model) {
     TInformationWays ways;
-    if (InCatalogue("GetProduceDateByGDS", model) && !InBuiltInList(lists::ProduceDateExceptNames, listName)) {
+    if (InCatalogue("GetProduceDateByGDS", model) &&
+        !InBuiltInList(lists::ProduceDateExceptNames, listName)) {
         ways.produceDate = InBuiltInList(lists::RawProduceTimeModels, model) ? TProduceDateWay::RawBytes
                                                                              : TProduceDateWay::Text;
     }
     const bool gds = CatalogueHasModelComma("GDS", model);
     if (InCatalogue("Miro_Mileage", listName)) {
-        ways.printLength = IsModelInList(model, kMillimetreMileageModels) ? TPrintLengthWay::MileageMillimetres
-                                                                           : TPrintLengthWay::MileageInches;
+        ways.printLength = IsModelInList(model, kMillimetreMileageModels)
+                               ? TPrintLengthWay::MileageMillimetres
+                               : TPrintLengthWay::MileageInches;
     } else if (InCatalogue("Miro_Mileage", model) || gds) {
         ways.printLength = TPrintLengthWay::MileageInches;
     } else {
@@ -100,9 +102,9 @@ TPrinterInformation::TPrinterInformation(params::TParaDialogContext context)
         TControlKind kind;
         int left, width;
     } layout[] = {
-        {"lblProduceDate", TControlKind::Label, 12, 150},  {"lblProduceDateV", TControlKind::Label, 168, 220},
-        {"lblPrintLength", TControlKind::Label, 12, 150},  {"lblPrintLengthV", TControlKind::Label, 168, 220},
-        {"lblFirmwareVer", TControlKind::Label, 12, 150},  {"lblFirmwareVerV", TControlKind::Label, 168, 220},
+        {"lblProduceDate", TControlKind::Label, 12, 150}, {"lblProduceDateV", TControlKind::Label, 168, 220},
+        {"lblPrintLength", TControlKind::Label, 12, 150}, {"lblPrintLengthV", TControlKind::Label, 168, 220},
+        {"lblFirmwareVer", TControlKind::Label, 12, 150}, {"lblFirmwareVerV", TControlKind::Label, 168, 220},
     };
     for (const auto& entry : layout) {
         params::TControl& control = form.Add(entry.name, entry.kind);
@@ -202,8 +204,9 @@ std::string TPrinterInformation::GetPrintLength() {
         if (!number) {
             return LangText("_Err_ReadData");
         }
-        return ways_.printLength == TPrintLengthWay::MileageMillimetres ? MillimetreMileageText(*number, point)
-                                                                          : InchMileageText(*number, point);
+        return ways_.printLength == TPrintLengthWay::MileageMillimetres
+                   ? MillimetreMileageText(*number, point)
+                   : InchMileageText(*number, point);
     }
     const std::vector<uint8_t> reply = AskPrinter("ZZZGETJOURNEY\r\n", kJourneyWaitMs, 4);
     if (reply.size() != 4) {
@@ -222,7 +225,8 @@ std::string TPrinterInformation::GetFirmwareVersion() {
     case TFirmwareWay::VersionBytes:
         break;
     }
-    const std::vector<uint8_t> reply = AskPrinter("ZZZGETVERSION\r\n", kVersionWaitMs, ways_.versionBytes4 ? 4 : 3);
+    const std::vector<uint8_t> reply =
+        AskPrinter("ZZZGETVERSION\r\n", kVersionWaitMs, ways_.versionBytes4 ? 4 : 3);
     return VersionText(reply).value_or(LangText("_Err_ReadData"));
 }
 

@@ -77,8 +77,8 @@ std::optional<std::string> VersionText(std::span<const uint8_t> bytes) {
     if (bytes.size() != 3 && bytes.size() != 4) {
         return std::nullopt;
     }
-    std::string text = "V " + std::to_string(bytes[0]) + "." + std::to_string(bytes[1]) + "." +
-                       std::to_string(bytes[2]);
+    std::string text =
+        "V " + std::to_string(bytes[0]) + "." + std::to_string(bytes[1]) + "." + std::to_string(bytes[2]);
     if (bytes.size() == 4 && bytes[3] != 0) {
         text += ".Beta" + std::to_string(bytes[3]);
     }

@@ -14,11 +14,11 @@ using params::TControlKind;
 using params::Txt;
 
 constexpr TStatusCondition kConditions[] = {
-    {18, 0x01, "HeadTooHot"},        {18, 0x02, "StandBy"},         {18, 0x04, "Printing"},
-    {18, 0x08, "TOF_Error"},         {18, 0x10, "LabelEnd"},        {18, 0x20, "RibbonEnd"},
-    {18, 0x40, "LabelSeizing"},      {18, 0x80, "LabelJumpping"},   {17, 0x01, "LabelCalibrating"},
-    {17, 0x02, "CutterError"},       {17, 0x04, "FormError"},       {17, 0x08, "MemoryWriteError"},
-    {17, 0x10, "IllegalCommand"},    {17, 0x20, "CoverOpen"},
+    {18, 0x01, "HeadTooHot"},     {18, 0x02, "StandBy"},       {18, 0x04, "Printing"},
+    {18, 0x08, "TOF_Error"},      {18, 0x10, "LabelEnd"},      {18, 0x20, "RibbonEnd"},
+    {18, 0x40, "LabelSeizing"},   {18, 0x80, "LabelJumpping"}, {17, 0x01, "LabelCalibrating"},
+    {17, 0x02, "CutterError"},    {17, 0x04, "FormError"},     {17, 0x08, "MemoryWriteError"},
+    {17, 0x10, "IllegalCommand"}, {17, 0x20, "CoverOpen"},
 };
 
 std::string ConditionText(const TStatusCondition& condition) {

@@ -1,5 +1,6 @@
 #include "mdlFormModel.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -117,6 +118,12 @@ void TFormModel::SetIndex(std::string_view name, int index) {
     TControl& control = (*this)[name];
     if (control.kind == TControlKind::Check) {
         control.index = index != 0 ? 1 : 0;
+    } else if (control.kind == TControlKind::Pages) {
+        // A page control's index counts its pages.
+        const auto pages = std::count_if(controls_.begin(), controls_.end(), [&](const auto& child) {
+            return child->kind == TControlKind::Page && child->parent == control.name;
+        });
+        control.index = index >= 0 && index < pages ? index : -1;
     } else {
         control.index = index >= 0 && index < static_cast<int>(control.items.size()) ? index : -1;
     }

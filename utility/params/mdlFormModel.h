@@ -33,7 +33,7 @@ struct TControl {
     std::string parent;             // the page or group the control sits on; empty for the dialog
     std::string text;               // caption, field text or status text
     std::vector<std::string> items; // list entries or radio items
-    int index = -1;                 // selected entry or item (-1: none); tick box 0 or 1
+    int index = -1;                 // selected entry, item or page (-1: none); tick box 0 or 1
     int maxLength = 0;              // edits: longest text (0: unlimited)
     bool visible = true;
     bool enabled = true;
