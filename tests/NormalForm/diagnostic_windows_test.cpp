@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -77,6 +78,54 @@ TEST_F(DiagnosticWindowsTest, RegisteredForTheMainWindowsButtons) {
     ClearDialogRegistry();
 }
 
+// What the main window's buttons run: the registered opener shows the
+// window modally; its close button ends it. `shown` is the text of one of
+// its widgets while it was open.
+TEST_F(DiagnosticWindowsTest, OpenersShowTheWindowModallyUntilItsCloseButton) {
+    SelectListedPrinter("Vorlan", StartPrinter());
+    ClearDialogRegistry();
+    RegisterCommandTestWindow();
+    RegisterPrinterStatusWindow();
+    RegisterPrinterInformationWindow();
+    ASSERT_TRUE(PrepareDialogOpen());
+    const struct {
+        const char* className;
+        const char* widget;
+        std::string shown;
+    } cases[] = {
+        {"T_frmCommandTest", "lblRecycleTimes", "0" + params::Txt("FormCommandTest_lblRecycleTimes")},
+        {"T_frmPrinterStatus", "RichEdit1", params::Txt("FormPrinterStatus_StandBy") + "\n"},
+        {"T_frmPrinterInformation", "lblPrintLengthV", "375 (m)"},
+    };
+    for (const auto& c : cases) {
+        std::string shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) {
+                return;
+            }
+            poll.stop();
+            if (auto* label = modal->findChild<QLabel*>(c.widget)) {
+                shown = label->text().toStdString();
+            } else if (auto* memo = modal->findChild<QPlainTextEdit*>(c.widget)) {
+                shown = memo->toPlainText().toStdString();
+            }
+            if (auto* close = modal->findChild<QPushButton*>("btnClose")) {
+                close->click();
+            } else {
+                modal->close();
+            }
+        });
+        poll.start(20);
+        const TDialogOpener opener = FindDialog(c.className);
+        ASSERT_TRUE(opener) << c.className;
+        opener(nullptr);
+        EXPECT_EQ(shown, c.shown) << c.className;
+    }
+    ClearDialogRegistry();
+}
+
 TEST_F(DiagnosticWindowsTest, CyclicSendingKeepsTheWindowWorkingAndStopsOnAClick) {
     SelectListedPrinter("Vorlan", StartPrinter());
     T_frmCommandTest window(params::SelectedPrinterContext());
@@ -91,9 +140,17 @@ TEST_F(DiagnosticWindowsTest, CyclicSendingKeepsTheWindowWorkingAndStopsOnAClick
     page->setPlainText("1B 40");
     cyclic->click();
     EXPECT_TRUE(interval->isEnabled());
-    interval->setText("100");
+    // Typed as the user types: the model takes the text from the keys.
+    interval->setFocus();
+    interval->selectAll();
+    for (const char* key : {"1", "0", "0"}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+        QApplication::sendEvent(interval, &press);
+    }
     Q_EMIT interval->editingFinished();
+    EXPECT_EQ(window.Dialog().Form()["txtSleepTime"].text, "100");
     send->click();
+    EXPECT_EQ(window.Dialog().Timers().at("timSendTimer").intervalMs, 100);
     EXPECT_EQ(send->text().toStdString(), params::Txt("FormCommandTest_btnSend2"));
     EXPECT_FALSE(interval->isEnabled());
 
