@@ -24,10 +24,10 @@ class CliDiagnosticsTest : public EmulatedPrinterTest {
     void SetUp() override {
         EmulatedPrinterTest::SetUp();
         address = StartPrinter();
-        WriteFiles("PrinterList.txt", "Vorlan|NET|" + address + "||\n");
+        WriteFiles("PrinterList.txt", "Vorlan|NET|" + address + "||\nPelso-58|NET|" + address + "||\n");
     }
-    CliResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"tolvane-cli", "--lang", "1033", "--printer", "Vorlan"});
+    CliResult Run(std::vector<std::string> args, const std::string& printerName = "Vorlan") {
+        args.insert(args.begin(), {"tolvane-cli", "--lang", "1033", "--printer", printerName});
         std::ostringstream out;
         std::ostringstream err;
         std::istringstream in;
@@ -124,6 +124,13 @@ TEST_F(CliDiagnosticsTest, InfoAndRead) {
     result = Run({"read", "4"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "\n");
+}
+
+TEST_F(CliDiagnosticsTest, NoInformationForEscPrinters) {
+    const CliResult result = Run({"info"}, "Pelso-58");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "tolvane-cli: " + params::Txt("_Err_ProtocolFunction") + "\n");
 }
 
 TEST_F(CliDiagnosticsTest, UsageErrors) {
