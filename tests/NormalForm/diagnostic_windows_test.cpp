@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdlib>
@@ -180,7 +181,7 @@ TEST_F(DiagnosticWindowsTest, CyclicSendingKeepsTheWindowWorkingAndStopsOnAClick
     EXPECT_EQ(Received(), expected);
 }
 
-TEST_F(DiagnosticWindowsTest, HexadecimalPagesDropOtherKeys) {
+TEST_F(DiagnosticWindowsTest, HexadecimalPagesDropOtherKeysAndTabsChooseThePage) {
     SelectListedPrinter("Vorlan", StartPrinter());
     T_frmCommandTest window(params::SelectedPrinterContext());
     window.show();
@@ -193,6 +194,9 @@ TEST_F(DiagnosticWindowsTest, HexadecimalPagesDropOtherKeys) {
     }
     EXPECT_EQ(page->toPlainText().toStdString(), "1B ");
     EXPECT_EQ(window.Dialog().Form()["RE1"].text, "1B ");
+    // The page the user turns to is the one that is sent.
+    Find<QTabWidget>(&window, "tabCommandPages")->setCurrentIndex(2);
+    EXPECT_EQ(window.CommandTest().CurrentPage(), "RE3");
 }
 
 TEST_F(DiagnosticWindowsTest, StatusWindowListsTheConditions) {

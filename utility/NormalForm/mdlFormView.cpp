@@ -229,7 +229,9 @@ void TFormView::Connect(const TControl& control, QWidget* widget) {
         });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
         connect(tabs, &QTabWidget::currentChanged, this, [this, name](int index) {
-            if (dialog_->Form()[name].index == index || index < 0) {
+            // Pages added while the window is built change the current page
+            // too; only the user's choice counts.
+            if (!shownOnce_ || dialog_->Form()[name].index == index || index < 0) {
                 return;
             }
             dialog_->Form().SetIndex(name, index);
