@@ -3,6 +3,7 @@
 #include "mdlEscCodePages.h"
 #include "mdlParaHelpers.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -126,7 +127,8 @@ bool VoltageWord(std::string_view text, uint16_t& word) {
     return true;
 }
 
-void UnpackField(const TBlockField& field, const TConfigBlock& block, TFormModel& form) {
+void UnpackField(const TBlockField& field, const TConfigBlock& block, TFormModel& form,
+                 const std::vector<std::string>& names) {
     const std::size_t at = field.offset;
     const uint8_t byte = block[at];
     const std::string_view name = field.control;
@@ -149,9 +151,19 @@ void UnpackField(const TBlockField& field, const TConfigBlock& block, TFormModel
         form.SetIndex(name, byte < n + 1 ? byte - 1 : 0);
         break;
     }
-    case TBlockCodec::Protocol:
-        form.SetIndex(name, byte < Entries(form, name) ? byte : -1);
+    case TBlockCodec::Protocol: {
+        int index = -1;
+        if (names.empty()) {
+            index = byte < Entries(form, name) ? byte : -1;
+        } else {
+            const auto found = std::find(names.begin(), names.end(), std::to_string(byte));
+            index = found != names.end() && found - names.begin() < Entries(form, name)
+                        ? static_cast<int>(found - names.begin())
+                        : -1;
+        }
+        form.SetIndex(name, index);
         break;
+    }
     case TBlockCodec::Tick:
         form.SetIndex(name, byte != 0 ? 1 : 0);
         break;
@@ -193,13 +205,24 @@ void UnpackField(const TBlockField& field, const TConfigBlock& block, TFormModel
     }
 }
 
-bool PackField(const TBlockField& field, const TFormModel& form, TConfigBlock& block) {
+bool PackField(const TBlockField& field, const TFormModel& form, TConfigBlock& block,
+               const std::vector<std::string>& names) {
     const std::size_t at = field.offset;
     const TControl& control = form[field.control];
     switch (field.codec) {
+    case TBlockCodec::Protocol:
+        if (control.index >= 0 && !names.empty()) {
+            long number = 0;
+            if (static_cast<std::size_t>(control.index) >= names.size() ||
+                !ParseBlockNumber(names[static_cast<std::size_t>(control.index)], 0, 255, number)) {
+                return false;
+            }
+            block[at] = static_cast<uint8_t>(number);
+            return true;
+        }
+        [[fallthrough]];
     case TBlockCodec::Position:
     case TBlockCodec::PositionUpTo:
-    case TBlockCodec::Protocol:
     case TBlockCodec::CharSet:
     case TBlockCodec::Radio:
         if (control.index >= 0) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane::params {
 
@@ -19,7 +20,7 @@ enum class TBlockCodec : uint8_t {
     PositionUpTo,    // list position; a byte equal to the number of entries selects nothing, above it entry 0
     PositionPlusOne, // list position + 1; shown as byte - 1 when below the number of entries + 1, else entry
                      // 0
-    Protocol,        // list position of a name=value list whose names are 0, 1, ...; others select nothing
+    Protocol,        // the number that names the selected entry (see `names`); others select nothing
     CharSet,         // position in the 16 international character sets
     Radio,           // selected item of a radio group; shown when below the number of items, else item 0
     Tick,            // 1 ticked, 0 not
@@ -42,14 +43,19 @@ struct TBlockField {
     TFamilySet families;
 };
 
+// `names`: for the Protocol encoding, the number each list entry stands
+// for (a name=value list shows the values); empty: the entry's position.
+
 // Fills the control from the field's bytes. Any byte values are accepted.
-void UnpackField(const TBlockField& field, const TConfigBlock& block, TFormModel& form);
+void UnpackField(const TBlockField& field, const TConfigBlock& block, TFormModel& form,
+                 const std::vector<std::string>& names = {});
 
 // Writes the control's value into the field's bytes. False, with the block
 // unchanged, when the value cannot be encoded (a field that holds no number,
 // a number out of range, a text with characters a byte cannot hold or longer
 // than the field). A list without selection leaves its bytes as they are.
-bool PackField(const TBlockField& field, const TFormModel& form, TConfigBlock& block);
+bool PackField(const TBlockField& field, const TFormModel& form, TConfigBlock& block,
+               const std::vector<std::string>& names = {});
 
 // The texts the two word encodings show, and their inverses (nothing for a
 // text that is no value in range). Exposed for the input checks.

@@ -24,7 +24,7 @@ enum class TItems : uint8_t {
     StopBits,      // "1", "2"
     Dhcp,          // static, automatic (language keys)
     CharSets,      // the 16 international character sets
-    Protocol,      // "ESC Protocol", "TSC Protocol"; Dapra: language texts
+    Protocol,      // "ESC Protocol", "TSC Protocol"; Dapra: from its permissions
     KoreanOrPage,  // Oskin's ComboBox1 (language keys)
     ZeroToThree,   // "0" to "3"
     SensorPlace,   // Quist sensor location (language keys)
@@ -186,10 +186,11 @@ std::optional<std::vector<std::string>> FixedItems(TBlockFamily family, TItems i
                                         "Denmark II", "Spain II", "Latin",   "Korea", "Slovenia/Croatia",
                                         "China"};
     case TItems::Protocol:
-        if (family != Dapra) {
-            return std::vector<std::string>{"ESC Protocol", "TSC Protocol"};
+        // Dapra's entries depend on the printer and come with the dialog.
+        if (family == Dapra) {
+            return std::vector<std::string>{};
         }
-        return std::nullopt;
+        return std::vector<std::string>{"ESC Protocol", "TSC Protocol"};
     case TItems::ZeroToThree:
         return Numbers(0, 3);
     default:
@@ -213,8 +214,6 @@ std::vector<std::string> LanguageItems(TBlockFamily family, TItems items) {
         return Texts({"_PaperType_Receipt", "_PaperType_Label", "_PaperType_BlackMark"});
     case TItems::Dhcp:
         return Texts({"FormParaSet_Tramwe_cmbDHCP_Item1", "FormParaSet_Tramwe_cmbDHCP_Item2"});
-    case TItems::Protocol:
-        return Texts({"FormParaSet_Dapra_cmbProtocolType_Item1", "FormParaSet_Dapra_cmbProtocolType_Item2"});
     case TItems::KoreanOrPage:
         return Texts({"FormParaSet_Oskin_ComboBox1_Item1", "FormParaSet_Oskin_ComboBox1_Item2"});
     case TItems::SensorPlace:

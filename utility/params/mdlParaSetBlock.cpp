@@ -94,11 +94,21 @@ std::string TParaSetBlock::ShownValue(const TControl& control) const {
     return std::to_string(control.index) + "|" + control.text;
 }
 
+std::vector<std::string> TParaSetBlock::EntryNumbers(const TBlockField& field) const {
+    std::vector<std::string> numbers;
+    if (family_ == Dapra && field.codec == TBlockCodec::Protocol) {
+        for (const auto& [number, text] : ProtocolTypeList) {
+            numbers.push_back(number);
+        }
+    }
+    return numbers;
+}
+
 void TParaSetBlock::SplitSetting() {
     TFormModel& form = Form();
     for (const TBlockField& field : Fields) {
         if (FieldApplies(field)) {
-            UnpackField(field, Block, form);
+            UnpackField(field, Block, form, EntryNumbers(field));
         }
     }
     shown_.clear();
@@ -123,7 +133,7 @@ bool TParaSetBlock::ReplacePrintSetting() {
         if (shown != shown_.end() && shown->second == ShownValue(form[field.control])) {
             continue;
         }
-        if (!PackField(field, form, packed)) {
+        if (!PackField(field, form, packed, EntryNumbers(field))) {
             const std::string label = BlockLabelOf(field.control);
             const TControl* caption = label.empty() ? form.Find(field.control) : form.Find(label);
             ShowErrorBox(TxtWith("FormParaSet_Block_ErrValue", caption != nullptr && !caption->text.empty()

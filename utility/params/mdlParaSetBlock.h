@@ -61,6 +61,7 @@ class TParaSetBlock : public TParaDialogModel {
     bool ReprintApplies = true;       // Sendo: not for NoReprintModels
     bool OnlyChinese = false;         // the model's language is fixed
     TObj_Ult_PrtParaManage SendoRows; // Sendo: its rows
+    TNameValues ProtocolTypeList;     // Dapra: protocol number = text
 
   private:
     void InitLanguage();
@@ -76,6 +77,8 @@ class TParaSetBlock : public TParaDialogModel {
     bool FieldApplies(const TBlockField& field) const;
     bool PasswordCheckApplies() const;
     std::string ShownValue(const TControl& control) const;
+    // The numbers the entries of a field's list stand for, when not their positions.
+    std::vector<std::string> EntryNumbers(const TBlockField& field) const;
 
     TBlockFamily family_;
     std::set<std::string, std::less<>> skipped_;            // controls neither read nor written

@@ -71,6 +71,13 @@ void TParaSetBlock::ApplyDapra() {
     }
     ProtocolTypeApplies = Permission(kProtocolPermission) == 1;
     form.SetText("lblProtocolType", Txt("Lang_All_00210004_12") + Txt("Lang_All_00010002_11"));
+    ProtocolTypeList.clear();
+    BuildDapraProtocolTypeList(Context().model, ProtocolTypeList);
+    std::vector<std::string> texts;
+    for (const auto& [number, text] : ProtocolTypeList) {
+        texts.push_back(text);
+    }
+    form.SetItems("cmbProtocolType", std::move(texts), -1);
     if (ProtocolTypeApplies) {
         form.SetText("txtTip_ProtocolType", Txt("Lang_Pos_00010004_11"));
     } else {
