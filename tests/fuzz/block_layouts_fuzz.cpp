@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const TBlockFamily family = AllBlockFamilies()[data[0] % kBlockFamilyCount];
-    TConfigBlock block{};
+    tolvane::TConfigBlock block{};
     for (std::size_t i = 1; i < size && i <= block.size(); ++i) {
         block[i - 1] = data[i];
     }

@@ -135,7 +135,7 @@ TEST_P(BlockFamilyTest, WritesBackTheBlockItReadByteForByte) {
 TEST_P(BlockFamilyTest, ChangingOneControlChangesExactlyItsBytes) {
     TParaSetBlock& block = Open(GetParam());
     ASSERT_TRUE(block.BlockRead);
-    const params::TConfigBlock original = block.Block;
+    const TConfigBlock original = block.Block;
     params::TFormModel& form = block.Form();
     std::set<std::string> tried;
     for (const params::TBlockField& field : block.Fields) {
