@@ -3,6 +3,7 @@
 // data and filled by the read.
 #include "ParamsFixture.h"
 #include "mdlDialogRegistry.h"
+#include "mdlFormView.h"
 #include "mdlHeadlessSession.h"
 #include "mdlParaDialogViews.h"
 #include "mdlParaSetBlock.h"
