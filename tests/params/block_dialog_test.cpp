@@ -131,7 +131,8 @@ TEST_P(BlockFamilyTest, WritesBackTheBlockItReadByteForByte) {
 
 // For every field the dialog reads: a different value in its control
 // changes its bytes and no other byte (the paper list also its sensing
-// byte); a control the printer does not read or write changes nothing.
+// byte); a control the printer does not read or write (never one the user
+// can reach) changes nothing.
 TEST_P(BlockFamilyTest, ChangingOneControlChangesExactlyItsBytes) {
     TParaSetBlock& block = Open(GetParam());
     ASSERT_TRUE(block.BlockRead);
@@ -160,7 +161,9 @@ TEST_P(BlockFamilyTest, ChangingOneControlChangesExactlyItsBytes) {
             control.index = control.index == 1 ? 0 : 1;
         } else {
             ASSERT_GE(control.items.size(), 2u) << name;
-            control.index = (control.index + 1) % static_cast<int>(control.items.size());
+            // The next code page may have the same number ("Default" and "PC437").
+            const int step = name == "cmbCodepage" ? 2 : 1;
+            control.index = (control.index + step) % static_cast<int>(control.items.size());
         }
         ASSERT_TRUE(block.ReplacePrintSetting()) << name;
 
@@ -178,8 +181,8 @@ TEST_P(BlockFamilyTest, ChangingOneControlChangesExactlyItsBytes) {
                 changed.insert(i);
             }
         }
-        const bool used = form.EffectivelyEnabled(name) && form.EffectivelyVisible(name);
-        if (!used) {
+        if (!block.Applies(name)) {
+            EXPECT_FALSE(form.EffectivelyEnabled(name) && form.EffectivelyVisible(name)) << name;
             EXPECT_TRUE(changed.empty()) << name << " is neither read nor written";
             continue;
         }

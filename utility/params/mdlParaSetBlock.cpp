@@ -86,8 +86,12 @@ void TParaSetBlock::StartRead() {
     SplitSetting();
 }
 
+bool TParaSetBlock::Applies(std::string_view control) const {
+    return !skipped_.contains(control);
+}
+
 bool TParaSetBlock::FieldApplies(const TBlockField& field) const {
-    return !skipped_.contains(field.control);
+    return Applies(field.control);
 }
 
 std::string TParaSetBlock::ShownValue(const TControl& control) const {

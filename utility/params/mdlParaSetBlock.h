@@ -49,6 +49,9 @@ class TParaSetBlock : public TParaDialogModel {
     // unchanged, an error box shown) when a value cannot be encoded.
     bool ReplacePrintSetting();
     void cmbDetectModeChange();
+    // Whether the printer reads and writes a control's bytes (a family
+    // condition can leave some out).
+    bool Applies(std::string_view control) const;
 
     // The block as read, and the fields this printer reads and writes.
     TConfigBlock Block{};
