@@ -122,15 +122,6 @@ constexpr std::array<TRangeRow, 12> kRanges = {{
 constexpr std::array<std::string_view, 3> kAddressRows = {"txtIP", "txtSubnet", "txtGateway"};
 constexpr std::array<std::string_view, 3> kAddressLabels = {"lblIPAddress", "lblSubnet", "lblDefautGateway"};
 
-const TControlSpec* SpecOf(std::string_view name) {
-    for (const TControlSpec& spec : kControls) {
-        if (spec.name == name) {
-            return &spec;
-        }
-    }
-    return nullptr;
-}
-
 bool IsAddressField(std::string_view name) {
     return std::any_of(kAddressRows.begin(), kAddressRows.end(), [&](std::string_view prefix) {
         return name.size() == prefix.size() + 1 && name.substr(0, prefix.size()) == prefix;
