@@ -251,15 +251,15 @@ void LayoutBlockGroup(TFormModel& form, const std::string& group, int left, int 
         if (IsAddressField(control->name)) {
             const std::string prefix = control->name.substr(0, control->name.size() - 1);
             for (int n = 1; n <= 4; ++n) {
-                form.SetGeometry(prefix + std::to_string(n), 162 + (n - 1) * 40, y, 36, kBlockRowHeight);
+                form.SetGeometry(prefix + std::to_string(n), 184 + (n - 1) * 34, y, 30, kBlockRowHeight);
             }
         } else if (control->kind == K::Check) {
             form.SetGeometry(control->name, 8, y, kBlockColumnWidth - 16, kBlockRowHeight);
         } else {
-            form.SetGeometry(control->name, 162, y, kBlockColumnWidth - 170, kBlockRowHeight);
+            form.SetGeometry(control->name, 184, y, kBlockColumnWidth - 192, kBlockRowHeight);
         }
         if (!label.empty() && form.Find(label) != nullptr) {
-            form.SetGeometry(label, 8, y, 150, kBlockRowHeight);
+            form.SetGeometry(label, 8, y, 172, kBlockRowHeight);
         }
         y += 30;
     }
