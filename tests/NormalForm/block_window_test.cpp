@@ -62,6 +62,51 @@ TEST_F(BlockWindowTest, EveryFamilyIsRegisteredForTheParameterButton) {
     ClearDialogRegistry();
 }
 
+// Each family's window opens for a printer of the family, reads its block
+// and has a widget for every control of its form.
+TEST_F(BlockWindowTest, EveryFamilysWindowOpensAndReads) {
+    struct Family {
+        params::TBlockFamily family;
+        const char* listName;
+        const char* profile;
+    };
+    using enum params::TBlockFamily;
+    const Family families[] = {
+        {Pelso, "Pelso-80", "pelso_esc.profile"},
+        {Tramwe, "Tramwe-80", "gulvo_esc.profile"},
+        {Gulvo, "Gulvo-80", "gulvo_esc.profile"},
+        {Gulvo_Tarnik, "Gulvo-58", "gulvo_esc.profile"},
+        {Dovrin, "Tallis", "tallis_esc.profile"},
+        {Dovrin_Tarnik, "Halden", "tallis_esc.profile"},
+        {Dovrin_Brenn, "Tallis-Lite", "tallis_esc.profile"},
+        {Quist, "Quist", "quist_tspl.profile"},
+        {Quist_Tarnik, "Quist", "quist_tspl.profile"},
+        {Sendo, "TessinBT", "tessin_esc.profile"},
+        {Velko, "Velko-80", "gulvo_esc.profile"},
+        {Oskin, "Oskin-80BT", "oskin_esc.profile"},
+        {Kesto, "Kesto-80", "gulvo_esc.profile"},
+        {Fenno, "Fenno-58", "gulvo_esc.profile"},
+        {Ombra, "Ombra-80", "gulvo_esc.profile"},
+        {Pirvo, "Pirvo-58", "gulvo_esc.profile"},
+        {Lunec, "Lunec-80", "gulvo_esc.profile"},
+        {Dapra, "Dapra-D2", "gulvo_esc.profile"},
+    };
+    for (const Family& f : families) {
+        const std::string className = params::BlockDialogClassName(f.family);
+        SCOPED_TRACE(className);
+        std::unique_ptr<TFormView> window = OpenWindow(className, f.listName, f.profile);
+        ASSERT_TRUE(window);
+        ShowAndRead(*window);
+        EXPECT_TRUE(static_cast<params::TParaSetBlock&>(window->Dialog()).BlockRead);
+        for (const params::TControl* control : window->Dialog().Form().Controls()) {
+            EXPECT_NE(window->Widget(control->name), nullptr) << control->name;
+        }
+        EXPECT_TRUE(Boxes("error").empty());
+        window.reset();
+        NextSession();
+    }
+}
+
 TEST_F(BlockWindowTest, TheWindowShowsTheBlockAndWritesTheUsersChoice) {
     std::unique_ptr<TFormView> window = OpenWindow("T_frmParaSet_Gulvo", "Gulvo-80", "gulvo_esc.profile");
     ShowAndRead(*window);
