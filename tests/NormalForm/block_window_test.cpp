@@ -11,10 +11,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
 
 #include <cstdlib>
 
@@ -34,8 +36,12 @@ class BlockWindowTest : public EmulatedPrinterTest {
     static void ShowAndRead(TFormView& window) {
         window.show();
         auto& block = static_cast<params::TParaSetBlock&>(window.Dialog());
-        for (int n = 0; n < 500 && !block.BlockRead; ++n) {
+        QElapsedTimer waited;
+        waited.start();
+        // The read timer fires after the first paint; then the read runs.
+        while (!block.BlockRead && waited.elapsed() < 10000) {
             QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(5);
         }
         QApplication::processEvents();
     }
