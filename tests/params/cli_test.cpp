@@ -108,6 +108,37 @@ TEST_F(CliTest, GetEditSetGetRoundTrip) {
     EXPECT_EQ(again.out, expected);
 }
 
+// A parameter-block printer: the whole text goes back without a change to
+// the block, and a changed line changes only its bytes.
+TEST_F(CliTest, BlockFamilyGetAndSet) {
+    PrinterInList("Gulvo-80", "gulvo_esc.profile");
+    const CliResult first = Run({"--lang", "1033", "--printer", "Gulvo-80", "params", "get"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_NE(first.out.find("dialog: T_frmParaSet_Gulvo"), std::string::npos) << first.out;
+    EXPECT_EQ(Line(first.out, "cmbDensity"), "cmbDensity=7");
+    EXPECT_EQ(Line(first.out, "txtIP4"), "txtIP4=120");
+    EXPECT_EQ(Line(first.out, "txtLabelMinLength"), "txtLabelMinLength=40");
+    EXPECT_EQ(Line(first.out, "cmbCodepage"), "cmbCodepage=WPC1252");
+
+    const emulator::ConfigBlock before = printer->settings().block;
+    printer->clearRecords();
+    ASSERT_EQ(Run({"--printer", "Gulvo-80", "params", "set", "-"}, first.out).status, 0);
+    ASSERT_TRUE(printer->waitForCommand("block_write"));
+    EXPECT_EQ(printer->settings().block, before);
+
+    std::string edited = first.out;
+    edited.replace(edited.find("txtIP4=120"), 10, "txtIP4=77");
+    printer->clearRecords();
+    const CliResult set = Run({"--printer", "Gulvo-80", "params", "set", "-"}, edited);
+    ASSERT_EQ(set.status, 0) << set.err;
+    ASSERT_TRUE(printer->waitForCommand("block_write"));
+    const emulator::ConfigBlock after = printer->settings().block;
+    for (std::size_t i = 0; i < 254; ++i) { // 254-255: the sum
+        EXPECT_EQ(after[i] != before[i], i == 91) << "byte " << i;
+    }
+    EXPECT_EQ(after[91], 77);
+}
+
 TEST_F(CliTest, SetNamesOnlySomeControlsAndKeepsTheRest) {
     PrinterInList();
     const std::string file =

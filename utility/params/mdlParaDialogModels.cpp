@@ -1,5 +1,6 @@
 #include "mdlParaDialogModels.h"
 
+#include "mdlParaSetBlock.h"
 #include "mdlParaSetKavo.h"
 
 #include <functional>
@@ -11,10 +12,19 @@ namespace {
 using TFactory = std::function<std::unique_ptr<TParaDialogModel>(const TParaDialogContext&)>;
 
 const std::vector<std::pair<std::string, TFactory>>& Factories() {
-    static const std::vector<std::pair<std::string, TFactory>> factories = {
-        {TParaSetKavo::kClassName,
-         [](const TParaDialogContext& context) { return std::make_unique<TParaSetKavo>(context); }},
-    };
+    static const std::vector<std::pair<std::string, TFactory>> factories = [] {
+        std::vector<std::pair<std::string, TFactory>> all = {
+            {TParaSetKavo::kClassName,
+             [](const TParaDialogContext& context) { return std::make_unique<TParaSetKavo>(context); }},
+        };
+        // The parameter-block families: one dialog, one row each.
+        for (const TBlockFamily family : AllBlockFamilies()) {
+            all.emplace_back(BlockDialogClassName(family), [family](const TParaDialogContext& context) {
+                return std::make_unique<TParaSetBlock>(family, context);
+            });
+        }
+        return all;
+    }();
     return factories;
 }
 

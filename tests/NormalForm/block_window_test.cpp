@@ -1,0 +1,170 @@
+// The parameter-block windows offscreen: one view for the eighteen
+// families, registered under each class name, built from the family's form
+// data and filled by the read.
+#include "ParamsFixture.h"
+#include "mdlDialogRegistry.h"
+#include "mdlFormView.h"
+#include "mdlHeadlessSession.h"
+#include "mdlParaDialogViews.h"
+#include "mdlParaSetBlock.h"
+#include "mdlPrinterLib.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QThread>
+
+#include <cstdlib>
+
+namespace tolvane::test {
+namespace {
+
+class BlockWindowTest : public EmulatedPrinterTest {
+  protected:
+    std::unique_ptr<TFormView> OpenWindow(const std::string& className, const std::string& listName,
+                                          const std::string& profile, const char* languageSwitch = "-EN") {
+        SelectListedPrinter(listName, StartPrinter(profile), languageSwitch);
+        std::unique_ptr<TFormView> window = CreateParaDialogWindow(className, nullptr);
+        EXPECT_TRUE(window) << className;
+        return window;
+    }
+    // Shows the window and lets its read timer run until the block was read.
+    static void ShowAndRead(TFormView& window) {
+        window.show();
+        auto& block = static_cast<params::TParaSetBlock&>(window.Dialog());
+        QElapsedTimer waited;
+        waited.start();
+        // The read timer fires after the first paint; then the read runs.
+        while (!block.BlockRead && waited.elapsed() < 10000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(5);
+        }
+        QApplication::processEvents();
+    }
+    template <typename W>
+    static W* Find(QWidget* window, const char* name) {
+        W* widget = window->findChild<W*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void NextSession() {
+        PrtLib_Close(TPrtLib::Escrix);
+        PrtLib_Close(TPrtLib::Tsprix);
+        printer.reset();
+        EndHeadlessSession();
+    }
+};
+
+TEST_F(BlockWindowTest, EveryFamilyIsRegisteredForTheParameterButton) {
+    ClearDialogRegistry();
+    RegisterParameterDialogs();
+    for (const params::TBlockFamily family : params::AllBlockFamilies()) {
+        EXPECT_TRUE(FindDialog(params::BlockDialogClassName(family))) << params::FamilyToken(family);
+    }
+    ClearDialogRegistry();
+}
+
+// Each family's window opens for a printer of the family, reads its block
+// and has a widget for every control of its form.
+TEST_F(BlockWindowTest, EveryFamilysWindowOpensAndReads) {
+    struct Family {
+        params::TBlockFamily family;
+        const char* listName;
+        const char* profile;
+    };
+    using enum params::TBlockFamily;
+    const Family families[] = {
+        {Pelso, "Pelso-80", "pelso_esc.profile"},
+        {Tramwe, "Tramwe-80", "gulvo_esc.profile"},
+        {Gulvo, "Gulvo-80", "gulvo_esc.profile"},
+        {Gulvo_Tarnik, "Gulvo-58", "gulvo_esc.profile"},
+        {Dovrin, "Tallis", "tallis_esc.profile"},
+        {Dovrin_Tarnik, "Halden", "tallis_esc.profile"},
+        {Dovrin_Brenn, "Tallis-Lite", "tallis_esc.profile"},
+        {Quist, "Quist", "quist_tspl.profile"},
+        {Quist_Tarnik, "Quist", "quist_tspl.profile"},
+        {Sendo, "TessinBT", "tessin_esc.profile"},
+        {Velko, "Velko-80", "gulvo_esc.profile"},
+        {Oskin, "Oskin-80BT", "oskin_esc.profile"},
+        {Kesto, "Kesto-80", "gulvo_esc.profile"},
+        {Fenno, "Fenno-58", "gulvo_esc.profile"},
+        {Ombra, "Ombra-80", "gulvo_esc.profile"},
+        {Pirvo, "Pirvo-58", "gulvo_esc.profile"},
+        {Lunec, "Lunec-80", "gulvo_esc.profile"},
+        {Dapra, "Dapra-D2", "gulvo_esc.profile"},
+    };
+    for (const Family& f : families) {
+        const std::string className = params::BlockDialogClassName(f.family);
+        SCOPED_TRACE(className);
+        std::unique_ptr<TFormView> window = OpenWindow(className, f.listName, f.profile);
+        ASSERT_TRUE(window);
+        ShowAndRead(*window);
+        EXPECT_TRUE(static_cast<params::TParaSetBlock&>(window->Dialog()).BlockRead);
+        for (const params::TControl* control : window->Dialog().Form().Controls()) {
+            EXPECT_NE(window->Widget(control->name), nullptr) << control->name;
+        }
+        EXPECT_TRUE(Boxes("error").empty());
+        window.reset();
+        NextSession();
+    }
+}
+
+TEST_F(BlockWindowTest, TheWindowShowsTheBlockAndWritesTheUsersChoice) {
+    std::unique_ptr<TFormView> window = OpenWindow("T_frmParaSet_Gulvo", "Gulvo-80", "gulvo_esc.profile");
+    ShowAndRead(*window);
+    EXPECT_EQ(window->windowTitle().toStdString(), params::Txt("_ParaSet"));
+    EXPECT_EQ(Find<QLineEdit>(window.get(), "txtIP1")->text(), "192");
+    EXPECT_EQ(Find<QLineEdit>(window.get(), "txtLabelMaxLength")->text(), "100");
+    EXPECT_EQ(Find<QComboBox>(window.get(), "cmbCodepage")->currentText(), "WPC1252");
+    EXPECT_EQ(Find<QGroupBox>(window.get(), "gpbLanguage")->title().toStdString(),
+              params::Txt("FormParaSet_Tramwe_gpbLanguage"));
+    EXPECT_EQ(window->size().width(), window->Dialog().Form().ClientWidth());
+
+    auto* density = Find<QComboBox>(window.get(), "cmbDensity");
+    ASSERT_NE(density, nullptr);
+    density->setCurrentIndex(2);
+    Q_EMIT density->activated(2);
+    Find<QPushButton>(window.get(), "btnSet")->click();
+    ASSERT_TRUE(printer->waitForCommand("block_write"));
+    EXPECT_EQ(printer->settings().block[34], 2);
+    EXPECT_TRUE(window->Dialog().CloseRequested());
+}
+
+// Renders two families after their read in Simplified Chinese and English.
+// With TOLVANE_SCREENSHOT_DIR set (scripts/screenshots.sh), the pictures
+// are saved there as parameters-<family>-zh-CN.png and -en.png.
+TEST_F(BlockWindowTest, RendersInBothLanguages) {
+    struct Family {
+        const char* className;
+        const char* listName;
+        const char* profile;
+        const char* file;
+    } families[] = {
+        {"T_frmParaSet_Gulvo", "Gulvo-80", "gulvo_esc.profile", "gulvo"},
+        {"T_frmParaSet_Sendo", "TessinBT", "tessin_esc.profile", "sendo"},
+    };
+    const std::pair<const char*, const char*> languages[] = {{"-CN", "zh-CN"}, {"-EN", "en"}};
+    for (const Family& family : families) {
+        for (const auto& [languageSwitch, suffix] : languages) {
+            std::unique_ptr<TFormView> window =
+                OpenWindow(family.className, family.listName, family.profile, languageSwitch);
+            ShowAndRead(*window);
+            EXPECT_EQ(Find<QPushButton>(window.get(), "btnSet")->text().toStdString(), params::Txt("_Set"));
+            const QImage picture = window->grab().toImage();
+            EXPECT_EQ(picture.size(), window->size());
+            if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
+                const QString path = QString("%1/parameters-%2-%3.png").arg(folder, family.file, suffix);
+                EXPECT_TRUE(picture.save(path)) << path.toStdString();
+            }
+            window.reset();
+            NextSession();
+        }
+    }
+}
+
+} // namespace
+} // namespace tolvane::test
