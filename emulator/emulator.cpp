@@ -6,6 +6,7 @@
 #include "emulator/transport/link.h"
 #include "emulator/transport/pty_endpoint.h"
 #include "emulator/transport/tcp_listener.h"
+#include "emulator/handlers/firmware_exchanges.h"
 
 #include <algorithm>
 #include <atomic>
@@ -24,6 +25,7 @@ class Emulator::Core : public LinkHost {
         : options_(std::move(options)), printer_(std::move(profile)),
           wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
         addStandardHandlers(handlers_, printer_.profile());
+        addFirmwareHandlers(handlers_, printer_);
     }
 
     ~Core() override {

@@ -18,7 +18,9 @@ bool isStorableKeyName(std::string_view name) {
     return true;
 }
 
-Printer::Printer(Profile profile) : profile_(std::move(profile)), settings_(profile_.factory) {}
+Printer::Printer(Profile profile) : profile_(std::move(profile)), settings_(profile_.factory) {
+    firmware_.behaviour = profile_.firmware;
+}
 
 std::optional<std::string> Printer::value(const std::string& key) const {
     const auto found = settings_.values.find(key);

@@ -2,6 +2,7 @@
 
 #include "emulator/core/bytes.h"
 #include "emulator/core/config_block.h"
+#include "emulator/core/firmware_state.h"
 
 #include <compare>
 #include <cstdint>
@@ -33,6 +34,7 @@ struct Profile {
     uint8_t language = 1;      // answer to the command-language query
     Bytes version = {1, 0, 0}; // answer to the version query
     PrinterSettings factory;
+    FirmwareBehaviour firmware; // [firmware]
     std::string origin = "built-in"; // file it came from, for messages
 };
 
@@ -66,9 +68,14 @@ class Printer {
     // Back to the profile's values, keys and block.
     void restoreFactory() { settings_ = profile_.factory; }
 
+    // The firmware transfers (OTA packets, sectioned files).
+    FirmwareState& firmware() { return firmware_; }
+    const FirmwareState& firmware() const { return firmware_; }
+
   private:
     Profile profile_;
     PrinterSettings settings_;
+    FirmwareState firmware_;
 };
 
 } // namespace emulator

@@ -24,6 +24,8 @@ enum class TControlKind {
     Pages,  // a page control: its children are pages, one shown at a time
     Page,   // a page of a page control
     Status, // the status line
+    Progress, // a progress bar: position in `index` (from 0), maximum in `maximum`
+    Table,    // a read-only list of rows: column captions in `columns`, rows in `rows`
 };
 
 struct TControl {
@@ -34,6 +36,9 @@ struct TControl {
     std::vector<std::string> items; // list entries or radio items
     int index = -1;                 // selected entry or item (-1: none); tick box 0 or 1
     int maxLength = 0;              // edits: longest text (0: unlimited)
+    int maximum = 0;                // progress bars: the position that means complete
+    std::vector<std::string> columns;           // tables: column captions
+    std::vector<std::vector<std::string>> rows; // tables: the cells of each row
     bool visible = true;
     bool enabled = true;
     bool readOnly = false;
@@ -78,6 +83,11 @@ class TFormModel {
     void SetEnabled(std::string_view name, bool enabled);
     void SetReadOnly(std::string_view name, bool readOnly);
     void SetMaxLength(std::string_view name, int maxLength);
+    // Progress bars: the maximum, and the position (kept within 0..maximum).
+    void SetProgress(std::string_view name, int position, int maximum);
+    // Tables: column captions and rows.
+    void SetColumns(std::string_view name, std::vector<std::string> columns);
+    void SetRows(std::string_view name, std::vector<std::vector<std::string>> rows);
     void Move(std::string_view name, int left, int top = -1);
     void SetGeometry(std::string_view name, int left, int top, int width, int height);
 
