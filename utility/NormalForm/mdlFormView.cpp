@@ -12,11 +12,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QThread>
 #include <QTimer>
 #include <QValidator>
@@ -135,6 +137,14 @@ QWidget* TFormView::NewWidget(const TControl& control, QWidget* parent) {
         return new QTabWidget(parent);
     case TControlKind::Status:
         return new QStatusBar(parent);
+    case TControlKind::Progress:
+        return new QProgressBar(parent);
+    case TControlKind::Table: {
+        auto* table = new QTreeWidget(parent);
+        table->setRootIsDecorated(false);
+        table->setSelectionMode(QAbstractItemView::NoSelection);
+        return table;
+    }
     case TControlKind::Page: {
         auto* page = new QWidget;
         if (auto* tabs = qobject_cast<QTabWidget*>(parent)) {
@@ -330,10 +340,41 @@ void TFormView::Sync(const std::string& name) {
         }
         return;
     }
+    case TControlKind::Progress: {
+        auto* bar = static_cast<QProgressBar*>(widget);
+        bar->setRange(0, std::max(control->maximum, 1));
+        bar->setValue(std::clamp(control->index, 0, std::max(control->maximum, 1)));
+        break;
+    }
+    case TControlKind::Table:
+        SyncTable(*control, *static_cast<QTreeWidget*>(widget));
+        break;
     case TControlKind::Pages:
         break;
     }
     widget->setVisible(control->visible);
+}
+
+// A table's captions and rows, rebuilt when they changed.
+void TFormView::SyncTable(const TControl& control, QTreeWidget& table) {
+    QStringList captions;
+    for (const std::string& caption : control.columns) {
+        captions.push_back(Q(caption));
+    }
+    table.setColumnCount(static_cast<int>(captions.size()));
+    table.setHeaderLabels(captions);
+    table.clear();
+    for (const std::vector<std::string>& row : control.rows) {
+        QStringList cells;
+        for (const std::string& cell : row) {
+            cells.push_back(Q(cell));
+        }
+        table.addTopLevelItem(new QTreeWidgetItem(cells));
+    }
+    const int columns = std::max(1, static_cast<int>(captions.size()));
+    for (int n = 0; n < columns; ++n) {
+        table.setColumnWidth(n, std::max(60, (control.width - 8) / columns));
+    }
 }
 
 // The items of a radio group side by side: each as wide as its text needs,

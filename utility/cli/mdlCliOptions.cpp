@@ -13,6 +13,12 @@ const char* const kProgramHelp =
     "  printers              list the printer list: name, a tab, the port address\n"
     "  params get [--out F]  read the printer's parameters as INI text\n"
     "  params set FILE       write the parameters of FILE (\"-\": standard input)\n"
+    "  firmware method       the printer's answer on its firmware update method\n"
+    "  firmware ota FILE     update the firmware by OTA packets\n"
+    "  firmware sections FILE [--list]\n"
+    "                        update the firmware from a sectioned file; with --list\n"
+    "                        only list its sections (no printer needed)\n"
+    "  firmware dfu          put the printer into update mode and start the updater\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -62,6 +68,28 @@ const char* const kParamsSetHelp =
     "value the field refuses ends the command with exit status 2 and a message\n"
     "naming the line; nothing is written to the printer then.\n";
 
+const char* const kFirmwareHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) firmware COMMAND\n"
+    "\n"
+    "  firmware method       prints the printer's answer on its update method\n"
+    "                        (\"DFU\", \"BIN\" or what else it says)\n"
+    "  firmware ota FILE     puts the printer into OTA mode and sends FILE in packets\n"
+    "                        that the printer acknowledges one by one\n"
+    "  firmware sections FILE [--list]\n"
+    "                        sends a sectioned firmware file (76-byte section\n"
+    "                        headers, each acknowledged, then the data in 1024-byte\n"
+    "                        chunks, then the printer's final status); with --list\n"
+    "                        prints the sections (name, size, version, type, a tab\n"
+    "                        between them) and sends nothing\n"
+    "  firmware dfu          puts the printer into update mode by its model's rule\n"
+    "                        and starts the firmware updater FWUpdate/Brakwell\n"
+    "\n"
+    "Every file is read and checked whole before anything is sent: an empty file,\n"
+    "a section header cut short, a section with a negative length or one running\n"
+    "past the end, or a file too large for OTA packets ends the command with exit\n"
+    "status 2 and nothing is sent. Progress goes to standard error when it is a\n"
+    "terminal.\n";
+
 bool IsLanguageId(const std::string& id) {
     return id == "1033" || id == "2052" || id == "1028";
 }
@@ -90,6 +118,9 @@ std::string CliHelp(const std::string& topic) {
     }
     if (topic == "params set") {
         return kParamsSetHelp;
+    }
+    if (topic.rfind("firmware", 0) == 0) {
+        return kFirmwareHelp;
     }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
@@ -138,6 +169,8 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             if (!value(options.outFile) || options.outFile.empty()) {
                 return {std::nullopt, "--out takes a file name"};
             }
+        } else if (arg == "--list") {
+            options.listOnly = true;
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             return {std::nullopt, "unknown option " + arg};
         } else {
@@ -187,6 +220,32 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
         }
         return {std::nullopt,
                 words[1] == "set" ? "params set takes one FILE" : "params get takes no argument"};
+    }
+    if (words[0] == "firmware" && words.size() >= 2) {
+        const std::string& verb = words[1];
+        const bool takesFile = verb == "ota" || verb == "sections";
+        if (verb != "method" && verb != "dfu" && !takesFile) {
+            return {std::nullopt, "unknown command " + topic + " (try --help)"};
+        }
+        if (words.size() != (takesFile ? 3u : 2u)) {
+            return {std::nullopt, "firmware " + verb + (takesFile ? " takes one FILE" : " takes no argument")};
+        }
+        if (options.listOnly && verb != "sections") {
+            return {std::nullopt, "--list belongs to firmware sections"};
+        }
+        const bool needsPrinter = !(verb == "sections" && options.listOnly);
+        if (needsPrinter &&
+            (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty())))) {
+            return {std::nullopt, "firmware needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        options.command = verb == "method"     ? TCliCommand::FirmwareMethod
+                          : verb == "ota"      ? TCliCommand::FirmwareOta
+                          : verb == "sections" ? TCliCommand::FirmwareSections
+                                               : TCliCommand::FirmwareDfu;
+        if (takesFile) {
+            options.firmwareFile = words[2];
+        }
+        return {options, {}};
     }
     return {std::nullopt, "unknown command " + topic + " (try --help)"};
 }

@@ -4,6 +4,7 @@
 //   tolvane-cli printers
 //   tolvane-cli ... params get [--out FILE]
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
+//   tolvane-cli ... firmware method | ota FILE | sections FILE [--list] | dfu
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -13,7 +14,18 @@
 
 namespace tolvane::cli {
 
-enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet };
+enum class TCliCommand {
+    None,
+    Help,
+    Version,
+    Printers,
+    ParamsGet,
+    ParamsSet,
+    FirmwareMethod,
+    FirmwareOta,
+    FirmwareSections,
+    FirmwareDfu,
+};
 
 struct TCliOptions {
     TCliCommand command = TCliCommand::None;
@@ -24,6 +36,8 @@ struct TCliOptions {
     std::string model;
     std::string outFile; // params get --out
     std::string inFile;  // params set FILE
+    std::string firmwareFile; // firmware ota FILE, firmware sections FILE
+    bool listOnly = false;    // firmware sections --list
 };
 
 struct TCliParse {

@@ -1,5 +1,6 @@
 #include "mdlCliRun.h"
 
+#include "mdlCliFirmware.h"
 #include "mdlCliOptions.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
@@ -136,6 +137,23 @@ class TCliRun {
         dialog->btnSetClick();
         dialog->FormDestroy();
         return sink_.Errors() == errorsBefore ? kExitDone : kExitPrinterError;
+    }
+
+    // The firmware commands on the selected printer (sections --list
+    // needs none).
+    int Firmware() {
+        const TCliFirmware firmware(options_, streams_, sink_);
+        if (options_.command == TCliCommand::FirmwareSections && options_.listOnly) {
+            return firmware.ListSections();
+        }
+        // The file is checked before the printer is selected.
+        if (const int checked = firmware.CheckFile(); checked != kExitDone) {
+            return checked;
+        }
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        return firmware.Run();
     }
 
   private:
@@ -287,6 +305,12 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
         break;
     case TCliCommand::ParamsSet:
         status = run.ParamsSet();
+        break;
+    case TCliCommand::FirmwareMethod:
+    case TCliCommand::FirmwareOta:
+    case TCliCommand::FirmwareSections:
+    case TCliCommand::FirmwareDfu:
+        status = run.Firmware();
         break;
     default:
         break;

@@ -8,17 +8,6 @@ namespace tolvane::firmware {
 using params::TControlKind;
 using params::Txt;
 
-std::string PreselectedMethod(const std::string& answer) {
-    const std::string word = params::LowerAscii(answer);
-    if (word == "dfu") {
-        return kMethodDfu;
-    }
-    if (word == "bin") {
-        return kMethodBin;
-    }
-    return {};
-}
-
 TDownFirmwareSelType::TDownFirmwareSelType(params::TParaDialogContext context)
     : TFirmwareDialogModel(std::move(context)) {}
 

@@ -4,17 +4,11 @@
 #pragma once
 
 #include "mdlFirmwareDialog.h"
+#include "mdlFirmwareFlow.h"
 
 #include <string>
 
 namespace tolvane::firmware {
-
-inline constexpr const char* kMethodDfu = "DFU 01";
-inline constexpr const char* kMethodBin = "BIN 01";
-
-// The method code the printer's "update_method" answer preselects: "DFU"
-// gives "DFU 01", "BIN" gives "BIN 01" (either case); anything else none.
-std::string PreselectedMethod(const std::string& answer);
 
 class TDownFirmwareSelType final : public TFirmwareDialogModel {
   public:

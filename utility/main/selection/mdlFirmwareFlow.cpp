@@ -20,6 +20,20 @@
 
 namespace tolvane {
 
+std::string PreselectedUpdateMethod(const std::string& answer) {
+    std::string word = answer;
+    for (char& c : word) {
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    if (word == "DFU") {
+        return kMethodDfu;
+    }
+    if (word == "BIN") {
+        return kMethodBin;
+    }
+    return {};
+}
+
 std::string ReadUpdateMethodAnswer(int& openResult) {
     openResult = PrtLib_Open(TPrtLib::Tsprix, PrinterIdentity().PortAddress);
     if (openResult != 0 && openResult != kAlreadyOpenResult) {
@@ -47,19 +61,18 @@ std::optional<std::string> FirmwareDialogAfterMethod(const TPrinterFacts& facts)
     return std::nullopt;
 }
 
-int EnterUpdateMode(const TPrinterFacts& facts) {
+TUpdateModeResult EnterUpdateMode(const TPrinterFacts& facts) {
+    TUpdateModeResult result;
     const std::optional<TWireCommand> command = DfuModeCommand(facts, ReadCatalogue("DFUWithoutCMD"));
     if (!command) {
-        return 0;
+        return result;
     }
-    const int opened = PrtLib_Open(TPrtLib::Tsprix, PrinterIdentity().PortAddress);
-    if (opened != 0 && opened != kAlreadyOpenResult) {
-        PrtLib_Close(TPrtLib::Tsprix);
-        return opened;
+    result.openResult = PrtLib_Open(TPrtLib::Tsprix, PrinterIdentity().PortAddress);
+    if (result.openResult == 0 || result.openResult == kAlreadyOpenResult) {
+        result.writeFailed = PrtLib_Write(TPrtLib::Tsprix, command->data) != 0;
     }
-    const int written = PrtLib_Write(TPrtLib::Tsprix, command->data);
     PrtLib_Close(TPrtLib::Tsprix);
-    return written == 0 ? 0 : -1;
+    return result;
 }
 
 std::string ExternalUpdaterPath() {

@@ -11,6 +11,14 @@
 
 namespace tolvane {
 
+// The update methods of the choice: by the external updater, or by OTA packets.
+inline constexpr const char* kMethodDfu = "DFU 01";
+inline constexpr const char* kMethodBin = "BIN 01";
+
+// The method the printer's "update_method" answer preselects: "DFU" gives
+// "DFU 01", "BIN" gives "BIN 01" (either case); anything else none (empty).
+std::string PreselectedUpdateMethod(const std::string& answer);
+
 // The printer's "update_method" answer, read through Tsprix with a 200 ms
 // wait. `openResult` receives the open's result; anything but 0 and 5
 // means nothing was asked (the answer is then empty).
@@ -23,9 +31,13 @@ std::string ReadUpdateMethodAnswer(int& openResult);
 std::optional<std::string> FirmwareDialogAfterMethod(const TPrinterFacts& facts);
 
 // Puts the printer into update mode by its model's rule (nothing is sent
-// for the models that need no command) through Tsprix. 0 on success; an
-// open failure gives its result (and sends nothing), a write failure -1.
-int EnterUpdateMode(const TPrinterFacts& facts);
+// for the models that need no command) through Tsprix.
+struct TUpdateModeResult {
+    int openResult = 0;       // anything but 0 and 5: nothing was sent
+    bool writeFailed = false; // the command could not be written
+    bool Ok() const { return (openResult == 0 || openResult == 5) && !writeFailed; }
+};
+TUpdateModeResult EnterUpdateMode(const TPrinterFacts& facts);
 
 // The external updater: "FWUpdate/Brakwell" in the program's folder.
 std::string ExternalUpdaterPath();
