@@ -314,17 +314,17 @@ TEST_F(GdlTest, PrinterFaultsGiveTheirMessage) {
         std::size_t headers;
     };
     const auto addFault = [](const char* rule) {
-        return [rule](emulator::Emulator& printer) {
+        return [rule](emulator::Emulator& target) {
             std::string error;
-            EXPECT_TRUE(printer.addFault(rule, error)) << error;
+            EXPECT_TRUE(target.addFault(rule, error)) << error;
         };
     };
     const std::vector<Case> cases = {
         {"silent final status", addFault("section_end=silent"), "Could not read data from the printer", 2},
         {"silent header", addFault("section_header=silent/1"), "Could not read data from the printer", 1},
         {"refused header",
-         [](emulator::Emulator& printer) {
-             printer.changePrinter([](emulator::Printer& p) { p.firmware().behaviour.headerStatus = 2; });
+         [](emulator::Emulator& target) {
+             target.changePrinter([](emulator::Printer& p) { p.firmware().behaviour.headerStatus = 2; });
          },
          "The printer refused the firmware: bad section header", 1},
     };
@@ -347,9 +347,10 @@ TEST_F(GdlTest, MalformedFilesSendNothing) {
     std::vector<std::uint8_t> pastEnd = SectionedFile({{"A", "1", 1, 10}});
     pastEnd[4] = 11;
     const std::vector<std::uint8_t> cut(pastEnd.begin(), pastEnd.begin() + 50);
+    std::string path;
     for (const auto& file : {negative, pastEnd, cut, std::vector<std::uint8_t>{}}) {
         TGdl& gdl = Open();
-        const std::string path = File(file);
+        path = File(file);
         EXPECT_FALSE(gdl.ListFile(path));
         EXPECT_TRUE(gdl.Form()["lvDetails"].rows.empty());
         // The download reads and checks the file again.
@@ -359,7 +360,6 @@ TEST_F(GdlTest, MalformedFilesSendNothing) {
     EXPECT_TRUE(Received().empty());
     const std::vector<ShownBox> boxes = AllBoxes();
     ASSERT_EQ(boxes.size(), 8u);
-    const std::string path = app.Path() + "/files/firmware.bin";
     EXPECT_EQ(boxes[0].text, params::Txt("FormFirmware_ErrNegativeLength") + ":" + path + " (section at byte 86)");
     EXPECT_EQ(boxes[2].text, params::Txt("FormFirmware_ErrPastEnd") + ":" + path + " (section at byte 0)");
     EXPECT_EQ(boxes[4].text, params::Txt("FormFirmware_ErrHeaderShort") + ":" + path + " (section at byte 0)");

@@ -5,6 +5,7 @@
 
 #include "mdlFirmwareDialog.h"
 #include "mdlFirmwareFlow.h"
+#include "mdlParaHelpers.h"
 
 #include <string>
 

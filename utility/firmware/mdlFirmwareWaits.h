@@ -29,9 +29,11 @@ struct TFirmwareWaits {
     int timerIntervalMs = 10;
 };
 
-// Waits that keep every loop but take no time (tests).
+// Waits that keep every loop but take almost no time (tests). A silent
+// printer still costs each read its read time-out, so the reads are fewer.
 inline TFirmwareWaits ShortFirmwareWaits() {
     TFirmwareWaits waits;
+    waits.replyPasses = 2;
     waits.otaReopenStepMs = 1;
     waits.otaReopenLimitMs = 200;
     waits.otaBinaryEntryMs = 1;
@@ -41,7 +43,7 @@ inline TFirmwareWaits ShortFirmwareWaits() {
     waits.lastReplyPauseMs = 20;
     waits.headerAckWaitMs = 5;
     waits.browsePauseMs = 0;
-    waits.finalStatusTries = 3;
+    waits.finalStatusTries = 2;
     waits.finalStatusPauseMs = 20;
     waits.timerIntervalMs = 1;
     return waits;
