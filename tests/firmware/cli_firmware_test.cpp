@@ -5,6 +5,7 @@
 #include "FirmwareFiles.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
+#include "mdlFirmwareFlow.h"
 #include "mdlFirmwareWaits.h"
 
 #include <chrono>
@@ -39,7 +40,9 @@ class CliFirmwareTest : public EmulatedPrinterTest {
         result.err = err.str();
         return result;
     }
-    std::string File(const std::vector<std::uint8_t>& bytes) { return WriteFiles("firmware.bin", AsString(bytes)); }
+    std::string File(const std::vector<std::uint8_t>& bytes, const std::string& name = "firmware.bin") {
+        return WriteFiles(name, AsString(bytes));
+    }
     std::vector<std::string> Received() const {
         std::vector<std::string> commands;
         for (const emulator::Record& record : printer->records()) {
@@ -92,8 +95,8 @@ TEST_F(CliFirmwareTest, MalformedFilesAreRefusedWithoutTalkingToThePrinter) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {{"--printer", "Kavo", "firmware", "sections", File(pastEnd)}, "runs past the end"},
-        {{"--printer", "Kavo", "firmware", "ota", File({})}, "is empty"},
+        {{"--printer", "Kavo", "firmware", "sections", File(pastEnd, "past-end.bin")}, "runs past the end"},
+        {{"--printer", "Kavo", "firmware", "ota", File({}, "empty.bin")}, "is empty"},
         {{"--printer", "Kavo", "firmware", "ota", "/nonexistent/firmware.bin"}, "does not exist"},
         {{"--printer", "Kavo", "firmware", "ota"}, "takes one FILE"},
         {{"--printer", "Kavo", "firmware", "ota", "x", "--list"}, "--list belongs to firmware sections"},
@@ -114,21 +117,24 @@ TEST_F(CliFirmwareTest, MethodAnswerAndUpdateModeWithTheUpdater) {
     EXPECT_EQ(method.status, 0) << method.err;
     EXPECT_EQ(method.out, "DFU\n");
 
-    // Without the updater the message names where it should be.
-    const std::string updater = app.Path() + "/FWUpdate/Brakwell";
+    // Without the updater the message names where it should be, and the
+    // printer is left out of update mode.
+    printer->clearRecords();
+    const std::string updater = ExternalUpdaterPath();
     const CliResult missing = Run({"--printer", "Kavo", "firmware", "dfu"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find(updater), std::string::npos) << missing.err;
+    EXPECT_TRUE(Received().empty());
 
     // A stand-in updater that leaves a mark.
     const std::string mark = app.Path() + "/updater-ran";
     std::filesystem::create_directories(app.Path() + "/FWUpdate");
     app.Write("FWUpdate/Brakwell", "#!/bin/sh\ntouch '" + mark + "'\n");
     ::chmod(updater.c_str(), 0755);
-    printer->clearRecords();
     const CliResult started = Run({"--printer", "Kavo", "firmware", "dfu"});
     EXPECT_EQ(started.status, 0) << started.err;
     EXPECT_NE(started.out.find(updater), std::string::npos) << started.out;
+    ASSERT_TRUE(printer->waitForCommand("dfu_mode"));
     EXPECT_EQ(Received(), std::vector<std::string>{"dfu_mode ZZZDFUMODE"});
     for (int n = 0; n < 300 && !std::filesystem::exists(mark); ++n) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

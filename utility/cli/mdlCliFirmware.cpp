@@ -157,6 +157,13 @@ int TCliFirmware::Sections() const {
 }
 
 int TCliFirmware::Dfu() const {
+    // Without the updater the printer is not put into update mode, where it
+    // would wait for a firmware that nothing sends.
+    const std::string updater = ExternalUpdaterPath();
+    if (const std::string why = ProgramProblem(updater); !why.empty()) {
+        sink_.ShowError(ReplaceText(params::Txt("FormFirmware_UpdaterMissing"), updater) + " (" + why + ")", {});
+        return kExitPrinterError;
+    }
     const TUpdateModeResult entered = EnterUpdateMode(SelectedPrinterFacts());
     if (!entered.Ok()) {
         sink_.ShowError(entered.writeFailed ? params::Txt("_Err_WriteData")
@@ -164,9 +171,8 @@ int TCliFirmware::Dfu() const {
                         {});
         return kExitPrinterError;
     }
-    const std::string updater = ExternalUpdaterPath();
     if (const std::string why = StartDetached(updater); !why.empty()) {
-        sink_.ShowError(ReplaceText(params::Txt("FormFirmware_UpdaterMissing"), updater) + " (" + why + ")", {});
+        sink_.ShowError(ReplaceText(params::Txt("FormFirmware_UpdaterFailed"), updater) + " (" + why + ")", {});
         return kExitPrinterError;
     }
     sink_.ShowInfo(ReplaceText(params::Txt("Cli_FirmwareUpdater"), updater), {});

@@ -343,6 +343,13 @@ void T_frmMain_Label::RunFirmwareMethodChoice() {
 }
 
 void T_frmMain_Label::RunDfuCommandAndUpdater() {
+    // Without the updater the printer is not put into update mode, where it
+    // would wait for a firmware that nothing sends.
+    const std::string program = ExternalUpdaterPath();
+    if (const std::string why = ProgramProblem(program); !why.empty()) {
+        ShowErrorBox(ReplaceText(LangText("FormFirmware_UpdaterMissing"), program) + " (" + why + ")");
+        return;
+    }
     const TUpdateModeResult entered = EnterUpdateMode(Facts());
     if (!entered.Ok()) {
         ShowErrorBox(entered.writeFailed ? LangText("_Err_WriteData")
@@ -354,10 +361,6 @@ void T_frmMain_Label::RunDfuCommandAndUpdater() {
 
 void T_frmMain_Label::StartExternalUpdater() {
     const std::string program = ExternalUpdaterPath();
-    if (!FileExists(program)) {
-        ShowErrorBox(ReplaceText(LangText("FormFirmware_UpdaterMissing"), program));
-        return;
-    }
     if (const std::string why = StartDetached(program); !why.empty()) {
         ShowErrorBox(ReplaceText(LangText("FormFirmware_UpdaterFailed"), program) + " (" + why + ")");
     }

@@ -79,13 +79,20 @@ std::string ExternalUpdaterPath() {
     return AppFolder() + "FWUpdate/Brakwell";
 }
 
-std::string StartDetached(const std::string& program) {
+std::string ProgramProblem(const std::string& program) {
     struct stat info {};
     if (::stat(program.c_str(), &info) != 0) {
         return std::strerror(errno);
     }
     if (!S_ISREG(info.st_mode) || ::access(program.c_str(), X_OK) != 0) {
         return std::strerror(S_ISREG(info.st_mode) ? errno : EACCES);
+    }
+    return {};
+}
+
+std::string StartDetached(const std::string& program) {
+    if (std::string problem = ProgramProblem(program); !problem.empty()) {
+        return problem;
     }
     // The exec's failure comes back through a pipe that closes on success.
     int report[2];

@@ -42,6 +42,10 @@ TUpdateModeResult EnterUpdateMode(const TPrinterFacts& facts);
 // The external updater: "FWUpdate/Brakwell" in the program's folder.
 std::string ExternalUpdaterPath();
 
+// Why a program cannot be started (missing, not a file, not executable);
+// empty when it can.
+std::string ProgramProblem(const std::string& program);
+
 // Starts a program detached from this process (its own session; nothing is
 // waited for). Empty on success, else why it could not start.
 std::string StartDetached(const std::string& program);
