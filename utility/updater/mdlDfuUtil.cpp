@@ -50,11 +50,9 @@ std::string FindDfuUtil(std::string_view pathVariable) {
         if (end == std::string_view::npos) {
             end = pathVariable.size();
         }
-        std::string folder(pathVariable.substr(start, end - start));
-        if (folder.empty()) {
-            folder = ".";
-        }
-        const std::string candidate = folder + "/dfu-util";
+        // An empty entry means the current folder.
+        const std::string_view folder = end > start ? pathVariable.substr(start, end - start) : ".";
+        const std::string candidate = std::string(folder) + "/dfu-util";
         struct stat info {};
         if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(candidate.c_str(), X_OK) == 0) {
             return candidate;
