@@ -2,6 +2,7 @@
 // the self-test variants, label learning, factory defaults, the module
 // test, front learning, the dialog choices and the firmware update flow.
 #include "MainWindowFixture.h"
+#include "mdlReplaceText.h"
 
 #include "mdlDialogRegistry.h"
 #include "mdlLangTextTable.h"
@@ -214,9 +215,11 @@ TEST_F(TMainActions, FirmwareUpdatePutsThePrinterInUpdateModeAndStartsTheUpdater
 
     std::filesystem::remove(app / "FWUpdate/Brakwell");
     sink.boxes.clear();
+    printer->clearRecords();
     main.btnDFUClick();
     ASSERT_EQ(Boxes("error").size(), 1u);
-    EXPECT_EQ(Boxes("error")[0].text, Text("_Err_FileNotExist") + ":" + app / "FWUpdate/Brakwell");
+    EXPECT_EQ(Boxes("error")[0].text, ReplaceText(Text("FormFirmware_UpdaterMissing"), app / "FWUpdate/Brakwell"));
+    EXPECT_TRUE(Commands().empty()) << "without the updater the printer stays out of update mode";
 }
 
 } // namespace

@@ -69,7 +69,7 @@ class BrakwellWindowTest : public ::testing::Test {
         const std::string script = (folder / "bin" / "dfu-util").string();
         std::ofstream out(script);
         out << "#!/bin/sh\n"
-               "if [ \"$1\" = -l ]; then cat <<'EOF'\n"
+               "if [ \"$1\" = -l ]; then /bin/cat <<'EOF'\n"
             << kList
             << "EOF\nexit 0; fi\n"
                "echo \"$@\" > '"
@@ -110,7 +110,7 @@ TEST_F(BrakwellWindowTest, ListsDownloadsAndShowsTheResult) {
     auto* progress = window.findChild<QProgressBar*>("pbProgress");
     ASSERT_TRUE(devices && status && progress);
     RunUntil([&] { return devices->count() == 2; });
-    ASSERT_EQ(devices->count(), 2);
+    ASSERT_EQ(devices->count(), 2) << status->text().toStdString();
     EXPECT_EQ(status->text().toStdString(), "2 device(s) in DFU mode");
     devices->setCurrentRow(1);
     window.findChild<QLineEdit*>("txtFile")->setText(QString::fromStdString(firmware));
@@ -124,10 +124,12 @@ TEST_F(BrakwellWindowTest, ListsDownloadsAndShowsTheResult) {
 TEST_F(BrakwellWindowTest, FailedDownloadAndMissingFileAreReported) {
     StandInDfuUtil(74);
     TfrmBrakwell window(Texts(), "1033");
+    window.show();
     auto* devices = window.findChild<QListWidget*>("lstDevices");
     auto* status = window.findChild<QLabel*>("lblStatus");
     auto* download = window.findChild<QPushButton*>("btnDownload");
-    RunUntil([&] { return devices->count() == 2; });
+    RunUntil([&] { return devices->count() == 2 && download->isEnabled(); });
+    ASSERT_EQ(devices->count(), 2) << status->text().toStdString();
     window.findChild<QLineEdit*>("txtFile")->setText("/nonexistent/fw.bin");
     download->click();
     EXPECT_EQ(status->text().toStdString(), "Choose a firmware file that exists and is not empty.");

@@ -1,6 +1,7 @@
 #include "mdlCliFirmware.h"
 
 #include "mdlDfuQuistel.h"
+#include "mdlFileUtil.h"
 #include "mdlFirmwareFile.h"
 #include "mdlFirmwareFlow.h"
 #include "mdlGdl.h"
@@ -161,7 +162,10 @@ int TCliFirmware::Dfu() const {
     // would wait for a firmware that nothing sends.
     const std::string updater = ExternalUpdaterPath();
     if (const std::string why = ProgramProblem(updater); !why.empty()) {
-        sink_.ShowError(ReplaceText(params::Txt("FormFirmware_UpdaterMissing"), updater) + " (" + why + ")", {});
+        sink_.ShowError(FileExists(updater)
+                            ? ReplaceText(params::Txt("FormFirmware_UpdaterFailed"), updater) + " (" + why + ")"
+                            : ReplaceText(params::Txt("FormFirmware_UpdaterMissing"), updater),
+                        {});
         return kExitPrinterError;
     }
     const TUpdateModeResult entered = EnterUpdateMode(SelectedPrinterFacts());

@@ -109,7 +109,8 @@ std::optional<int> LastPercent(std::string_view output) {
         while (digits > 0 && at - digits < 3 && output[digits - 1] >= '0' && output[digits - 1] <= '9') {
             --digits;
         }
-        if (digits < at) {
+        const bool longer = digits > 0 && output[digits - 1] >= '0' && output[digits - 1] <= '9';
+        if (digits < at && !longer) {
             const int value = std::stoi(std::string(output.substr(digits, at - digits)));
             if (value <= 100) {
                 percent = value;

@@ -113,6 +113,10 @@ std::string StartDetached(const std::string& program) {
         if (::fork() != 0) {
             ::_exit(0);
         }
+        const std::size_t slash = program.rfind('/');
+        if (slash != std::string::npos && slash > 0) {
+            [[maybe_unused]] const int changed = ::chdir(program.substr(0, slash).c_str());
+        }
         char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
         ::execv(program.c_str(), argv);
         const int error = errno;

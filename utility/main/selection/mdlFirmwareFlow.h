@@ -46,8 +46,9 @@ std::string ExternalUpdaterPath();
 // empty when it can.
 std::string ProgramProblem(const std::string& program);
 
-// Starts a program detached from this process (its own session; nothing is
-// waited for). Empty on success, else why it could not start.
+// Starts a program detached from this process (its own session, its own
+// folder as working folder; nothing is waited for). Empty on success, else
+// why it could not start.
 std::string StartDetached(const std::string& program);
 
 } // namespace tolvane
