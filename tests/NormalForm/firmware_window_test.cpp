@@ -13,9 +13,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -35,9 +37,13 @@ class FirmwareWindowTest : public EmulatedPrinterTest {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+    // Runs the event loop until `done` or 20 s have passed.
     static void RunUntil(const std::function<bool()>& done) {
-        for (int n = 0; n < 1000 && !done(); ++n) {
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 20000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(2);
         }
     }
     std::string SectionFile() {
@@ -71,9 +77,10 @@ TEST_F(FirmwareWindowTest, SectionedFileThroughTheWidgets) {
     EXPECT_EQ(list->headerItem()->text(3).toStdString(), "Type");
     EXPECT_FALSE(progress->isVisible());
     download->click();
+    EXPECT_TRUE(gdl.Running());
     EXPECT_EQ(download->text().toStdString(), "Stop");
     RunUntil([&] { return !gdl.Running(); });
-    EXPECT_TRUE(gdl.Succeeded());
+    EXPECT_TRUE(gdl.Succeeded()) << (sink.boxes.empty() ? std::string() : sink.boxes[0].text);
     EXPECT_TRUE(progress->isVisible());
     EXPECT_EQ(progress->maximum(), 6);
     EXPECT_EQ(progress->value(), 6);
@@ -99,7 +106,7 @@ TEST_F(FirmwareWindowTest, EventsKeepRunningThroughTheEntryWait) {
     probe.start(10);
     Find<QPushButton>(&window, "btnDownload")->click();
     RunUntil([&] { return !ota.Running(); });
-    EXPECT_TRUE(ota.Succeeded());
+    EXPECT_TRUE(ota.Succeeded()) << (sink.boxes.empty() ? std::string() : sink.boxes[0].text);
     EXPECT_GE(duringEntry, 5);
 }
 

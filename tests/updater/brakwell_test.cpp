@@ -5,6 +5,8 @@
 #include "mdlDfuUtil.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -83,9 +85,13 @@ class BrakwellWindowTest : public ::testing::Test {
         ::chmod(script.c_str(), 0755);
     }
     static std::string Texts() { return std::string(TOLVANE_SOURCE_DIR) + "/files/UtilityForLabelLanguage.ini"; }
+    // Runs the event loop until `done` or 10 s have passed.
     static void RunUntil(const std::function<bool()>& done) {
-        for (int n = 0; n < 500 && !done(); ++n) {
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 10000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(2);
         }
     }
     std::string Read(const char* name) const {

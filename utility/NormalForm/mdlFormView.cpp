@@ -95,6 +95,14 @@ TFormView::TFormView(std::unique_ptr<params::TParaDialogModel> dialog, QWidget* 
 }
 
 TFormView::~TFormView() {
+    // The widgets outlive the dialog (QWidget's destructor deletes them) and
+    // may still lose the focus then: nothing of theirs may call the dialog.
+    for (auto& [name, widget] : widgets_) {
+        widget->blockSignals(true);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->setValidator(nullptr);
+        }
+    }
     dialog_->Form().OnChanged = nullptr;
     dialog_->OnTimerChanged = nullptr;
     dialog_->OnCloseRequested = nullptr;

@@ -34,9 +34,14 @@ bool SelectedPrinterEntersOtaByKey() {
 }
 
 TDfuQuistel::TDfuQuistel(params::TParaDialogContext context, bool keyCommandEntry, TFirmwareWaits waits)
-    : TFirmwareDialogModel(std::move(context)), keyCommandEntry_(keyCommandEntry), waits_(waits) {}
+    : TFirmwareDialogModel(std::move(context)), keyCommandEntry_(keyCommandEntry), waits_(waits) {
+    FormCreate();
+}
 
 void TDfuQuistel::FormCreate() {
+    if (!Form().Controls().empty()) {
+        return; // made with the dialog
+    }
     params::TFormModel& form = Form();
     form.SetTitle(Txt("FormDFU_Quistel_Caption"));
     form.SetClientSize(480, 214);

@@ -9,9 +9,14 @@ using params::TControlKind;
 using params::Txt;
 
 TDownFirmwareSelType::TDownFirmwareSelType(params::TParaDialogContext context)
-    : TFirmwareDialogModel(std::move(context)) {}
+    : TFirmwareDialogModel(std::move(context)) {
+    FormCreate();
+}
 
 void TDownFirmwareSelType::FormCreate() {
+    if (!Form().Controls().empty()) {
+        return; // made with the dialog
+    }
     methods_ = {{kMethodDfu, Txt("Lang_All_00010009_11")}, {kMethodBin, Txt("Lang_All_00010009_12")}};
     params::TFormModel& form = Form();
     form.SetTitle(Txt("Lang_All_00210020_11"));

@@ -10,7 +10,9 @@
 
 namespace tolvane::firmware {
 
-// A dialog of the firmware family: no parameters to read or write.
+// A dialog of the firmware family: no parameters to read or write. Each
+// makes its controls when it is made (FormCreate, which a window's later
+// call leaves alone), so that a window finds every control it builds.
 class TFirmwareDialogModel : public params::TParaDialogModel {
   public:
     using params::TParaDialogModel::TParaDialogModel;

@@ -49,9 +49,14 @@ bool SelectedPrinterRestartsAfterUpdate() {
 }
 
 TGdl::TGdl(params::TParaDialogContext context, bool restartNote, TFirmwareWaits waits)
-    : TFirmwareDialogModel(std::move(context)), restartNote_(restartNote), waits_(waits) {}
+    : TFirmwareDialogModel(std::move(context)), restartNote_(restartNote), waits_(waits) {
+    FormCreate();
+}
 
 void TGdl::FormCreate() {
+    if (!Form().Controls().empty()) {
+        return; // made with the dialog
+    }
     params::TFormModel& form = Form();
     form.SetTitle(Txt("FormDownloadFile_TSPL_Cpation"));
     form.SetClientSize(560, 396);
