@@ -2,11 +2,11 @@
 
 #include "emulator/core/recorder.h"
 #include "emulator/core/state_file.h"
+#include "emulator/handlers/firmware_exchanges.h"
 #include "emulator/handlers/standard_handlers.h"
 #include "emulator/transport/link.h"
 #include "emulator/transport/pty_endpoint.h"
 #include "emulator/transport/tcp_listener.h"
-#include "emulator/handlers/firmware_exchanges.h"
 
 #include <algorithm>
 #include <atomic>

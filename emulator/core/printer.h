@@ -34,7 +34,7 @@ struct Profile {
     uint8_t language = 1;      // answer to the command-language query
     Bytes version = {1, 0, 0}; // answer to the version query
     PrinterSettings factory;
-    FirmwareBehaviour firmware; // [firmware]
+    FirmwareBehaviour firmware;      // [firmware]
     std::string origin = "built-in"; // file it came from, for messages
 };
 

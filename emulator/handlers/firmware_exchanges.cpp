@@ -101,14 +101,16 @@ class OtaPacketHandler : public Handler {
     Scan scan(ByteView pending) const override {
         const Bytes& frame = otaFrame();
         const size_t compared = std::min(pending.size(), frame.size());
-        if (!std::equal(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(compared), pending.begin())) {
+        if (!std::equal(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(compared),
+                        pending.begin())) {
             return Scan::noMatch();
         }
         if (pending.size() < kOtaHeadSize) {
             return Scan::needMore();
         }
         const uint32_t length = std::min(readLongLe(pending, 21), kMaxOtaData);
-        return pending.size() >= kOtaHeadSize + length ? Scan::complete(kOtaHeadSize + length) : Scan::needMore();
+        return pending.size() >= kOtaHeadSize + length ? Scan::complete(kOtaHeadSize + length)
+                                                       : Scan::needMore();
     }
     void handle(ByteView frame, Exchange& exchange) override {
         FirmwareState& state = exchange.printer().firmware();

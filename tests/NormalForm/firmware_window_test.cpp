@@ -102,7 +102,8 @@ TEST_F(FirmwareWindowTest, EventsKeepRunningThroughTheEntryWait) {
     ota.Form().SetText("txtFileName", WriteFiles("firmware.bin", AsString(Pattern(3000))));
     int duringEntry = 0;
     QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] { duringEntry += ota.Running() && !ota.Transfer() ? 1 : 0; });
+    QObject::connect(&probe, &QTimer::timeout,
+                     [&] { duringEntry += ota.Running() && !ota.Transfer() ? 1 : 0; });
     probe.start(10);
     Find<QPushButton>(&window, "btnDownload")->click();
     RunUntil([&] { return !ota.Running(); });

@@ -31,8 +31,9 @@ inline std::vector<std::uint8_t> Pattern(std::size_t size, std::uint8_t seed = 1
 
 // A 76-byte header: bytes 0 to 3 the number of sections in the file (the
 // emulator's end marker), then the length, type, name and version.
-inline std::vector<std::uint8_t> SectionHeader(std::uint32_t sections, std::int32_t length, std::uint32_t type,
-                                               const std::string& name, const std::string& version) {
+inline std::vector<std::uint8_t> SectionHeader(std::uint32_t sections, std::int32_t length,
+                                               std::uint32_t type, const std::string& name,
+                                               const std::string& version) {
     std::vector<std::uint8_t> header;
     PutLong(header, sections);
     PutLong(header, static_cast<std::uint32_t>(length));
@@ -53,9 +54,9 @@ inline std::vector<std::uint8_t> SectionedFile(const std::vector<TestSection>& s
     std::vector<std::uint8_t> file;
     std::uint8_t seed = 3;
     for (const TestSection& section : sections) {
-        const std::vector<std::uint8_t> header =
-            SectionHeader(static_cast<std::uint32_t>(sections.size()), static_cast<std::int32_t>(section.length),
-                          section.type, section.name, section.version);
+        const std::vector<std::uint8_t> header = SectionHeader(static_cast<std::uint32_t>(sections.size()),
+                                                               static_cast<std::int32_t>(section.length),
+                                                               section.type, section.name, section.version);
         file.insert(file.end(), header.begin(), header.end());
         const std::vector<std::uint8_t> data = Pattern(section.length, seed++);
         file.insert(file.end(), data.begin(), data.end());

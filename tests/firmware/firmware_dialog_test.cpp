@@ -32,7 +32,9 @@ class FirmwareDialogTest : public EmulatedPrinterTest {
         printer->clearRecords();
         sink.boxes.clear();
     }
-    std::string File(const std::vector<std::uint8_t>& bytes) { return WriteFiles("firmware.bin", AsString(bytes)); }
+    std::string File(const std::vector<std::uint8_t>& bytes) {
+        return WriteFiles("firmware.bin", AsString(bytes));
+    }
     // The records of one command, in order.
     std::vector<emulator::Record> Records(const std::string& command) const {
         std::vector<emulator::Record> found;
@@ -123,7 +125,8 @@ class OtaTest : public FirmwareDialogTest {
   protected:
     // Runs a whole download as the window does: the button, then the timer.
     TDfuQuistel& Download(const std::vector<std::uint8_t>& file, bool keyEntry = true) {
-        dialog = std::make_unique<TDfuQuistel>(params::SelectedPrinterContext(), keyEntry, ShortFirmwareWaits());
+        dialog =
+            std::make_unique<TDfuQuistel>(params::SelectedPrinterContext(), keyEntry, ShortFirmwareWaits());
         dialog->FormCreate();
         dialog->Form().SetText("txtFileName", File(file));
         dialog->ButtonClick("btnDownload");
@@ -171,10 +174,8 @@ TEST_F(OtaTest, PrinterFaultsStopTheTransferWithTheirMessage) {
     };
     const std::vector<Case> cases = {
         {"getval:pack_length=short:3/1", 0}, // a 3-byte packet length: nothing is sent
-        {"getval:pack_length=silent/1", 0},
-        {"ota_packet=silent/1", 1},
-        {"ota_packet=corrupt/1", 1},
-        {"ota_packet=short:7/1", 1},
+        {"getval:pack_length=silent/1", 0},  {"ota_packet=silent/1", 1},
+        {"ota_packet=corrupt/1", 1},         {"ota_packet=short:7/1", 1},
     };
     for (const Case& c : cases) {
         Select();
@@ -265,9 +266,9 @@ TEST_F(GdlTest, SectionsArriveHeaderByHeaderInChunks) {
     EXPECT_EQ(AllBoxes()[0].kind, "info");
     EXPECT_EQ(AllBoxes()[0].text, "Download complete\r\nThe printer restarts now.");
     // 2500 bytes: the header, then 1024, 1024 and 452.
-    EXPECT_EQ(Received(), (std::vector<std::string>{"do", "section_header", "section_data", "section_data",
-                                                    "section_data", "section_header", "section_data",
-                                                    "section_header"}));
+    EXPECT_EQ(Received(),
+              (std::vector<std::string>{"do", "section_header", "section_data", "section_data",
+                                        "section_data", "section_header", "section_data", "section_header"}));
     const std::vector<emulator::Record> data = Records("section_data");
     EXPECT_EQ(data[0].value, "1024 bytes");
     EXPECT_EQ(data[2].value, "452 bytes");
@@ -297,7 +298,8 @@ TEST_F(GdlTest, FinalStatusGivesItsMessage) {
     };
     for (const Case& c : cases) {
         Select();
-        SetBehaviour([&](emulator::FirmwareBehaviour& b) { b.finalStatus = static_cast<std::uint8_t>(c.status); });
+        SetBehaviour(
+            [&](emulator::FirmwareBehaviour& b) { b.finalStatus = static_cast<std::uint8_t>(c.status); });
         TGdl& gdl = Download(SectionedFile({{"APP", "1", 1, 1500}}));
         EXPECT_EQ(gdl.Succeeded(), c.status == 0);
         ASSERT_EQ(AllBoxes().size(), 1u) << c.status;
@@ -360,9 +362,11 @@ TEST_F(GdlTest, MalformedFilesSendNothing) {
     EXPECT_TRUE(Received().empty());
     const std::vector<ShownBox> boxes = AllBoxes();
     ASSERT_EQ(boxes.size(), 8u);
-    EXPECT_EQ(boxes[0].text, params::Txt("FormFirmware_ErrNegativeLength") + ":" + path + " (section at byte 86)");
+    EXPECT_EQ(boxes[0].text,
+              params::Txt("FormFirmware_ErrNegativeLength") + ":" + path + " (section at byte 86)");
     EXPECT_EQ(boxes[2].text, params::Txt("FormFirmware_ErrPastEnd") + ":" + path + " (section at byte 0)");
-    EXPECT_EQ(boxes[4].text, params::Txt("FormFirmware_ErrHeaderShort") + ":" + path + " (section at byte 0)");
+    EXPECT_EQ(boxes[4].text,
+              params::Txt("FormFirmware_ErrHeaderShort") + ":" + path + " (section at byte 0)");
     EXPECT_EQ(boxes[6].text, params::Txt("FormFirmware_ErrEmpty") + ":" + path);
 }
 

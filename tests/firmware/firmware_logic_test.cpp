@@ -74,10 +74,11 @@ TEST(OtaTransferCheck, RefusesWhatThePacketsCannotCarry) {
         std::int64_t packetLength;
         TFileCheck expected;
     };
-    for (const Case& c : {Case{5000, 4096, TFileCheck::Ok}, Case{0, 4096, TFileCheck::Empty},
-                          Case{5000, 0, TFileCheck::BadPacketLength}, Case{5000, -4096, TFileCheck::BadPacketLength},
-                          Case{5000, kMaxOtaPacketLength + 1, TFileCheck::BadPacketLength},
-                          Case{kMaxOtaFile, 4096, TFileCheck::Ok}, Case{kMaxOtaFile + 1, 4096, TFileCheck::TooLarge}}) {
+    for (const Case& c :
+         {Case{5000, 4096, TFileCheck::Ok}, Case{0, 4096, TFileCheck::Empty},
+          Case{5000, 0, TFileCheck::BadPacketLength}, Case{5000, -4096, TFileCheck::BadPacketLength},
+          Case{5000, kMaxOtaPacketLength + 1, TFileCheck::BadPacketLength},
+          Case{kMaxOtaFile, 4096, TFileCheck::Ok}, Case{kMaxOtaFile + 1, 4096, TFileCheck::TooLarge}}) {
         EXPECT_EQ(CheckOtaTransfer(c.size, c.packetLength), c.expected) << c.size << " / " << c.packetLength;
     }
 }

@@ -218,7 +218,8 @@ TEST_F(TMainActions, FirmwareUpdatePutsThePrinterInUpdateModeAndStartsTheUpdater
     printer->clearRecords();
     main.btnDFUClick();
     ASSERT_EQ(Boxes("error").size(), 1u);
-    EXPECT_EQ(Boxes("error")[0].text, ReplaceText(Text("FormFirmware_UpdaterMissing"), app / "FWUpdate/Brakwell"));
+    EXPECT_EQ(Boxes("error")[0].text,
+              ReplaceText(Text("FormFirmware_UpdaterMissing"), app / "FWUpdate/Brakwell"));
     EXPECT_TRUE(Commands().empty()) << "without the updater the printer stays out of update mode";
 }
 

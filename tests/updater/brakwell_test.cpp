@@ -6,12 +6,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QThread>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QLineEdit>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -27,11 +27,13 @@ namespace {
 
 using namespace tolvane::updater;
 
-const char* const kList =
-    "dfu-util 0.11\n"
-    "Found Runtime: [2aaf:6001] ver=0100, devnum=4, cfg=1, intf=0, path=\"1-1.3\", alt=0, name=\"UNKNOWN\", serial=\"X\"\n"
-    "Found DFU: [2aaf:9001] ver=0200, devnum=7, cfg=1, intf=0, path=\"1-1.4\", alt=0, name=\"@Flash, app\", serial=\"A1\"\n"
-    "Found DFU: [0483:df11] ver=2200, devnum=8, cfg=1, intf=0, path=\"3-2\", alt=1, name=\"@Option Bytes\", serial=\"\"\n";
+const char* const kList = "dfu-util 0.11\n"
+                          "Found Runtime: [2aaf:6001] ver=0100, devnum=4, cfg=1, intf=0, path=\"1-1.3\", "
+                          "alt=0, name=\"UNKNOWN\", serial=\"X\"\n"
+                          "Found DFU: [2aaf:9001] ver=0200, devnum=7, cfg=1, intf=0, path=\"1-1.4\", alt=0, "
+                          "name=\"@Flash, app\", serial=\"A1\"\n"
+                          "Found DFU: [0483:df11] ver=2200, devnum=8, cfg=1, intf=0, path=\"3-2\", alt=1, "
+                          "name=\"@Option Bytes\", serial=\"\"\n";
 
 TEST(DfuUtilOutput, ListsOnlyDevicesInDfuMode) {
     const std::vector<TDfuDevice> devices = ParseDfuList(kList);
@@ -84,7 +86,9 @@ class BrakwellWindowTest : public ::testing::Test {
         out.close();
         ::chmod(script.c_str(), 0755);
     }
-    static std::string Texts() { return std::string(TOLVANE_SOURCE_DIR) + "/files/UtilityForLabelLanguage.ini"; }
+    static std::string Texts() {
+        return std::string(TOLVANE_SOURCE_DIR) + "/files/UtilityForLabelLanguage.ini";
+    }
     // Runs the event loop until `done` or 10 s have passed.
     static void RunUntil(const std::function<bool()>& done) {
         QElapsedTimer clock;

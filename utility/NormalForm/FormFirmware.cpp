@@ -25,11 +25,13 @@ std::unique_ptr<TFormView> CreateFirmwareWindow(const std::string& className, QW
     const params::TParaDialogContext context = params::SelectedPrinterContext();
     if (className == firmware::TDfuQuistel::kClassName) {
         return std::make_unique<TFormView>(
-            std::make_unique<firmware::TDfuQuistel>(context, firmware::SelectedPrinterEntersOtaByKey()), parent);
+            std::make_unique<firmware::TDfuQuistel>(context, firmware::SelectedPrinterEntersOtaByKey()),
+            parent);
     }
     if (className == firmware::TGdl::kClassName) {
         return std::make_unique<TFormView>(
-            std::make_unique<firmware::TGdl>(context, firmware::SelectedPrinterRestartsAfterUpdate()), parent);
+            std::make_unique<firmware::TGdl>(context, firmware::SelectedPrinterRestartsAfterUpdate()),
+            parent);
     }
     return nullptr;
 }

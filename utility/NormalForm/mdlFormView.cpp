@@ -18,9 +18,9 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QThread>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QValidator>
 
 #include <algorithm>

@@ -125,7 +125,8 @@ int TCliFirmware::Method() const {
 }
 
 int TCliFirmware::Ota() const {
-    TDfuQuistel dialog(params::SelectedPrinterContext(), SelectedPrinterEntersOtaByKey(), streams_.firmwareWaits);
+    TDfuQuistel dialog(params::SelectedPrinterContext(), SelectedPrinterEntersOtaByKey(),
+                       streams_.firmwareWaits);
     dialog.FormCreate();
     dialog.Form().SetText("txtFileName", options_.firmwareFile);
     {
@@ -140,7 +141,8 @@ int TCliFirmware::Ota() const {
 }
 
 int TCliFirmware::Sections() const {
-    TGdl dialog(params::SelectedPrinterContext(), SelectedPrinterRestartsAfterUpdate(), streams_.firmwareWaits);
+    TGdl dialog(params::SelectedPrinterContext(), SelectedPrinterRestartsAfterUpdate(),
+                streams_.firmwareWaits);
     dialog.FormCreate();
     if (!dialog.ListFile(options_.firmwareFile)) {
         return kExitBadInput;
@@ -163,20 +165,23 @@ int TCliFirmware::Dfu() const {
     const std::string updater = ExternalUpdaterPath();
     if (const std::string why = ProgramProblem(updater); !why.empty()) {
         sink_.ShowError(FileExists(updater)
-                            ? ReplaceText(params::Txt("FormFirmware_UpdaterFailed"), updater) + " (" + why + ")"
+                            ? ReplaceText(params::Txt("FormFirmware_UpdaterFailed"), updater) + " (" + why +
+                                  ")"
                             : ReplaceText(params::Txt("FormFirmware_UpdaterMissing"), updater),
                         {});
         return kExitPrinterError;
     }
     const TUpdateModeResult entered = EnterUpdateMode(SelectedPrinterFacts());
     if (!entered.Ok()) {
-        sink_.ShowError(entered.writeFailed ? params::Txt("_Err_WriteData")
-                                            : params::Txt("_Err_OpenPort") + ":" + std::to_string(entered.openResult),
+        sink_.ShowError(entered.writeFailed
+                            ? params::Txt("_Err_WriteData")
+                            : params::Txt("_Err_OpenPort") + ":" + std::to_string(entered.openResult),
                         {});
         return kExitPrinterError;
     }
     if (const std::string why = StartDetached(updater); !why.empty()) {
-        sink_.ShowError(ReplaceText(params::Txt("FormFirmware_UpdaterFailed"), updater) + " (" + why + ")", {});
+        sink_.ShowError(ReplaceText(params::Txt("FormFirmware_UpdaterFailed"), updater) + " (" + why + ")",
+                        {});
         return kExitPrinterError;
     }
     sink_.ShowInfo(ReplaceText(params::Txt("Cli_FirmwareUpdater"), updater), {});

@@ -228,7 +228,8 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             return {std::nullopt, "unknown command " + topic + " (try --help)"};
         }
         if (words.size() != (takesFile ? 3u : 2u)) {
-            return {std::nullopt, "firmware " + verb + (takesFile ? " takes one FILE" : " takes no argument")};
+            return {std::nullopt,
+                    "firmware " + verb + (takesFile ? " takes one FILE" : " takes no argument")};
         }
         if (options.listOnly && verb != "sections") {
             return {std::nullopt, "--list belongs to firmware sections"};

@@ -36,8 +36,10 @@ struct TCliOptions {
     std::string model;
     std::string outFile; // params get --out
     std::string inFile;  // params set FILE
-    std::string firmwareFile; // firmware ota FILE, firmware sections FILE
-    bool listOnly = false;    // firmware sections --list
+
+    // firmware ota FILE, firmware sections FILE [--list]
+    std::string firmwareFile;
+    bool listOnly = false;
 };
 
 struct TCliParse {

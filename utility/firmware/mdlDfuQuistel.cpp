@@ -67,7 +67,8 @@ void TDfuQuistel::FormCreate() {
     AddTimer(kTimer, waits_.timerIntervalMs, [this] { SendTick(); });
 }
 
-std::optional<params::TParaDialogModel::TFileQuestion> TDfuQuistel::FileQuestion(std::string_view button) const {
+std::optional<params::TParaDialogModel::TFileQuestion>
+TDfuQuistel::FileQuestion(std::string_view button) const {
     if (button == "btnBrowse") {
         return TFileQuestion{false, "*.*|*", {}};
     }

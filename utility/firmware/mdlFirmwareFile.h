@@ -22,8 +22,8 @@ enum class TFileCheck {
     Empty,       // no byte at all
     HeaderShort, // a section header is cut off by the end of the file
     NegativeLength,
-    PastEnd,     // a section's data runs past the end of the file
-    TooLarge,    // more than an OTA transfer can address
+    PastEnd,  // a section's data runs past the end of the file
+    TooLarge, // more than an OTA transfer can address
     BadPacketLength,
 };
 

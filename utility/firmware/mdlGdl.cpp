@@ -28,9 +28,13 @@ void ShowErrorText(const std::string& text) {
 } // namespace
 
 std::string GdlStatusKey(int status) {
-    static constexpr std::array<const char*, 7> kKeys = {
-        "", "FormGDL_err_Type", "FormGDL_err_Head", "FormGDL_err_Crc", "FormGDL_err_Storage ",
-        "FormGDL_err_StorageCheck", "FormGDL_err_Name"};
+    static constexpr std::array<const char*, 7> kKeys = {"",
+                                                         "FormGDL_err_Type",
+                                                         "FormGDL_err_Head",
+                                                         "FormGDL_err_Crc",
+                                                         "FormGDL_err_Storage ",
+                                                         "FormGDL_err_StorageCheck",
+                                                         "FormGDL_err_Name"};
     return status >= 1 && status <= 6 ? kKeys[static_cast<std::size_t>(status)] : "";
 }
 
@@ -199,8 +203,8 @@ void TGdl::Download() {
 void TGdl::Advance() {
     ++steps_;
     Form().SetProgress("pbProgress", steps_, walk_.steps);
-    Form().SetText("lblProgressInfo",
-                   TxtNumbered("FormGDL_lblProgressInfo", {std::to_string(walk_.steps), std::to_string(steps_)}));
+    Form().SetText("lblProgressInfo", TxtNumbered("FormGDL_lblProgressInfo",
+                                                  {std::to_string(walk_.steps), std::to_string(steps_)}));
     StartTimer(kTimer);
 }
 
@@ -234,9 +238,9 @@ void TGdl::SendTick() {
 void TGdl::SendHeader() {
     const std::uint8_t* header = file_.data() + offset_;
     // The walk has checked that the header is whole and its data inside the file.
-    const std::uint32_t length = static_cast<std::uint32_t>(header[4]) | static_cast<std::uint32_t>(header[5]) << 8 |
-                                 static_cast<std::uint32_t>(header[6]) << 16 |
-                                 static_cast<std::uint32_t>(header[7]) << 24;
+    const std::uint32_t length =
+        static_cast<std::uint32_t>(header[4]) | static_cast<std::uint32_t>(header[5]) << 8 |
+        static_cast<std::uint32_t>(header[6]) << 16 | static_cast<std::uint32_t>(header[7]) << 24;
     if (PrtLib_Write(TPrtLib::Tsprix, header, static_cast<int>(kSectionHeaderSize)) != 0) {
         Fail(Txt("FormGDL_ErrIO"));
         return;

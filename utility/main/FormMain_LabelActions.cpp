@@ -347,8 +347,9 @@ void T_frmMain_Label::RunDfuCommandAndUpdater() {
     // would wait for a firmware that nothing sends.
     const std::string program = ExternalUpdaterPath();
     if (const std::string why = ProgramProblem(program); !why.empty()) {
-        ShowErrorBox(FileExists(program) ? ReplaceText(LangText("FormFirmware_UpdaterFailed"), program) + " (" + why + ")"
-                                         : ReplaceText(LangText("FormFirmware_UpdaterMissing"), program));
+        ShowErrorBox(FileExists(program)
+                         ? ReplaceText(LangText("FormFirmware_UpdaterFailed"), program) + " (" + why + ")"
+                         : ReplaceText(LangText("FormFirmware_UpdaterMissing"), program));
         return;
     }
     const TUpdateModeResult entered = EnterUpdateMode(Facts());

@@ -24,8 +24,11 @@ enum class TControlKind {
     Pages,  // a page control: its children are pages, one shown at a time
     Page,   // a page of a page control
     Status, // the status line
-    Progress, // a progress bar: position in `index` (from 0), maximum in `maximum`
-    Table,    // a read-only list of rows: column captions in `columns`, rows in `rows`
+
+    // A progress bar: position in `index` (from 0), maximum in `maximum`.
+    Progress,
+    // A read-only list of rows: column captions in `columns`, rows in `rows`.
+    Table,
 };
 
 struct TControl {
@@ -36,9 +39,13 @@ struct TControl {
     std::vector<std::string> items; // list entries or radio items
     int index = -1;                 // selected entry or item (-1: none); tick box 0 or 1
     int maxLength = 0;              // edits: longest text (0: unlimited)
-    int maximum = 0;                // progress bars: the position that means complete
-    std::vector<std::string> columns;           // tables: column captions
-    std::vector<std::vector<std::string>> rows; // tables: the cells of each row
+
+    // Progress bars: the position that means complete.
+    int maximum = 0;
+    // Tables: the column captions and the cells of each row.
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+
     bool visible = true;
     bool enabled = true;
     bool readOnly = false;

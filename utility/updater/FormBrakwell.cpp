@@ -177,14 +177,16 @@ void TfrmBrakwell::Finished(int exitCode, QProcess::ExitStatus status) {
         if (!devices_.empty()) {
             lstDevices_->setCurrentRow(0);
         }
-        lblStatus_->setText(devices_.empty() ? Text("Brakwell_NoDevices")
-                                             : Text("Brakwell_Devices").replace("{0}", QString::number(devices_.size())));
+        lblStatus_->setText(devices_.empty()
+                                ? Text("Brakwell_NoDevices")
+                                : Text("Brakwell_Devices").replace("{0}", QString::number(devices_.size())));
         return;
     }
     if (ok) {
         pbProgress_->setValue(100);
     }
-    lblStatus_->setText(ok ? Text("Brakwell_Success") : Text("Brakwell_Failed") + " " + QString::number(exitCode));
+    lblStatus_->setText(ok ? Text("Brakwell_Success")
+                           : Text("Brakwell_Failed") + " " + QString::number(exitCode));
 }
 
 } // namespace tolvane::updater

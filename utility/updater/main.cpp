@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Brakwell");
     // The utility's language file, one folder up from FWUpdate/.
-    const QString texts = QDir(QApplication::applicationDirPath()).absoluteFilePath("../files/UtilityForLabelLanguage.ini");
+    const QString texts =
+        QDir(QApplication::applicationDirPath()).absoluteFilePath("../files/UtilityForLabelLanguage.ini");
     const int language = tolvane::MapLanguageId(tolvane::SystemLanguageId());
     const std::string section = language == 2052 || language == 1028 ? std::to_string(language) : "1033";
     tolvane::updater::TfrmBrakwell window(QDir::cleanPath(texts).toStdString(), section);

@@ -54,7 +54,8 @@ std::string FindDfuUtil(std::string_view pathVariable) {
         const std::string_view folder = end > start ? pathVariable.substr(start, end - start) : ".";
         const std::string candidate = std::string(folder) + "/dfu-util";
         struct stat info {};
-        if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(candidate.c_str(), X_OK) == 0) {
+        if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0) {
             return candidate;
         }
         start = end + 1;
