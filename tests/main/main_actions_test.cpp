@@ -200,8 +200,8 @@ TEST_F(TMainActions, FirmwareUpdatePutsThePrinterInUpdateModeAndStartsTheUpdater
     main.SelectRow(1);
     main.btnDFUClick();
     EXPECT_TRUE(waitStarts(2));
-    EXPECT_TRUE(printer->waitFor([](const emulator::Record& r) { return r.command == "disconnect"; }));
-    EXPECT_EQ(Commands(), std::vector<std::string>{}) << "no update command for this model";
+    // The updater has started, so the flow is over: the port was not even opened.
+    EXPECT_TRUE(printer->records().empty()) << "no update command for this model";
 
     for (const auto& [row, dialog] : {std::pair{2, "TfrmDFU_Quistel"}, std::pair{3, "TfrmGDL"}}) {
         main.SelectRow(row);
