@@ -2,6 +2,7 @@
 
 #include "emulator/core/bytes.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ struct FirmwareBehaviour {
     uint32_t packetLength = 4096; // the "pack_length" answer
     uint8_t headerStatus = 0;     // the byte that acknowledges a section header
     uint8_t finalStatus = 0;      // the byte sent after the last section
+    uint32_t otaRestartMs = 0;    // after "enter_ota": how long TCP connections are refused
 };
 
 // A section of a sectioned firmware file as the printer received it.
@@ -30,6 +32,8 @@ struct FirmwareState {
     enum class Mode { Normal, Ota, Sections };
     Mode mode = Mode::Normal;
     FirmwareBehaviour behaviour;
+    // Until then the printer restarts and takes no TCP connection.
+    std::chrono::steady_clock::time_point restartingUntil{};
 
     // OTA: the image assembled from accepted packets, where the next packet
     // must start, and how many were accepted.

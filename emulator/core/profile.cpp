@@ -63,6 +63,16 @@ bool applyFirmwareEntry(const SettingsEntry& entry, FirmwareBehaviour& firmware,
         (entry.name == "header_status" ? firmware.headerStatus : firmware.finalStatus) = bytes[0];
         return true;
     }
+    if (entry.name == "ota_restart_ms") {
+        const std::string& text = entry.value;
+        if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoul(text) > 600000) {
+            error = "ota_restart_ms is a number from 0 to 600000";
+            return false;
+        }
+        firmware.otaRestartMs = static_cast<uint32_t>(std::stoul(text));
+        return true;
+    }
     if (entry.name == "pack_length") {
         const std::string& text = entry.value;
         if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos ||
@@ -73,7 +83,8 @@ bool applyFirmwareEntry(const SettingsEntry& entry, FirmwareBehaviour& firmware,
         firmware.packetLength = static_cast<uint32_t>(std::stoull(text));
         return true;
     }
-    error = "unknown entry \"" + entry.name + "\" in [firmware] (pack_length, header_status, final_status)";
+    error = "unknown entry \"" + entry.name +
+            "\" in [firmware] (pack_length, header_status, final_status, ota_restart_ms)";
     return false;
 }
 

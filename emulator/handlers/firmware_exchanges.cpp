@@ -62,7 +62,10 @@ class EnterOtaHandler : public Handler {
     Scan scan(ByteView pending) const override { return scanKeyLine(pending, "do ", "enter_ota"); }
     void handle(ByteView, Exchange& exchange) override {
         exchange.describe("do", "enter_ota");
-        exchange.printer().firmware().enterOta();
+        FirmwareState& state = exchange.printer().firmware();
+        state.enterOta();
+        state.restartingUntil =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(state.behaviour.otaRestartMs);
         exchange.dropConnection();
         exchange.addNote("restarting into OTA mode: connection dropped");
     }

@@ -7,6 +7,13 @@
 #include "emulator/core/firmware_state.h"
 #include "emulator/core/profile.h"
 
+#include <arpa/inet.h>
+#include <chrono>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
 namespace emutest {
 namespace {
 
@@ -111,13 +118,51 @@ TEST_P(FirmwareExchangeTest, CommandsAreNeverTakenForAHeader) {
 INSTANTIATE_TEST_SUITE_P(Transports, FirmwareExchangeTest, ::testing::Values(Transport::Tcp, Transport::Pty),
                          transportName);
 
+// Whether a TCP connection to the port is accepted now.
+bool connects(uint16_t port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return ok;
+}
+
+TEST(FirmwareRestart, EnterOtaRefusesConnectionsWhileThePrinterRestarts) {
+    emulator::Profile profile = shippedProfile("kavo_tspl.profile");
+    profile.firmware.otaRestartMs = 300;
+    PrinterConnection link(profile);
+    link.open(Transport::Tcp);
+    const auto sent = std::chrono::steady_clock::now();
+    link.write(privateFrame("do ", "\"enter_ota\""));
+    ASSERT_TRUE(link.printer().waitForCommand("do", "enter_ota"));
+    const uint16_t port = link.printer().tcpPort();
+    bool refused = false;
+    for (int n = 0; n < 100 && !refused; ++n) {
+        refused = !connects(port);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_TRUE(refused);
+    bool back = false;
+    for (int n = 0; n < 200 && !back; ++n) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        back = connects(port);
+    }
+    EXPECT_TRUE(back);
+    EXPECT_GE(std::chrono::steady_clock::now() - sent, std::chrono::milliseconds(290));
+}
+
 TEST(FirmwareProfile, SectionSetsTheAnswers) {
     std::string error;
     const auto profile = emulator::parseProfile(
-        "[firmware]\npack_length = 1024\nheader_status = 0\nfinal_status = 3\n", "fw.profile", error);
+        "[firmware]\npack_length = 1024\nheader_status = 0\nfinal_status = 3\nota_restart_ms = 2500\n",
+        "fw.profile", error);
     ASSERT_TRUE(profile) << error;
     EXPECT_EQ(profile->firmware.packetLength, 1024u);
     EXPECT_EQ(profile->firmware.finalStatus, 3);
+    EXPECT_EQ(profile->firmware.otaRestartMs, 2500u);
     for (const char* bad : {"[firmware]\npack_length = -1\n", "[firmware]\npack_length = 99999999999\n",
                             "[firmware]\nfinal_status = 256\n", "[firmware]\nspeed = 1\n"}) {
         EXPECT_FALSE(emulator::parseProfile(bad, "bad.profile", error)) << bad;

@@ -10,6 +10,9 @@
 #include "mdlGdl.h"
 #include "mdlParaHelpers.h"
 
+#include <chrono>
+#include <thread>
+
 namespace tolvane::test {
 namespace {
 
@@ -124,9 +127,9 @@ TEST_F(FirmwareDialogTest, OkWithoutAChoiceAsksForOneAndCancelChoosesNothing) {
 class OtaTest : public FirmwareDialogTest {
   protected:
     // Runs a whole download as the window does: the button, then the timer.
-    TDfuQuistel& Download(const std::vector<std::uint8_t>& file, bool keyEntry = true) {
-        dialog =
-            std::make_unique<TDfuQuistel>(params::SelectedPrinterContext(), keyEntry, ShortFirmwareWaits());
+    TDfuQuistel& Download(const std::vector<std::uint8_t>& file, bool keyEntry = true,
+                          const TFirmwareWaits& waits = ShortFirmwareWaits()) {
+        dialog = std::make_unique<TDfuQuistel>(params::SelectedPrinterContext(), keyEntry, waits);
         dialog->FormCreate();
         dialog->Form().SetText("txtFileName", File(file));
         dialog->ButtonClick("btnDownload");
@@ -163,6 +166,30 @@ TEST_F(OtaTest, FileArrivesWholeInPacketsByEitherEntry) {
         } else {
             EXPECT_EQ(Records("dfu_mode").size(), 1u);
             EXPECT_TRUE(Records("do").empty());
+        }
+    }
+}
+
+// After "enter_ota" the printer restarts and refuses connections for a
+// while: the port is opened again until it answers or the time is up.
+TEST_F(OtaTest, ReconnectWaitsForTheRestartWithinItsLimit) {
+    TFirmwareWaits waits = ShortFirmwareWaits();
+    waits.otaReopenStepMs = 20;
+    waits.otaReopenLimitMs = 1000;
+    for (const auto& [restartMs, succeeds] : {std::pair{200u, true}, std::pair{1500u, false}}) {
+        Select();
+        SetBehaviour([&](emulator::FirmwareBehaviour& b) { b.otaRestartMs = restartMs; });
+        const auto start = std::chrono::steady_clock::now();
+        TDfuQuistel& ota = Download(Pattern(100), true, waits);
+        EXPECT_EQ(ota.Succeeded(), succeeds) << restartMs;
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(succeeds ? 190 : 990));
+        if (!succeeds) {
+            ASSERT_EQ(AllBoxes().size(), 1u);
+            EXPECT_EQ(AllBoxes()[0].text, params::Txt("FormDownloadFont_ErrIO"));
+            EXPECT_TRUE(Records("ota_packet").empty());
+            ota.ButtonClick("btnClose");
+            // Wait out the restart for the next case.
+            std::this_thread::sleep_for(std::chrono::milliseconds(600));
         }
     }
 }
