@@ -62,9 +62,10 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/icons/ DESTINATION ${TOLVANE_INSTALL_PRO
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/emulator/profiles/ DESTINATION ${TOLVANE_INSTALL_PROGRAM_DIR}/emulator-profiles
   COMPONENT program
   FILES_MATCHING PATTERN "*.profile")
-# The firmware updater, when the build made one.
-install(DIRECTORY ${TOLVANE_BUNDLE_DIR}/FWUpdate/ DESTINATION ${TOLVANE_INSTALL_PROGRAM_DIR}/FWUpdate
-  COMPONENT program OPTIONAL USE_SOURCE_PERMISSIONS)
+# The firmware updater, which the program starts as FWUpdate/Brakwell.
+if(TARGET Brakwell)
+  install(TARGETS Brakwell RUNTIME DESTINATION ${TOLVANE_INSTALL_PROGRAM_DIR}/FWUpdate COMPONENT program)
+endif()
 install(FILES ${TOLVANE_PACKAGING_DIR}/installed-marker DESTINATION ${TOLVANE_INSTALL_PROGRAM_DIR}
   RENAME .installed COMPONENT program)
 

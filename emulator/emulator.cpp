@@ -2,6 +2,7 @@
 
 #include "emulator/core/recorder.h"
 #include "emulator/core/state_file.h"
+#include "emulator/handlers/firmware_exchanges.h"
 #include "emulator/handlers/standard_handlers.h"
 #include "emulator/transport/link.h"
 #include "emulator/transport/pty_endpoint.h"
@@ -24,6 +25,7 @@ class Emulator::Core : public LinkHost {
         : options_(std::move(options)), printer_(std::move(profile)),
           wake_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
         addStandardHandlers(handlers_, printer_.profile());
+        addFirmwareHandlers(handlers_, printer_);
     }
 
     ~Core() override {
@@ -158,6 +160,7 @@ class Emulator::Core : public LinkHost {
   private:
     void serve();
     int pollTimeout(SteadyTime now) const;
+    void followRestart(SteadyTime now);
 
     EmulatorOptions options_;
     mutable std::mutex mutex_;
@@ -170,6 +173,7 @@ class Emulator::Core : public LinkHost {
     std::unique_ptr<Link> tcp_;
     std::unique_ptr<Link> ptyLink_;
     int wake_ = -1;
+    bool closedForRestart_ = false; // the listener is closed while the printer restarts
     bool running_ = false;
     bool stopping_ = false;
     std::thread thread_;
@@ -183,6 +187,10 @@ int Emulator::Core::pollTimeout(SteadyTime now) const {
                 next = next ? std::min(*next, *due) : *due;
             }
         }
+    }
+    if (closedForRestart_) {
+        const SteadyTime until = printer_.firmware().restartingUntil;
+        next = next ? std::min(*next, until) : until;
     }
     if (!next) {
         return -1;
@@ -201,6 +209,7 @@ void Emulator::Core::serve() {
             if (stopping_) {
                 return;
             }
+            followRestart(std::chrono::steady_clock::now());
             fds[count++] = {wake_, POLLIN, 0};
             const bool clientAttached = tcp_ && tcp_->attached();
             if (listener_.fd() >= 0 && !clientAttached) {
@@ -242,6 +251,26 @@ void Emulator::Core::serve() {
                 link->service(now);
             }
         }
+        followRestart(std::chrono::steady_clock::now());
+    }
+}
+
+// A printer restarting (into OTA mode) refuses TCP connections: the
+// listening socket is closed until the restart is over and then opened
+// again on the same address.
+void Emulator::Core::followRestart(SteadyTime now) {
+    const SteadyTime until = printer_.firmware().restartingUntil;
+    if (!closedForRestart_ && until > now && listener_.fd() >= 0) {
+        listener_.close();
+        closedForRestart_ = true;
+        recorder_.logLine("restarting: no connections for a while");
+    } else if (closedForRestart_ && until <= now) {
+        closedForRestart_ = false;
+        const std::string host = listener_.host();
+        std::string error;
+        recorder_.logLine(listener_.listen(host, listener_.port(), error)
+                              ? "listening tcp " + host + ":" + std::to_string(listener_.port())
+                              : "restart: cannot listen again: " + error);
     }
 }
 

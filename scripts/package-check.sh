@@ -106,6 +106,7 @@ expected_program=(
   "./usr/bin/tolvane-cli -> ../lib/tolvane/tolvane-cli"
   "./usr/bin/printer-emulator -> ../lib/tolvane/printer-emulator"
   "$program_dir/.installed"
+  "$program_dir/FWUpdate/Brakwell"
   ./usr/lib/udev/rules.d/60-tolvane-printers.rules
   ./usr/share/applications/tolvane.desktop
   ./usr/share/icons/hicolor/256x256/apps/tolvane.png

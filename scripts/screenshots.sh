@@ -69,4 +69,9 @@ shoot -EN en
 # The dialog windows, after their read from an emulated printer.
 (cd "$bundle" && TOLVANE_SCREENSHOT_DIR="$out" QT_QPA_PLATFORM=offscreen \
   ./dialog_window_tests --gtest_filter='*RendersInBothLanguages*' >/dev/null)
+# The firmware updater FWUpdate/Brakwell, listing a stand-in dfu-util's devices.
+if [ -x "$bundle/brakwell_tests" ]; then
+  (cd "$bundle" && TOLVANE_SCREENSHOT_DIR="$out" QT_QPA_PLATFORM=offscreen \
+    ./brakwell_tests --gtest_filter='*RendersInBothLanguages*' >/dev/null)
+fi
 echo "saved the dialog windows in $out"

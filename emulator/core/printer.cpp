@@ -19,7 +19,9 @@ bool isStorableKeyName(std::string_view name) {
 }
 
 Printer::Printer(Profile profile)
-    : profile_(std::move(profile)), settings_(profile_.factory), diagnostics_(profile_.diagnostics) {}
+    : profile_(std::move(profile)), settings_(profile_.factory), diagnostics_(profile_.diagnostics) {
+    firmware_.behaviour = profile_.firmware;
+}
 
 std::optional<std::string> Printer::value(const std::string& key) const {
     const auto found = settings_.values.find(key);

@@ -3,6 +3,7 @@
 #include "emulator/core/bytes.h"
 #include "emulator/core/config_block.h"
 #include "emulator/core/diagnostic_state.h"
+#include "emulator/core/firmware_state.h"
 
 #include <compare>
 #include <cstdint>
@@ -35,6 +36,7 @@ struct Profile {
     Bytes version = {1, 0, 0}; // answer to the version query
     PrinterSettings factory;
     DiagnosticState diagnostics;     // status block and journey counter at start
+    FirmwareBehaviour firmware;      // [firmware]
     std::string origin = "built-in"; // file it came from, for messages
 };
 
@@ -72,10 +74,15 @@ class Printer {
     // Back to the profile's values, keys and block.
     void restoreFactory() { settings_ = profile_.factory; }
 
+    // The firmware transfers (OTA packets, sectioned files).
+    FirmwareState& firmware() { return firmware_; }
+    const FirmwareState& firmware() const { return firmware_; }
+
   private:
     Profile profile_;
     PrinterSettings settings_;
     DiagnosticState diagnostics_;
+    FirmwareState firmware_;
 };
 
 } // namespace emulator

@@ -57,6 +57,42 @@ bool applyPrinterEntry(const SettingsEntry& entry, Profile& profile, std::string
     return false;
 }
 
+// [firmware]: the answers of the firmware exchanges.
+bool applyFirmwareEntry(const SettingsEntry& entry, FirmwareBehaviour& firmware, std::string& error) {
+    Bytes bytes;
+    if (entry.name == "header_status" || entry.name == "final_status") {
+        if (!parseByteList(entry.value, bytes, error) || bytes.size() != 1) {
+            error = entry.name + " is one byte (0 accepted, 1 to 6 the printer's reasons)";
+            return false;
+        }
+        (entry.name == "header_status" ? firmware.headerStatus : firmware.finalStatus) = bytes[0];
+        return true;
+    }
+    if (entry.name == "ota_restart_ms") {
+        const std::string& text = entry.value;
+        if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoul(text) > 600000) {
+            error = "ota_restart_ms is a number from 0 to 600000";
+            return false;
+        }
+        firmware.otaRestartMs = static_cast<uint32_t>(std::stoul(text));
+        return true;
+    }
+    if (entry.name == "pack_length") {
+        const std::string& text = entry.value;
+        if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoull(text) > 0xFFFFFFFFull) {
+            error = "pack_length is a number from 0 to 4294967295";
+            return false;
+        }
+        firmware.packetLength = static_cast<uint32_t>(std::stoull(text));
+        return true;
+    }
+    error = "unknown entry \"" + entry.name +
+            "\" in [firmware] (pack_length, header_status, final_status, ota_restart_ms)";
+    return false;
+}
+
 } // namespace
 
 std::optional<Profile> parseProfile(std::string_view text, const std::string& origin, std::string& error) {
@@ -75,9 +111,10 @@ std::optional<Profile> parseProfile(std::string_view text, const std::string& or
             error =
                 "line " + std::to_string(section.line) + ": section [" + section.name + "] is given twice";
             ok = false;
-        } else if (section.name == "printer") {
+        } else if (section.name == "printer" || section.name == "firmware") {
             for (const SettingsEntry& entry : section.entries) {
-                if (!applyPrinterEntry(entry, profile, error)) {
+                if (section.name == "printer" ? !applyPrinterEntry(entry, profile, error)
+                                              : !applyFirmwareEntry(entry, profile.firmware, error)) {
                     error = "line " + std::to_string(entry.line) + ": " + error;
                     ok = false;
                     break;
@@ -86,7 +123,7 @@ std::optional<Profile> parseProfile(std::string_view text, const std::string& or
         }
     }
     for (const SettingsSection& section : sections) {
-        if (ok && section.name != "printer") {
+        if (ok && section.name != "printer" && section.name != "firmware") {
             ok = applySettingsSection(section, profile.factory, error);
         }
     }

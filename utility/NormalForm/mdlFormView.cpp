@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QValidator>
 
 #include <algorithm>
@@ -127,6 +129,14 @@ TFormView::TFormView(std::unique_ptr<params::TParaDialogModel> dialog, QWidget* 
 }
 
 TFormView::~TFormView() {
+    // The widgets outlive the dialog (QWidget's destructor deletes them) and
+    // may still lose the focus then: nothing of theirs may call the dialog.
+    for (auto& [name, widget] : widgets_) {
+        widget->blockSignals(true);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->setValidator(nullptr);
+        }
+    }
     dialog_->Form().OnChanged = nullptr;
     dialog_->OnTimerChanged = nullptr;
     dialog_->OnCloseRequested = nullptr;
@@ -171,6 +181,14 @@ QWidget* TFormView::NewWidget(const TControl& control, QWidget* parent) {
         return new QStatusBar(parent);
     case TControlKind::Memo:
         return new QPlainTextEdit(parent);
+    case TControlKind::Progress:
+        return new QProgressBar(parent);
+    case TControlKind::Table: {
+        auto* table = new QTreeWidget(parent);
+        table->setRootIsDecorated(false);
+        table->setSelectionMode(QAbstractItemView::NoSelection);
+        return table;
+    }
     case TControlKind::Page: {
         auto* page = new QWidget;
         if (auto* tabs = qobject_cast<QTabWidget*>(parent)) {
@@ -394,6 +412,15 @@ void TFormView::Sync(const std::string& name) {
         }
         break;
     }
+    case TControlKind::Progress: {
+        auto* bar = static_cast<QProgressBar*>(widget);
+        bar->setRange(0, std::max(control->maximum, 1));
+        bar->setValue(std::clamp(control->index, 0, std::max(control->maximum, 1)));
+        break;
+    }
+    case TControlKind::Table:
+        SyncTable(*control, *static_cast<QTreeWidget*>(widget));
+        break;
     case TControlKind::Pages:
         if (auto* tabs = static_cast<QTabWidget*>(widget);
             control->index >= 0 && control->index < tabs->count()) {
@@ -402,6 +429,28 @@ void TFormView::Sync(const std::string& name) {
         break;
     }
     widget->setVisible(control->visible);
+}
+
+// A table's captions and rows, rebuilt when they changed.
+void TFormView::SyncTable(const TControl& control, QTreeWidget& table) {
+    QStringList captions;
+    for (const std::string& caption : control.columns) {
+        captions.push_back(Q(caption));
+    }
+    table.setColumnCount(static_cast<int>(captions.size()));
+    table.setHeaderLabels(captions);
+    table.clear();
+    for (const std::vector<std::string>& row : control.rows) {
+        QStringList cells;
+        for (const std::string& cell : row) {
+            cells.push_back(Q(cell));
+        }
+        table.addTopLevelItem(new QTreeWidgetItem(cells));
+    }
+    const int columns = std::max(1, static_cast<int>(captions.size()));
+    for (int n = 0; n < columns; ++n) {
+        table.setColumnWidth(n, std::max(60, (control.width - 8) / columns));
+    }
 }
 
 // The items of a radio group side by side: each as wide as its text needs,

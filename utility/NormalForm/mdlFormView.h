@@ -14,6 +14,7 @@
 
 class QButtonGroup;
 class QTimer;
+class QTreeWidget;
 
 namespace tolvane {
 
@@ -41,6 +42,7 @@ class TFormView : public QDialog {
     void Connect(const params::TControl& control, QWidget* widget);
     void Clicked(const std::string& button);
     void LayoutRadioItems(const params::TControl& control, QButtonGroup& group);
+    void SyncTable(const params::TControl& control, QTreeWidget& table);
     // Runs dialog work with the busy cursor.
     template <typename Work>
     void Busy(Work work);

@@ -18,6 +18,12 @@ const char* const kProgramHelp =
     "  read [N]              read up to N bytes the printer sent\n"
     "  status [--json]       the printer's status conditions\n"
     "  info                  production date, print length, firmware version\n"
+    "  firmware method       the printer's answer on its firmware update method\n"
+    "  firmware ota FILE     update the firmware by OTA packets\n"
+    "  firmware sections FILE [--list]\n"
+    "                        update the firmware from a sectioned file; with --list\n"
+    "                        only list its sections (no printer needed)\n"
+    "  firmware dfu          put the printer into update mode and start the updater\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -67,6 +73,28 @@ const char* const kParamsSetHelp =
     "value the field refuses ends the command with exit status 2 and a message\n"
     "naming the line; nothing is written to the printer then.\n";
 
+const char* const kFirmwareHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) firmware COMMAND\n"
+    "\n"
+    "  firmware method       prints the printer's answer on its update method\n"
+    "                        (\"DFU\", \"BIN\" or what else it says)\n"
+    "  firmware ota FILE     puts the printer into OTA mode and sends FILE in packets\n"
+    "                        that the printer acknowledges one by one\n"
+    "  firmware sections FILE [--list]\n"
+    "                        sends a sectioned firmware file (76-byte section\n"
+    "                        headers, each acknowledged, then the data in 1024-byte\n"
+    "                        chunks, then the printer's final status); with --list\n"
+    "                        prints the sections (name, size, version, type, a tab\n"
+    "                        between them) and sends nothing\n"
+    "  firmware dfu          puts the printer into update mode by its model's rule\n"
+    "                        and starts the firmware updater FWUpdate/Brakwell\n"
+    "\n"
+    "Every file is read and checked whole before anything is sent: an empty file,\n"
+    "a section header cut short, a section with a negative length or one running\n"
+    "past the end, or a file too large for OTA packets ends the command with exit\n"
+    "status 2 and nothing is sent. Progress goes to standard error when it is a\n"
+    "terminal.\n";
+
 bool IsLanguageId(const std::string& id) {
     return id == "1033" || id == "2052" || id == "1028";
 }
@@ -98,6 +126,9 @@ std::string CliHelp(const std::string& topic) {
     }
     if (topic == "params set") {
         return kParamsSetHelp;
+    }
+    if (topic.rfind("firmware", 0) == 0) {
+        return kFirmwareHelp;
     }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
@@ -150,6 +181,8 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
                    IsDiagnosticCommand(words.front())) {
             // The diagnostic commands read their own options.
             words.push_back(arg);
+        } else if (arg == "--list") {
+            options.listOnly = true;
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             return {std::nullopt, "unknown option " + arg};
         } else {
@@ -217,6 +250,33 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
                           : words[0] == "read"   ? TCliCommand::Read
                           : words[0] == "status" ? TCliCommand::Status
                                                  : TCliCommand::Info;
+        return {options, {}};
+    }
+    if (words[0] == "firmware" && words.size() >= 2) {
+        const std::string& verb = words[1];
+        const bool takesFile = verb == "ota" || verb == "sections";
+        if (verb != "method" && verb != "dfu" && !takesFile) {
+            return {std::nullopt, "unknown command " + topic + " (try --help)"};
+        }
+        if (words.size() != (takesFile ? 3u : 2u)) {
+            return {std::nullopt,
+                    "firmware " + verb + (takesFile ? " takes one FILE" : " takes no argument")};
+        }
+        if (options.listOnly && verb != "sections") {
+            return {std::nullopt, "--list belongs to firmware sections"};
+        }
+        const bool needsPrinter = !(verb == "sections" && options.listOnly);
+        if (needsPrinter &&
+            (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty())))) {
+            return {std::nullopt, "firmware needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        options.command = verb == "method"     ? TCliCommand::FirmwareMethod
+                          : verb == "ota"      ? TCliCommand::FirmwareOta
+                          : verb == "sections" ? TCliCommand::FirmwareSections
+                                               : TCliCommand::FirmwareDfu;
+        if (takesFile) {
+            options.firmwareFile = words[2];
+        }
         return {options, {}};
     }
     return {std::nullopt, "unknown command " + topic + " (try --help)"};

@@ -5,6 +5,7 @@
 //   tolvane-cli ... params get [--out FILE]
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
 //   tolvane-cli ... send | read | status | info   (mdlCliDiagnosticsOptions.h)
+//   tolvane-cli ... firmware method | ota FILE | sections FILE [--list] | dfu
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -16,7 +17,22 @@
 
 namespace tolvane::cli {
 
-enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet, Send, Read, Status, Info };
+enum class TCliCommand {
+    None,
+    Help,
+    Version,
+    Printers,
+    ParamsGet,
+    ParamsSet,
+    FirmwareMethod,
+    FirmwareOta,
+    FirmwareSections,
+    FirmwareDfu,
+    Send,
+    Read,
+    Status,
+    Info,
+};
 
 struct TCliOptions {
     TCliCommand command = TCliCommand::None;
@@ -28,6 +44,10 @@ struct TCliOptions {
     std::string outFile; // params get --out
     std::string inFile;  // params set FILE
     TCliDiagnosticOptions diagnostics;
+
+    // firmware ota FILE, firmware sections FILE [--list]
+    std::string firmwareFile;
+    bool listOnly = false;
 };
 
 struct TCliParse {

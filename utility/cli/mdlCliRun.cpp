@@ -1,6 +1,7 @@
 #include "mdlCliRun.h"
 
 #include "mdlCliDiagnostics.h"
+#include "mdlCliFirmware.h"
 #include "mdlCliOptions.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
@@ -139,6 +140,23 @@ class TCliRun {
         dialog->btnSetClick();
         dialog->FormDestroy();
         return sink_.Errors() == errorsBefore ? kExitDone : kExitPrinterError;
+    }
+
+    // The firmware commands on the selected printer (sections --list
+    // needs none).
+    int Firmware() {
+        const TCliFirmware firmware(options_, streams_, sink_);
+        if (options_.command == TCliCommand::FirmwareSections && options_.listOnly) {
+            return firmware.ListSections();
+        }
+        // The file is checked before the printer is selected.
+        if (const int checked = firmware.CheckFile(); checked != kExitDone) {
+            return checked;
+        }
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        return firmware.Run();
     }
 
   private:
@@ -299,6 +317,11 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
     case TCliCommand::Status:
     case TCliCommand::Info:
         status = RunDiagnosticCommand(options, streams, sink, [&run] { return run.Select(); });
+    case TCliCommand::FirmwareMethod:
+    case TCliCommand::FirmwareOta:
+    case TCliCommand::FirmwareSections:
+    case TCliCommand::FirmwareDfu:
+        status = run.Firmware();
         break;
     default:
         break;

@@ -2,6 +2,8 @@
 // streams, the tests in-process with their own.
 #pragma once
 
+#include "mdlFirmwareWaits.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -20,6 +22,10 @@ struct TCliStreams {
     // Whether to bind the SDK libraries from the program's folder (a test
     // that bound them itself says no).
     bool bindLibraries = true;
+    // Whether progress lines go to `err` (the program: when it is a terminal).
+    bool progress = false;
+    // The waits of the firmware exchanges (tests pass short ones).
+    firmware::TFirmwareWaits firmwareWaits = {};
 };
 
 int RunCli(const std::vector<std::string>& args, TCliStreams streams);

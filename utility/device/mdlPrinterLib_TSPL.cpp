@@ -2,13 +2,12 @@
 
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLibState.h"
+#include "mdlPrtExchange.h"
 #include "mdlUtf16.h"
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 namespace tolvane {
@@ -55,7 +54,7 @@ int PrtLib_ReadRepeated(uint8_t* buffer, int length, int& count, int pauseMs, in
     int result = 0;
     for (int pass = 0; pass < passes && count < length; ++pass) {
         if (pass > 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+            PauseMs(pauseMs); // the windows keep painting
         }
         int got = 0;
         result = PrtLib_Read(TPrtLib::Tsprix, scratch.data(), length - count, got);

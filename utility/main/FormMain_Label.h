@@ -125,6 +125,7 @@ class T_frmMain_Label : public QWidget {
     TProtocolField ProtocolField();
     void SendAction(const TWireCommand& command, const char* writeErrorKey);
     void OpenDialogClass(const std::string& className);
+    void RunFirmwareMethodChoice();
     void RunDfuCommandAndUpdater();
     void StartExternalUpdater();
     // Connects the program's USB events to UsbDevicesChanged.

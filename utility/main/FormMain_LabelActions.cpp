@@ -9,6 +9,7 @@
 #include "mdlDialogChoice.h"
 #include "mdlDialogRegistry.h"
 #include "mdlFileUtil.h"
+#include "mdlFirmwareFlow.h"
 #include "mdlGlobalObjects.h"
 #include "mdlGlobal_Permission.h"
 #include "mdlLangTextTable.h"
@@ -29,7 +30,6 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -300,6 +300,42 @@ void T_frmMain_Label::btnDFUClick() {
         return;
     }
     if (const std::optional<std::string> dialog = FirmwareUpdateDialog(Facts())) {
+        if (*dialog == "TfrmDownFirmwareSelType") {
+            RunFirmwareMethodChoice();
+        } else {
+            OpenDialogClass(*dialog);
+        }
+        return;
+    }
+    RunDfuCommandAndUpdater();
+}
+
+// The models that say how they are updated: the printer's answer
+// preselects the method; "BIN 01" updates by OTA packets, any other
+// method goes on as for the models without a choice.
+void T_frmMain_Label::RunFirmwareMethodChoice() {
+    lastDialogClass_ = "TfrmDownFirmwareSelType";
+    int opened = 0;
+    const std::string answer = ReadUpdateMethodAnswer(opened);
+    if (opened != 0 && opened != kAlreadyOpenResult) {
+        ShowErrorBox(CodeText("_Err_OpenPort", opened));
+        return;
+    }
+    const TMethodChooser choose = FindMethodChooser();
+    if (!choose) {
+        ShowInfo(ReplaceText(LangText("FormMain_Label_MSGDialogPending"), "TfrmDownFirmwareSelType"));
+        return;
+    }
+    const std::string preselected = PreselectedUpdateMethod(answer);
+    const std::optional<std::string> method = choose(this, preselected, !preselected.empty());
+    if (!method) {
+        return;
+    }
+    if (*method == kMethodBin) {
+        OpenDialogClass("TfrmDFU_Quistel");
+        return;
+    }
+    if (const std::optional<std::string> dialog = FirmwareDialogAfterMethod(Facts())) {
         OpenDialogClass(*dialog);
         return;
     }
@@ -307,28 +343,28 @@ void T_frmMain_Label::btnDFUClick() {
 }
 
 void T_frmMain_Label::RunDfuCommandAndUpdater() {
-    const int opened = OpenOnCurrentLibrary();
-    if (opened != 0 && opened != kAlreadyOpenResult) {
-        PrtLib_Close();
-        ShowErrorBox(CodeText("_Err_OpenPort", opened));
+    // Without the updater the printer is not put into update mode, where it
+    // would wait for a firmware that nothing sends.
+    const std::string program = ExternalUpdaterPath();
+    if (const std::string why = ProgramProblem(program); !why.empty()) {
+        ShowErrorBox(FileExists(program)
+                         ? ReplaceText(LangText("FormFirmware_UpdaterFailed"), program) + " (" + why + ")"
+                         : ReplaceText(LangText("FormFirmware_UpdaterMissing"), program));
         return;
     }
-    if (const std::optional<TWireCommand> command = DfuModeCommand(Facts(), ReadCatalogue("DFUWithoutCMD"))) {
-        SendAction(*command, "_Err_WriteData");
+    const TUpdateModeResult entered = EnterUpdateMode(Facts());
+    if (!entered.Ok()) {
+        ShowErrorBox(entered.writeFailed ? LangText("_Err_WriteData")
+                                         : CodeText("_Err_OpenPort", entered.openResult));
+        return;
     }
-    ClosePrinterPort();
     StartExternalUpdater();
 }
 
 void T_frmMain_Label::StartExternalUpdater() {
-    const std::string folder = AppFolder() + "FWUpdate/";
-    const std::string program = folder + "Brakwell";
-    if (!FileExists(program)) {
-        ShowErrorBox(LangText("_Err_FileNotExist") + ":" + program);
-        return;
-    }
-    if (!QProcess::startDetached(QString::fromStdString(program), {}, QString::fromStdString(folder))) {
-        ShowErrorBox(LangText("_Err_FileNotExist") + ":" + program);
+    const std::string program = ExternalUpdaterPath();
+    if (const std::string why = StartDetached(program); !why.empty()) {
+        ShowErrorBox(ReplaceText(LangText("FormFirmware_UpdaterFailed"), program) + " (" + why + ")");
     }
 }
 

@@ -5,6 +5,7 @@
 //   tolvane --edition CODE  runs as the edition CODE (docs/EDITIONS.md)
 //   tolvane --version       prints the version and exits
 #include "FormCommandTest.h"
+#include "FormFirmware.h"
 #include "FormMain_Label.h"
 #include "FormPrinterInformation.h"
 #include "FormPrinterStatus.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     RegisterCommandTestWindow();
     RegisterPrinterStatusWindow();
     RegisterPrinterInformationWindow();
+    RegisterFirmwareDialogs();
     QuitOnSignals();
 
     std::string libraryError;

@@ -10,6 +10,11 @@ std::map<std::string, TDialogOpener>& Registry() {
     return registry;
 }
 
+TMethodChooser& Chooser() {
+    static TMethodChooser chooser;
+    return chooser;
+}
+
 } // namespace
 
 void RegisterDialog(const std::string& className, TDialogOpener opener) {
@@ -23,6 +28,15 @@ TDialogOpener FindDialog(const std::string& className) {
 
 void ClearDialogRegistry() {
     Registry().clear();
+    Chooser() = {};
+}
+
+void RegisterMethodChooser(TMethodChooser chooser) {
+    Chooser() = std::move(chooser);
+}
+
+TMethodChooser FindMethodChooser() {
+    return Chooser();
 }
 
 } // namespace tolvane

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -17,5 +18,14 @@ void RegisterDialog(const std::string& className, TDialogOpener opener);
 // The opener of a class; empty when none is registered.
 TDialogOpener FindDialog(const std::string& className);
 void ClearDialogRegistry();
+
+// The firmware update-method choice: shown modally over parent with the
+// code preselected (none when empty) and, with `lock`, unchangeable. The
+// chosen code, or none when the user cancelled.
+using TMethodChooser =
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& code, bool lock)>;
+void RegisterMethodChooser(TMethodChooser chooser);
+// The registered chooser; empty when none is.
+TMethodChooser FindMethodChooser();
 
 } // namespace tolvane

@@ -154,6 +154,25 @@ void TFormModel::SetMaxLength(std::string_view name, int maxLength) {
     Changed(control.name);
 }
 
+void TFormModel::SetProgress(std::string_view name, int position, int maximum) {
+    TControl& control = (*this)[name];
+    control.maximum = maximum > 0 ? maximum : 0;
+    control.index = position < 0 ? 0 : (position > control.maximum ? control.maximum : position);
+    Changed(control.name);
+}
+
+void TFormModel::SetColumns(std::string_view name, std::vector<std::string> columns) {
+    TControl& control = (*this)[name];
+    control.columns = std::move(columns);
+    Changed(control.name);
+}
+
+void TFormModel::SetRows(std::string_view name, std::vector<std::vector<std::string>> rows) {
+    TControl& control = (*this)[name];
+    control.rows = std::move(rows);
+    Changed(control.name);
+}
+
 void TFormModel::Move(std::string_view name, int left, int top) {
     TControl& control = (*this)[name];
     control.left = left;

@@ -25,6 +25,11 @@ enum class TControlKind {
     Page,   // a page of a page control
     Status, // the status line
     Memo,   // a text of several lines
+
+    // A progress bar: position in `index` (from 0), maximum in `maximum`.
+    Progress,
+    // A read-only list of rows: column captions in `columns`, rows in `rows`.
+    Table,
 };
 
 struct TControl {
@@ -35,6 +40,13 @@ struct TControl {
     std::vector<std::string> items; // list entries or radio items
     int index = -1;                 // selected entry, item or page (-1: none); tick box 0 or 1
     int maxLength = 0;              // edits: longest text (0: unlimited)
+
+    // Progress bars: the position that means complete.
+    int maximum = 0;
+    // Tables: the column captions and the cells of each row.
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+
     bool visible = true;
     bool enabled = true;
     bool readOnly = false;
@@ -79,6 +91,11 @@ class TFormModel {
     void SetEnabled(std::string_view name, bool enabled);
     void SetReadOnly(std::string_view name, bool readOnly);
     void SetMaxLength(std::string_view name, int maxLength);
+    // Progress bars: the maximum, and the position (kept within 0..maximum).
+    void SetProgress(std::string_view name, int position, int maximum);
+    // Tables: column captions and rows.
+    void SetColumns(std::string_view name, std::vector<std::string> columns);
+    void SetRows(std::string_view name, std::vector<std::vector<std::string>> rows);
     void Move(std::string_view name, int left, int top = -1);
     void SetGeometry(std::string_view name, int left, int top, int width, int height);
 

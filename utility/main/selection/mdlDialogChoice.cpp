@@ -1,6 +1,7 @@
 #include "mdlDialogChoice.h"
 
 #include "mdlConst_Permission.h"
+#include "mdlFirmwareFlow.h"
 #include "mdlModelListNames.h"
 #include "mdlPrinterLib.h"
 
@@ -14,16 +15,7 @@ std::optional<std::string> FirmwareUpdateDialog(const TPrinterFacts& facts) {
         !facts.InBuiltIn(lists::DfuMethodExceptModels, model)) {
         return "TfrmDownFirmwareSelType";
     }
-    if (facts.In("IsbtnGDL", model)) {
-        return "TfrmGDL";
-    }
-    if (facts.In("Quistel_DFU", model)) {
-        return "TfrmDFU_Quistel";
-    }
-    if (facts.InBuiltIn(lists::DfuChoiceModels, model) && facts.UsbIdentityHas(kLegacyUsbIdentity)) {
-        return "TfrmDFU_Quistel";
-    }
-    return std::nullopt;
+    return FirmwareDialogAfterMethod(facts);
 }
 
 int PrintTextChoice(const TPrinterFacts& facts) {
