@@ -2,6 +2,7 @@
 
 #include "emulator/core/bytes.h"
 #include "emulator/core/config_block.h"
+#include "emulator/core/scanner_setup.h"
 
 #include <compare>
 #include <cstdint>
@@ -33,6 +34,7 @@ struct Profile {
     uint8_t language = 1;      // answer to the command-language query
     Bytes version = {1, 0, 0}; // answer to the version query
     PrinterSettings factory;
+    std::optional<ScannerSetup> scanner; // a code scanner, answering "scan_trigger"
     std::string origin = "built-in"; // file it came from, for messages
 };
 

@@ -3,6 +3,7 @@
 #include "emulator/core/settings_sections.h"
 #include "emulator/core/settings_text.h"
 
+#include <charconv>
 #include <set>
 
 namespace emulator {
@@ -52,6 +53,41 @@ bool applyPrinterEntry(const SettingsEntry& entry, Profile& profile, std::string
     return false;
 }
 
+bool applyScannerSection(const SettingsSection& section, Profile& profile, std::string& error) {
+    ScannerSetup scanner;
+    for (const SettingsEntry& entry : section.entries) {
+        std::string text;
+        if (!parseTextValue(entry.value, text, error)) {
+            error = "line " + std::to_string(entry.line) + ": " + error;
+            return false;
+        }
+        if (entry.name == "answer_on") {
+            int number = -1;
+            const auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), number);
+            if (text.empty() || failed != std::errc() || end != text.data() + text.size() || number < 0 ||
+                number > kMaxScanAnswerOn) {
+                error = "line " + std::to_string(entry.line) + ": answer_on is 0 (never) to " +
+                        std::to_string(kMaxScanAnswerOn);
+                return false;
+            }
+            scanner.answerOn = number;
+        } else if (entry.name == "text") {
+            if (text.size() > kMaxScannedText) {
+                error = "line " + std::to_string(entry.line) + ": the scanned text has at most " +
+                        std::to_string(kMaxScannedText) + " bytes";
+                return false;
+            }
+            scanner.text = Bytes(text.begin(), text.end());
+        } else {
+            error = "line " + std::to_string(entry.line) + ": unknown entry \"" + entry.name +
+                    "\" in [scanner] (answer_on, text)";
+            return false;
+        }
+    }
+    profile.scanner = scanner;
+    return true;
+}
+
 } // namespace
 
 std::optional<Profile> parseProfile(std::string_view text, const std::string& origin, std::string& error) {
@@ -70,6 +106,8 @@ std::optional<Profile> parseProfile(std::string_view text, const std::string& or
             error =
                 "line " + std::to_string(section.line) + ": section [" + section.name + "] is given twice";
             ok = false;
+        } else if (section.name == "scanner") {
+            ok = applyScannerSection(section, profile, error);
         } else if (section.name == "printer") {
             for (const SettingsEntry& entry : section.entries) {
                 if (!applyPrinterEntry(entry, profile, error)) {
@@ -81,7 +119,7 @@ std::optional<Profile> parseProfile(std::string_view text, const std::string& or
         }
     }
     for (const SettingsSection& section : sections) {
-        if (ok && section.name != "printer") {
+        if (ok && section.name != "printer" && section.name != "scanner") {
             ok = applySettingsSection(section, profile.factory, error);
         }
     }

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -122,6 +123,8 @@ QWidget* TFormView::NewWidget(const TControl& control, QWidget* parent) {
         return new QLabel(parent);
     case TControlKind::Edit:
         return new QLineEdit(parent);
+    case TControlKind::Memo:
+        return new QPlainTextEdit(parent);
     case TControlKind::List:
         return new QComboBox(parent);
     case TControlKind::Check:
@@ -184,6 +187,12 @@ void TFormView::Connect(const TControl& control, QWidget* widget) {
             syncing_ = false;
         });
         connect(edit, &QLineEdit::editingFinished, this, [this, name] { dialog_->LeaveField(name); });
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, name, memo] {
+            syncing_ = true;
+            dialog_->Form().SetText(name, memo->toPlainText().toStdString());
+            syncing_ = false;
+        });
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         connect(check, &QCheckBox::clicked, this, [this, name](bool checked) {
             dialog_->Form().SetIndex(name, checked ? 1 : 0);
@@ -271,6 +280,14 @@ void TFormView::Sync(const std::string& name) {
         edit->setReadOnly(control->readOnly);
         if (!syncing_ && edit->text() != Q(control->text)) {
             edit->setText(Q(control->text));
+        }
+        break;
+    }
+    case TControlKind::Memo: {
+        auto* memo = static_cast<QPlainTextEdit*>(widget);
+        memo->setReadOnly(control->readOnly);
+        if (!syncing_ && memo->toPlainText() != Q(control->text)) {
+            memo->setPlainText(Q(control->text));
         }
         break;
     }

@@ -16,6 +16,7 @@ namespace tolvane::params {
 enum class TControlKind {
     Label,  // a caption
     Edit,   // a one-line text field
+    Memo,   // a text field of several lines ("\n" between them)
     List,   // a drop-down list: entries and one selected position
     Radio,  // a radio group: items and one selected item
     Check,  // a tick box: checked 0 or 1 in `index`
