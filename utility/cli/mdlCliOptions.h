@@ -4,6 +4,8 @@
 //   tolvane-cli printers
 //   tolvane-cli ... params get [--out FILE]
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
+//   tolvane-cli ... print-text [--code-page N] [--width MM --height MM] TEXT
+//   tolvane-cli ... scan-test [--width MM --height MM]
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -13,7 +15,7 @@
 
 namespace tolvane::cli {
 
-enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet };
+enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet, PrintText, ScanTest };
 
 struct TCliOptions {
     TCliCommand command = TCliCommand::None;
@@ -24,6 +26,10 @@ struct TCliOptions {
     std::string model;
     std::string outFile; // params get --out
     std::string inFile;  // params set FILE
+    std::string codePage; // print-text --code-page
+    std::string widthMm;  // print-text, scan-test --width
+    std::string heightMm; // print-text, scan-test --height
+    std::string text;     // print-text TEXT ("\n" between lines)
 };
 
 struct TCliParse {

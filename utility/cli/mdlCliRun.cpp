@@ -1,6 +1,7 @@
 #include "mdlCliRun.h"
 
 #include "mdlCliOptions.h"
+#include "mdlCliPrintText.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlFileUtil.h"
@@ -136,6 +137,16 @@ class TCliRun {
         dialog->btnSetClick();
         dialog->FormDestroy();
         return sink_.Errors() == errorsBefore ? kExitDone : kExitPrinterError;
+    }
+
+    int PrintText() {
+        const int selected = Select();
+        return selected != kExitDone ? selected : RunPrintText(options_, sink_, streams_.out, streams_.err);
+    }
+
+    int ScanTest() {
+        const int selected = Select();
+        return selected != kExitDone ? selected : RunScanTest(options_, sink_, streams_.out, streams_.err);
     }
 
   private:
@@ -287,6 +298,12 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
         break;
     case TCliCommand::ParamsSet:
         status = run.ParamsSet();
+        break;
+    case TCliCommand::PrintText:
+        status = run.PrintText();
+        break;
+    case TCliCommand::ScanTest:
+        status = run.ScanTest();
         break;
     default:
         break;

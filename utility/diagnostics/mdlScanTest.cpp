@@ -79,6 +79,14 @@ std::string ScanLabelJob(std::string_view widthText, std::string_view heightText
     return job + "PRINT 1\r\n";
 }
 
+TScanWidthCheck CheckScanWidth(std::string_view text) {
+    long long width = 0;
+    if (!ParseWholeNumber(params::Trim(text), width)) {
+        return TScanWidthCheck::NotANumber;
+    }
+    return width > TScanTest::kMaxWidthMm ? TScanWidthCheck::TooWide : TScanWidthCheck::Ok;
+}
+
 TScanTest::TScanTest(params::TParaDialogContext context, TScanTestTimes times)
     : TParaDialogModel(std::move(context)), times_(times) {
     BuildControls();
@@ -150,12 +158,12 @@ void TScanTest::btnScanTestClick() {
     if (running_) {
         return;
     }
-    long long width = 0;
-    if (!ParseWholeNumber(params::Trim(Form()["edtPrintWidth"].text), width)) {
+    const TScanWidthCheck width = CheckScanWidth(Form()["edtPrintWidth"].text);
+    if (width == TScanWidthCheck::NotANumber) {
         ShowErrorBox(params::Txt("FormScanTest_MSGWidthInvalid"));
         return;
     }
-    if (width > kMaxWidthMm) {
+    if (width == TScanWidthCheck::TooWide) {
         std::string text = params::Txt("FormScanTest_MSGWidthTooLarge");
         if (const std::size_t mark = text.find("%s"); mark != std::string::npos) {
             text.replace(mark, 2, std::to_string(kMaxWidthMm));
@@ -172,6 +180,7 @@ void TScanTest::btnScanTestClick() {
     Form().SetEnabled("btnScanTest", false);
     running_ = true;
     printed_ = false;
+    scanned_.clear();
     attempts_ = 0;
     StartTimer("tmrScanTest");
 }
@@ -223,6 +232,11 @@ void TScanTest::ReadEnded(const std::vector<uint8_t>& reply) {
         PrtLib_Write(TPrtLib::Tsprix, ScanLabelJob(form["edtPrintWidth"].text, form["edtPrintHeight"].text,
                                                    reply, AnsiCodePage()));
         printed_ = true;
+        for (const uint8_t byte : reply) {
+            if (byte != 0) {
+                scanned_.push_back(static_cast<char>(byte));
+            }
+        }
         PrtLib_Close(TPrtLib::Tsprix);
         Finish();
         return;

@@ -36,6 +36,11 @@ std::string ScanTriggerFrame();
 std::string ScanLabelJob(std::string_view widthText, std::string_view heightText,
                          const std::vector<uint8_t>& reply, int ansiCodePage);
 
+// The check of the width edit's text: trimmed, a whole number (an optional
+// sign and digits), at most 108.
+enum class TScanWidthCheck { Ok, NotANumber, TooWide };
+TScanWidthCheck CheckScanWidth(std::string_view text);
+
 class TScanTest : public params::TParaDialogModel {
   public:
     static constexpr const char* kClassName = "T_frmScanTest";
@@ -62,8 +67,11 @@ class TScanTest : public params::TParaDialogModel {
     int Attempts() const { return attempts_; }
     // Whether a test is under way.
     bool Running() const { return running_; }
-    // Whether the last test printed a label.
+    // Whether the last test printed a label, and the scanned text it
+    // printed (zero bytes dropped).
     bool Printed() const { return printed_; }
+    const std::string& ScannedText() const { return scanned_; }
+    const TScanTestTimes& Times() const { return times_; }
 
   private:
     void BuildControls();
@@ -79,6 +87,7 @@ class TScanTest : public params::TParaDialogModel {
     int reads_ = 0;
     bool running_ = false;
     bool printed_ = false;
+    std::string scanned_;
     std::future<std::vector<uint8_t>> read_;
 };
 

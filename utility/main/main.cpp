@@ -13,6 +13,7 @@
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlParaDialogViews.h"
+#include "mdlPrintTextViews.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlQuitOnSignal.h"
 #include "mdlStartup.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("tolvane");
     InstallWidgetServices();
     RegisterParameterDialogs();
+    RegisterPrintTextDialogs();
     QuitOnSignals();
 
     std::string libraryError;
