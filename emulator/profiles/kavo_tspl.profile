@@ -51,6 +51,7 @@ update_method = "0"
 # filled in by the emulator.
 34 = 8
 
-[scanner]               # the code scanner: answers the scan trigger
+[scanner]
+# The code scanner: answers the scan trigger.
 answer_on = 1           # every trigger (0: never; N: every N-th)
 text = hex: 4B 56 2D 53 43 41 4E 2D 30 30 30 31 0D 0A   # "KV-SCAN-0001" CR LF

@@ -103,8 +103,8 @@ TEST_F(PrintTextTest, ModelsThatPrintCpclGetOneLabelPerLine) {
 }
 
 TEST_F(PrintTextTest, MiroVariantAt50By20AsksForLabelPaper) {
-    for (const uint8_t mode : {0, 1}) {
-        Open(kMiro, "Miro-T6", "corla_cpcl.profile", [&] { SetKey(1, 206, {mode}); });
+    for (const int mode : {0, 1}) {
+        Open(kMiro, "Miro-T6", "corla_cpcl.profile", [&] { SetKey(1, 206, {static_cast<uint8_t>(mode)}); });
         Form().SetText("txtPrintableWidth", "50");
         Form().SetText("txtPrintableHeigh", "20");
         Print("AB\nCD");
