@@ -4,7 +4,6 @@
 #include "emulator_fixture.h"
 
 #include "emulator/core/profile.h"
-#include "emulator/handlers/scan_trigger.h"
 
 #include <chrono>
 #include <thread>
@@ -63,8 +62,9 @@ TEST_P(PrintJobTest, ControlBytesAndPlainTextStayRaw) {
 }
 
 TEST_P(PrintJobTest, TheScannerAnswersEveryNthTrigger) {
-    printer().addHandler(std::make_shared<emulator::ScanTriggerHandler>(emulator::ScannerSetup{3, bytesOf("A1\r\n")}),
-                         emulator::kRankSpecific);
+    emulator::Profile profile = shippedProfile("kavo_tspl.profile");
+    profile.scanner = emulator::ScannerSetup{3, bytesOf("A1\r\n")};
+    start(profile);
     const Bytes trigger = privateFrame("do ", "\"scan_trigger\"");
     for (int n = 1; n <= 6; ++n) {
         link().write(trigger);
