@@ -20,8 +20,12 @@ class CliPrintTest : public EmulatedPrinterTest {
         const std::string address = StartPrinter(profile);
         WriteFiles("PrinterList.txt", listName + "|NET|" + address + "||\n");
     }
-    CliOutcome Run(std::vector<std::string> args) {
-        args.insert(args.begin(), "tolvane-cli");
+    CliOutcome Run(const std::vector<std::string>& words) {
+        std::vector<std::string> args = {"tolvane-cli"};
+        args.reserve(words.size() + 1);
+        for (const std::string& word : words) {
+            args.push_back(word);
+        }
         std::ostringstream out;
         std::ostringstream err;
         std::istringstream in;
