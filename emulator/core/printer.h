@@ -34,8 +34,9 @@ struct Profile {
     uint8_t language = 1;      // answer to the command-language query
     Bytes version = {1, 0, 0}; // answer to the version query
     PrinterSettings factory;
-    std::optional<ScannerSetup> scanner; // a code scanner, answering "scan_trigger"
     std::string origin = "built-in"; // file it came from, for messages
+    // A code scanner that answers "scan_trigger"; none when not given.
+    std::optional<ScannerSetup> scanner;
 };
 
 // Longest named-key name and value, and longest numbered-key value.

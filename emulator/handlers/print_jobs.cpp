@@ -126,7 +126,8 @@ Scan PrintJobHandler::scan(ByteView pending) const {
     }
     size_t start = 0;
     while (start < pending.size()) {
-        const auto newline = std::find(pending.begin() + static_cast<std::ptrdiff_t>(start), pending.end(), '\n');
+        const auto newline =
+            std::find(pending.begin() + static_cast<std::ptrdiff_t>(start), pending.end(), '\n');
         const ByteView line = pending.subspan(start, static_cast<size_t>(newline - pending.begin()) - start);
         if (std::any_of(line.begin(), line.end(), isControl)) {
             return Scan::noMatch();

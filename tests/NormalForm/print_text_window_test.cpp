@@ -62,7 +62,8 @@ TEST_F(PrintTextWindowTest, OpenedFromTheRegistryPrintsWhatTheUserTyped) {
     Select("Vorlan", "kavo_tspl.profile");
     ClearDialogRegistry();
     RegisterPrintTextDialogs();
-    for (const char* name : {"T_frmPrintTextLabel", "T_frmPrintTextLabelCpclMirobt", "T_frmPrintText", "T_frmScanTest"}) {
+    for (const char* name :
+         {"T_frmPrintTextLabel", "T_frmPrintTextLabelCpclMirobt", "T_frmPrintText", "T_frmScanTest"}) {
         EXPECT_TRUE(FindDialog(name)) << name;
     }
     bool closed = false;
@@ -113,7 +114,8 @@ TEST_F(PrintTextWindowTest, TheScanTestKeepsTheWindowWorkingWhileThePrinterIsSil
     while (!button->isEnabled() && std::chrono::steady_clock::now() - started < std::chrono::seconds(20)) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+    const auto took =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
     EXPECT_TRUE(button->isEnabled());
     EXPECT_EQ(window.ScanTest().Attempts(), 2);
     EXPECT_GT(beats, took.count() / 20 / 3) << "the window stood still for " << took.count() << " ms";
@@ -132,7 +134,8 @@ TEST_F(PrintTextWindowTest, RendersInBothLanguages) {
             std::unique_ptr<TFormView> label = CreatePrintTextWindow("T_frmPrintTextLabel", nullptr);
             label->show();
             Find<QPlainTextEdit>(label.get(), "txtPrintText")->setPlainText("Tolvane\n测试打印");
-            EXPECT_EQ(Find<QPushButton>(label.get(), "btnPrint")->text().toStdString(), params::Txt("_Print"));
+            EXPECT_EQ(Find<QPushButton>(label.get(), "btnPrint")->text().toStdString(),
+                      params::Txt("_Print"));
             Save(*label, "test-print-label", suffix);
             std::unique_ptr<TFormView> scan = CreatePrintTextWindow("T_frmScanTest", nullptr);
             scan->show();

@@ -22,7 +22,9 @@ TEST(CodePageText, ConvertsWithIconvAndMarksWhatACodePageLacks) {
         {"中文", 65001, "中文"},
         {"é", 1252, "\xE9"},
         {"A中B", 1252, "A?B"},
-        {"A\xFF" "B", 936, "A?B"},
+        {"A\xFF"
+         "B",
+         936, "A?B"},
         {"", 936, ""},
     };
     for (const auto& c : cases) {
@@ -46,9 +48,12 @@ TEST(PrintTextJobs, PaperModeAnswers) {
         TPaperAnswer answer;
         TPrintJobType type;
     } cases[] = {
-        {1, 1, TPaperAnswer::A, TPrintJobType::Cpcl},  {1, 0, TPaperAnswer::B, TPrintJobType::Zpl},
-        {1, 11, TPaperAnswer::B, TPrintJobType::Zpl},  {2, 0, TPaperAnswer::C, TPrintJobType::TextCrLf},
-        {2, 1, TPaperAnswer::A, TPrintJobType::Cpcl},  {0, 1, TPaperAnswer::None, TPrintJobType::TextCrLf},
+        {1, 1, TPaperAnswer::A, TPrintJobType::Cpcl},
+        {1, 0, TPaperAnswer::B, TPrintJobType::Zpl},
+        {1, 11, TPaperAnswer::B, TPrintJobType::Zpl},
+        {2, 0, TPaperAnswer::C, TPrintJobType::TextCrLf},
+        {2, 1, TPaperAnswer::A, TPrintJobType::Cpcl},
+        {0, 1, TPaperAnswer::None, TPrintJobType::TextCrLf},
         {3, 0, TPaperAnswer::None, TPrintJobType::TextCrLf},
     };
     for (const auto& c : cases) {
@@ -67,14 +72,20 @@ TEST(ScanTestJob, TriggerFrameAndLabel) {
         std::string job;
     } cases[] = {
         // The example: A1 and CR LF give a last, empty line.
-        {"50", "30", {'A', '1', '\r', '\n'},
+        {"50",
+         "30",
+         {'A', '1', '\r', '\n'},
          "CLS\r\nSIZE 50 mm,30 mm\r\nTEXT 10,10,\"9\",0,50,50,\"A1\"\r\nTEXT 10,50,\"9\",0,50,50,\"\"\r\n"
          "PRINT 1\r\n"},
         // Zero bytes are dropped; without CR LF one line; the width as
         // typed, the height whatever it holds.
-        {" 60", "abc", {'X', 0, 'Y', 0},
+        {" 60",
+         "abc",
+         {'X', 0, 'Y', 0},
          "CLS\r\nSIZE  60 mm,abc mm\r\nTEXT 10,10,\"9\",0,50,50,\"XY\"\r\nPRINT 1\r\n"},
-        {"50", "30", {'1', '\r', '\n', '2', '\r', '\n', '3'},
+        {"50",
+         "30",
+         {'1', '\r', '\n', '2', '\r', '\n', '3'},
          "CLS\r\nSIZE 50 mm,30 mm\r\nTEXT 10,10,\"9\",0,50,50,\"1\"\r\nTEXT 10,50,\"9\",0,50,50,\"2\"\r\n"
          "TEXT 10,90,\"9\",0,50,50,\"3\"\r\nPRINT 1\r\n"},
     };

@@ -43,8 +43,9 @@ TEST_F(PrintTextTest, SizesAreBroughtIntoTheirLimitsWhenLeavingTheField) {
         const char* typed;
         const char* kept;
     } cases[] = {
-        {"txtPrintableWidth", "5", "10"},    {"txtPrintableWidth", "109", "108"}, {"txtPrintableWidth", "108", "108"},
-        {"txtPrintableWidth", "", "10"},     {"txtPrintableHeigh", "300", "210"}, {"txtPrintableHeigh", "9", "10"},
+        {"txtPrintableWidth", "5", "10"},    {"txtPrintableWidth", "109", "108"},
+        {"txtPrintableWidth", "108", "108"}, {"txtPrintableWidth", "", "10"},
+        {"txtPrintableHeigh", "300", "210"}, {"txtPrintableHeigh", "9", "10"},
         {"txtPrintableHeigh", "210", "210"},
     };
     for (const auto& c : cases) {

@@ -43,8 +43,8 @@ TEST_F(PrintTextTest, GeneralJobOfEachCommandLanguage) {
 TEST_F(PrintTextTest, CpclPaperModeChoosesTheJob) {
     const struct {
         const char* listName;
-        int group;      // key group of the paper-mode byte (-1: not asked)
-        int mode;       // the byte the printer holds (-1: it does not answer)
+        int group;       // key group of the paper-mode byte (-1: not asked)
+        int mode;        // the byte the printer holds (-1: it does not answer)
         std::string job; // what follows the question
         bool message;
     } cases[] = {
@@ -75,17 +75,19 @@ TEST_F(PrintTextTest, CpclPaperModeChoosesTheJob) {
         sink.boxes.clear();
         Print("AB\nCD");
         const std::string received = ReceivedHolding(c.job);
-        const std::string question = c.group >= 0 ? "getkey\r\n" + std::string(1, char(c.group)) + "\x38\x01\x01" : "";
+        const std::string question =
+            c.group >= 0 ? "getkey\r\n" + std::string(1, char(c.group)) + "\x38\x01\x01" : "";
         const std::size_t asked = c.group >= 0 ? received.find(question) : 0;
         ASSERT_NE(asked, std::string::npos) << c.listName << " " << c.mode;
-        EXPECT_NE(received.find(c.job, asked), std::string::npos) << c.listName << " " << c.mode << "\n" << received;
+        EXPECT_NE(received.find(c.job, asked), std::string::npos) << c.listName << " " << c.mode << "\n"
+                                                                  << received;
         if (c.group < 0) {
             EXPECT_EQ(received.find("getkey"), std::string::npos) << c.listName;
         }
         ASSERT_EQ(Boxes("info").size(), c.message ? 1u : 0u) << c.listName << " " << c.mode;
         if (c.message) {
-            EXPECT_EQ(Boxes("info")[0].text,
-                      ReplaceText(params::Txt("Lang_All_00010011_11"), params::Txt("Lang_Word_ProtocolType")));
+            EXPECT_EQ(Boxes("info")[0].text, ReplaceText(params::Txt("Lang_All_00010011_11"),
+                                                         params::Txt("Lang_Word_ProtocolType")));
         }
         printer.reset();
     }

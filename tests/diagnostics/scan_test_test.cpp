@@ -24,7 +24,8 @@ class ScanTestTest : public EmulatedPrinterTest {
         profile->scanner = emulator::ScannerSetup{answerOn, emulator::Bytes(text.begin(), text.end())};
         printer = std::make_unique<emulator::Emulator>(*profile);
         EXPECT_TRUE(printer->listenTcp("127.0.0.1", 0, error) && printer->start(error)) << error;
-        SelectListedPrinter("Kavo-300", "NET,127.0.0.1," + std::to_string(printer->tcpPort()), languageSwitch);
+        SelectListedPrinter("Kavo-300", "NET,127.0.0.1," + std::to_string(printer->tcpPort()),
+                            languageSwitch);
         dialog = std::make_unique<TScanTest>(params::SelectedPrinterContext(), times);
         dialog->FormCreate();
         dialog->FormShow();

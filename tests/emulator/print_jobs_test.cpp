@@ -83,8 +83,8 @@ TEST_P(PrintJobTest, TheScannerAnswersEveryNthTrigger) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_EQ(notes, (std::vector<std::string>{"nothing scanned", "nothing scanned", "scanned", "nothing scanned",
-                                               "nothing scanned", "scanned"}));
+    EXPECT_EQ(notes, (std::vector<std::string>{"nothing scanned", "nothing scanned", "scanned",
+                                               "nothing scanned", "nothing scanned", "scanned"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, PrintJobTest, ::testing::Values(Transport::Tcp, Transport::Pty),
@@ -92,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Transports, PrintJobTest, ::testing::Values(Transport::
 
 TEST(ScannerProfile, ReadsItsSectionAndNamesBadEntries) {
     std::string error;
-    const auto profile =
-        emulator::parseProfile("[printer]\nmodel = S\n[scanner]\nanswer_on = 2\ntext = hex: 41 0D 0A\n", "t", error);
+    const auto profile = emulator::parseProfile(
+        "[printer]\nmodel = S\n[scanner]\nanswer_on = 2\ntext = hex: 41 0D 0A\n", "t", error);
     ASSERT_TRUE(profile) << error;
     ASSERT_TRUE(profile->scanner);
     EXPECT_EQ(profile->scanner->answerOn, 2);

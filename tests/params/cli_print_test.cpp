@@ -43,8 +43,8 @@ class CliPrintTest : public EmulatedPrinterTest {
 
 TEST_F(CliPrintTest, PrintTextOnALabelPrinter) {
     PrinterInList("Vorlan");
-    const CliOutcome done = Run({"--lang", "1033", "--printer", "Vorlan", "print-text", "--width", "40", "--height",
-                                 "30", "AB\\nCD"});
+    const CliOutcome done = Run({"--lang", "1033", "--printer", "Vorlan", "print-text", "--width", "40",
+                                 "--height", "30", "AB\\nCD"});
     EXPECT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(Job("TSPL"), "CLS\r\nSIZE 40 mm,30 mm\r\nTEXT 10,10,\"0\",0,1,1,\"AB\"\r\n"
                            "TEXT 10,64,\"0\",0,1,1,\"CD\"\r\nPRINT 1\r\n");
@@ -54,7 +54,8 @@ TEST_F(CliPrintTest, PrintTextOnALabelPrinter) {
     const CliOutcome clamped = Run({"--printer", "Vorlan", "print-text", "--width", "5", "--height", "300",
                                     "--code-page", "936", "中文"});
     EXPECT_EQ(clamped.status, 0) << clamped.err;
-    EXPECT_EQ(Job("TSPL"), "CLS\r\nSIZE 10 mm,210 mm\r\nTEXT 10,10,\"0\",0,1,1,\"\xD6\xD0\xCE\xC4\"\r\nPRINT 1\r\n");
+    EXPECT_EQ(Job("TSPL"),
+              "CLS\r\nSIZE 10 mm,210 mm\r\nTEXT 10,10,\"0\",0,1,1,\"\xD6\xD0\xCE\xC4\"\r\nPRINT 1\r\n");
 }
 
 TEST_F(CliPrintTest, BadPrintInputPrintsNothing) {

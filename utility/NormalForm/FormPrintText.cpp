@@ -5,8 +5,8 @@
 
 namespace tolvane {
 
-T_frmPrintTextLabel::T_frmPrintTextLabel(const params::TParaDialogContext& context, const std::string& maxWidthMm,
-                                         QWidget* parent)
+T_frmPrintTextLabel::T_frmPrintTextLabel(const params::TParaDialogContext& context,
+                                         const std::string& maxWidthMm, QWidget* parent)
     : TFormView(std::make_unique<diagnostics::TPrintTextLabel>(context, false, maxWidthMm), parent) {}
 
 T_frmPrintTextLabelCpclMirobt::T_frmPrintTextLabelCpclMirobt(const params::TParaDialogContext& context,

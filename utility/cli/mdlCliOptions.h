@@ -26,6 +26,7 @@ struct TCliOptions {
     std::string model;
     std::string outFile; // params get --out
     std::string inFile;  // params set FILE
+
     std::string codePage; // print-text --code-page
     std::string widthMm;  // print-text, scan-test --width
     std::string heightMm; // print-text, scan-test --height

@@ -71,7 +71,8 @@ std::string ApplyCodePage(params::TParaDialogModel& dialog, const std::string& c
     if (!form.EffectivelyVisible(tick) || !form.EffectivelyEnabled(tick)) {
         return "--code-page: this printer's test print has no code page choice";
     }
-    const std::vector<std::string> codes = params::SplitText(params::Txt("FormPrintText_cmbLanguage_ItemCode"), ',');
+    const std::vector<std::string> codes =
+        params::SplitText(params::Txt("FormPrintText_cmbLanguage_ItemCode"), ',');
     std::string offered;
     for (std::size_t n = 0; n < codes.size(); ++n) {
         const std::string code = params::Trim(codes[n]);
@@ -149,13 +150,14 @@ int RunScanTest(const TCliOptions& options, TCliSink& sink, std::ostream& out, s
     if (!options.heightMm.empty()) {
         dialog.Form().SetText("edtPrintHeight", options.heightMm);
     }
-    const bool widthOk = diagnostics::CheckScanWidth(dialog.Form()["edtPrintWidth"].text) ==
-                         diagnostics::TScanWidthCheck::Ok;
+    const bool widthOk =
+        diagnostics::CheckScanWidth(dialog.Form()["edtPrintWidth"].text) == diagnostics::TScanWidthCheck::Ok;
     dialog.ButtonClick("btnScanTest");
     if (dialog.Running()) {
         // Every read may wait for the port's read time-out (a few seconds).
         const diagnostics::TScanTestTimes& times = dialog.Times();
-        const int limitMs = times.attempts * (times.attemptIntervalMs + times.readsPerAttempt * (times.readPauseMs + 5000));
+        const int limitMs =
+            times.attempts * (times.attemptIntervalMs + times.readsPerAttempt * (times.readPauseMs + 5000));
         diagnostics::RunDialogTimers(dialog, limitMs);
     }
     dialog.FormDestroy();
@@ -167,8 +169,8 @@ int RunScanTest(const TCliOptions& options, TCliSink& sink, std::ostream& out, s
         return kExitPrinterError;
     }
     if (!dialog.Printed()) {
-        err << "tolvane-cli: " << ReplaceText(params::Txt("Cli_ScanNothing"), std::to_string(dialog.Times().attempts))
-            << '\n';
+        err << "tolvane-cli: "
+            << ReplaceText(params::Txt("Cli_ScanNothing"), std::to_string(dialog.Times().attempts)) << '\n';
         return kExitPrinterError;
     }
     out << ReplaceText(params::Txt("Cli_ScanPrinted"), OneLine(dialog.ScannedText())) << '\n';

@@ -194,7 +194,7 @@ void TPrintText::btnPrintClick() {
     const TPrinterIdentity& identity = PrinterIdentity();
     const TPrtLib lib = PrtLib_Current();
     PrtLib_Create(lib, InBuiltInList(lists::TormundEditionModels, identity.Model) ? std::string("Tormund")
-                                                                                   : identity.MapModel);
+                                                                                  : identity.MapModel);
     const int opened = PrtLib_Open(lib, identity.PortAddress);
     if (opened != 0 && opened != kAlreadyOpenResult) {
         ShowOpenError(opened, false);

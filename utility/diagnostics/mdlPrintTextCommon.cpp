@@ -4,11 +4,11 @@
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlParaHelpers.h"
+#include "mdlPrintTextJobs.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrtExchange.h"
 #include "mdlPrtFrames.h"
-#include "mdlPrintTextJobs.h"
 
 namespace tolvane::diagnostics {
 
@@ -70,7 +70,8 @@ int KeyGetByteOn(TPrtLib lib, uint8_t group, uint16_t id, uint8_t& value) {
 }
 
 void ShowOpenError(int result, bool withCode) {
-    ShowErrorBox(withCode ? LangText("_Err_OpenPort") + ":" + std::to_string(result) : LangText("_Err_OpenPort"));
+    ShowErrorBox(withCode ? LangText("_Err_OpenPort") + ":" + std::to_string(result)
+                          : LangText("_Err_OpenPort"));
 }
 
 void ShowWriteError() {

@@ -6,8 +6,8 @@
 namespace tolvane::diagnostics {
 
 const std::vector<std::string>& PrintTextDialogClasses() {
-    static const std::vector<std::string> classes = {TPrintTextLabel::kClassName, TPrintTextLabel::kMiroClassName,
-                                                     TPrintText::kClassName};
+    static const std::vector<std::string> classes = {TPrintTextLabel::kClassName,
+                                                     TPrintTextLabel::kMiroClassName, TPrintText::kClassName};
     return classes;
 }
 
@@ -15,8 +15,8 @@ std::unique_ptr<params::TParaDialogModel> CreatePrintTextDialog(const std::strin
                                                                 params::TParaDialogContext context,
                                                                 const std::string& maxWidthMm) {
     if (className == TPrintTextLabel::kClassName || className == TPrintTextLabel::kMiroClassName) {
-        return std::make_unique<TPrintTextLabel>(std::move(context), className == TPrintTextLabel::kMiroClassName,
-                                                 maxWidthMm);
+        return std::make_unique<TPrintTextLabel>(std::move(context),
+                                                 className == TPrintTextLabel::kMiroClassName, maxWidthMm);
     }
     if (className == TPrintText::kClassName) {
         return std::make_unique<TPrintText>(std::move(context));

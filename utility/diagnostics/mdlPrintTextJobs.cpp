@@ -65,9 +65,18 @@ std::vector<std::string> MiroCpclLabelPieces(std::string_view widthMm, std::stri
     // been brought back by the field checks.
     const int height = NumberOr(heightMm, -1);
     const int width = NumberOr(widthMm, -1);
-    std::vector<std::string> pieces = {"!", " 0", " 200", " ", "200", " ",
-                                       height >= 0 ? std::to_string(height * 8) : "1680", " 1", kCrLf,
-                                       " PW ", width >= 0 ? std::to_string(width * 8) : "576", kCrLf};
+    std::vector<std::string> pieces = {"!",
+                                       " 0",
+                                       " 200",
+                                       " ",
+                                       "200",
+                                       " ",
+                                       height >= 0 ? std::to_string(height * 8) : "1680",
+                                       " 1",
+                                       kCrLf,
+                                       " PW ",
+                                       width >= 0 ? std::to_string(width * 8) : "576",
+                                       kCrLf};
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const int y = kLabelFirstY + kLabelLineStep * static_cast<int>(n);
         pieces.push_back("TEXT 5 0 10 " + std::to_string(y) + " " + lines[n] + kCrLf);
@@ -86,7 +95,9 @@ std::string VietModeFrame() {
 std::string GeneralJob(TPrintJobType type, std::string_view text, const TPrintJobOptions& options) {
     const std::vector<std::string> lines = SplitCrLf(text);
     const std::string labelLength = std::to_string(static_cast<int>(lines.size()) * kLabelLineStep + 100);
-    const auto y = [](std::size_t n) { return std::to_string(kLabelFirstY + kLabelLineStep * static_cast<int>(n)); };
+    const auto y = [](std::size_t n) {
+        return std::to_string(kLabelFirstY + kLabelLineStep * static_cast<int>(n));
+    };
     std::string job;
     switch (type) {
     case TPrintJobType::ZplVector:
@@ -125,13 +136,15 @@ std::string GeneralJob(TPrintJobType type, std::string_view text, const TPrintJo
         job = std::string(text) + "\n";
         break;
     case TPrintJobType::Cpcl: {
-        job = "! 0 200 200" +
-              (options.printableHeight ? " " + std::to_string(*options.printableHeight) : std::string(" 80")) +
-              " 1" + kCrLf;
+        job =
+            "! 0 200 200" +
+            (options.printableHeight ? " " + std::to_string(*options.printableHeight) : std::string(" 80")) +
+            " 1" + kCrLf;
         if (options.multiLine) {
             const int step = options.rowHeight.value_or(30);
             for (std::size_t n = 0; n < lines.size(); ++n) {
-                job += "TEXT 5 0 30 " + std::to_string(40 + step * static_cast<int>(n)) + " " + lines[n] + kCrLf;
+                job +=
+                    "TEXT 5 0 30 " + std::to_string(40 + step * static_cast<int>(n)) + " " + lines[n] + kCrLf;
             }
         } else {
             job += "TEXT 5 0 30 40 " + std::string(text) + kCrLf;

@@ -48,10 +48,10 @@ enum class TPrintJobType {
 };
 
 struct TPrintJobOptions {
-    bool brisco = false;                   // a ZPL job for the Brisco UTF-8 font
-    std::optional<int> printableHeight;    // CPCL: the printable height of the height models
-    bool multiLine = false;                // CPCL: one TEXT line per text line
-    std::optional<int> rowHeight;          // CPCL: the row height of the row-height models
+    bool brisco = false;                // a ZPL job for the Brisco UTF-8 font
+    std::optional<int> printableHeight; // CPCL: the printable height of the height models
+    bool multiLine = false;             // CPCL: one TEXT line per text line
+    std::optional<int> rowHeight;       // CPCL: the row height of the row-height models
 };
 
 // The job of a type for a text (its lines split at CR LF).

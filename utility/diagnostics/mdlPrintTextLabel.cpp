@@ -7,9 +7,9 @@
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
 #include "mdlParaHelpers.h"
+#include "mdlPrintTextJobs.h"
 #include "mdlPrinterFacts.h"
 #include "mdlPrinterLib.h"
-#include "mdlPrintTextJobs.h"
 
 namespace tolvane::diagnostics {
 namespace {

@@ -10,8 +10,8 @@
 #include "mdlPrtFrames.h"
 
 #include <algorithm>
-#include <chrono>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <thread>
 
@@ -69,8 +69,8 @@ std::string ScanLabelJob(std::string_view widthText, std::string_view heightText
             scanned.push_back(static_cast<char>(byte));
         }
     }
-    std::string job = "CLS\r\n" + ToCodePage("SIZE " + std::string(widthText) + " mm," + std::string(heightText) +
-                                                 " mm\r\n",
+    std::string job = "CLS\r\n" + ToCodePage("SIZE " + std::string(widthText) + " mm," +
+                                                 std::string(heightText) + " mm\r\n",
                                              ansiCodePage);
     const std::vector<std::string> lines = SplitCrLf(scanned);
     for (std::size_t n = 0; n < lines.size(); ++n) {
