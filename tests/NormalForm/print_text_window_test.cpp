@@ -6,6 +6,7 @@
 #include "ParamsFixture.h"
 #include "mdlDialogRegistry.h"
 #include "mdlHeadlessSession.h"
+#include "mdlParaHelpers.h"
 #include "mdlPrintTextViews.h"
 
 #include "mdlPrinterLib.h"
@@ -74,7 +75,7 @@ TEST_F(PrintTextWindowTest, OpenedFromTheRegistryPrintsWhatTheUserTyped) {
         Find<QPlainTextEdit>(window, "txtPrintText")->setPlainText("AB\nCD");
         Type(Find<QLineEdit>(window, "txtPrintableWidth"), "300");
         Type(Find<QLineEdit>(window, "txtPrintableHeigh"), "20");
-        EXPECT_EQ(Find<QLineEdit>(window, "txtPrintableWidth")->text(), "48") << "the model's widest";
+        EXPECT_EQ(Find<QLineEdit>(window, "txtPrintableWidth")->text(), "108") << "the model's widest";
         Find<QCheckBox>(window, "cbxLanguage")->click();
         EXPECT_TRUE(Find<QComboBox>(window, "cmbInternationalCharacter")->isEnabled());
         Find<QPushButton>(window, "btnPrint")->click();
@@ -85,7 +86,7 @@ TEST_F(PrintTextWindowTest, OpenedFromTheRegistryPrintsWhatTheUserTyped) {
     EXPECT_TRUE(closed);
     const auto job = printer->waitForCommand("job", "TSPL");
     ASSERT_TRUE(job);
-    EXPECT_EQ(job->value, "CLS\r\nSIZE 48 mm,20 mm\r\nTEXT 10,10,\"0\",0,1,1,\"AB\"\r\n"
+    EXPECT_EQ(job->value, "CLS\r\nSIZE 108 mm,20 mm\r\nTEXT 10,10,\"0\",0,1,1,\"AB\"\r\n"
                           "TEXT 10,64,\"0\",0,1,1,\"CD\"\r\nPRINT 1\r\n");
     ClearDialogRegistry();
 }

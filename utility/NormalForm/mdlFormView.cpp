@@ -94,6 +94,9 @@ TFormView::TFormView(std::unique_ptr<params::TParaDialogModel> dialog, QWidget* 
 }
 
 TFormView::~TFormView() {
+    // Hidden while the dialog still exists: hiding moves the focus, and an
+    // edit that loses it asks the dialog's key filter once more.
+    hide();
     dialog_->Form().OnChanged = nullptr;
     dialog_->OnTimerChanged = nullptr;
     dialog_->OnCloseRequested = nullptr;

@@ -32,7 +32,7 @@ const TLayoutEntry kLayout[] = {
     {"lblContent", K::Label, "", 8, 8, 444, 20},
     {"txtPrintText", K::Memo, "", 8, 30, 444, 120},
     {"gpbLanguage", K::Group, "", 8, 0, 444, 64},
-    {"CheckBox1", K::Check, "gpbLanguage", 8, 0, 20, 20},
+    {"CheckBox1", K::Check, "gpbLanguage", 0, 0, 18, 18},
     {"lblLanguage", K::Label, "gpbLanguage", 8, 28, 120, 24},
     {"cmbInternationalCharacter", K::List, "gpbLanguage", 132, 28, 300, 24},
     {"lblPrintableHeight", K::Label, "", 8, 0, 120, 24},

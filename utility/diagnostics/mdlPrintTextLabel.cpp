@@ -34,7 +34,7 @@ const TLayoutEntry kLayout[] = {
     {"txtPrintableHeigh", K::Edit, "", 132, 190, 60, 24},
     {"Label2", K::Label, "", 198, 190, 140, 24},
     {"gpbLanguage", K::Group, "", 8, 222, 444, 64},
-    {"cbxLanguage", K::Check, "gpbLanguage", 8, 0, 20, 20},
+    {"cbxLanguage", K::Check, "gpbLanguage", 0, 0, 18, 18},
     {"lblInternationalCharacter", K::Label, "gpbLanguage", 8, 28, 120, 24},
     {"cmbInternationalCharacter", K::List, "gpbLanguage", 132, 28, 300, 24},
     {"btnPrint", K::Button, "", 252, 296, 96, 30},
