@@ -81,6 +81,19 @@ TEST_F(PrintTextTest, CodePagesOfTheLanguageGroup) {
     EXPECT_NE(Job("TSPL").find("\"\xE9\""), std::string::npos);
 }
 
+TEST_F(PrintTextTest, LanguageGroupByModel) {
+    Open(kMiro, "MiroC", "corla_cpcl.profile");
+    EXPECT_TRUE(Form().EffectivelyVisible("cbxLanguage"));
+    EXPECT_FALSE(Form().EffectivelyEnabled("cbxLanguage"));
+    printer.reset();
+    Open(kMiro, "Lorvik", "corla_cpcl.profile");
+    EXPECT_FALSE(Form().EffectivelyVisible("cbxLanguage"));
+    printer.reset();
+    Open(kLabel, "Vorlan");
+    EXPECT_TRUE(Form().EffectivelyVisible("cbxLanguage") && Form().EffectivelyEnabled("cbxLanguage"));
+    EXPECT_EQ(Form()["gpbLanguage"].text, "     " + params::Txt("Lang_All_00210325_11"));
+}
+
 TEST_F(PrintTextTest, EmptyTextAndAPortThatDoesNotOpen) {
     Open(kLabel, "Vorlan");
     Print(" \n ");

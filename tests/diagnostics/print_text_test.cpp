@@ -17,12 +17,18 @@ TEST_F(PrintTextTest, GeneralJobOfEachCommandLanguage) {
         const char* ppl; // the Ardel's language as its "ppl" key reports it
         const char* language;
         std::string job;
+        bool utf8 = false; // UTF-8 chosen in the language group
     } cases[] = {
         {"Ardel", "ardel_tspl.profile", "EPL", "EPL",
          "N\r\nA10,10,0,1,2,2,N,\"AB\"\r\nA10,64,0,1,2,2,N,\"CD\"\r\nP1\r\n"},
         {"Ardel", "ardel_tspl.profile", "ZPL", "ZPL",
          "^XA\r\n^LL208\r\n^LH0,0\r\n^FO0,10^CI14^A@N,24,24,E:SIMSUN.TTF^FDAB^FS\r\n"
          "^FO0,64^CI14^A@N,24,24,E:SIMSUN.TTF^FDCD^FS\r\n^XZ\r\n"},
+        // The Brisco's UTF-8 font: switched on first, then its own ZPL lines.
+        {"Brisco", "ardel_tspl.profile", "ZPL", "ZPL",
+         "^XA\r\n^CI32\r\n^LL208\r\n^LH0,0\r\n^FO0,10^AZN,24,12^FDAB^FS\r\n^FO0,64^AZN,24,12^FDCD^FS\r\n^"
+         "XZ\r\n",
+         true},
         {"Wexby", "kavo_tspl.profile", nullptr, "ZPL",
          "^XA\r\n^LL208^FO0,10^A@N,50,50,E:SIMSUN.TTF^FDAB^FS\r\n^FO0,64^A@N,50,50,E:SIMSUN.TTF^FDCD^FS\r\n"
          "^XZ\r\n"},
@@ -33,8 +39,16 @@ TEST_F(PrintTextTest, GeneralJobOfEachCommandLanguage) {
                 SetPrinterValue("ppl", c.ppl);
             }
         });
+        if (c.utf8) {
+            ChooseCodePage("CheckBox1", "65001");
+        }
         Print("AB\nCD");
         EXPECT_EQ(Job(c.language), c.job) << c.listName << " " << c.language;
+        EXPECT_EQ(
+            printer->waitForCommand("setval", "viet_mode", std::chrono::milliseconds(c.utf8 ? 3000 : 100))
+                .has_value(),
+            c.utf8)
+            << c.listName;
         EXPECT_TRUE(sink.boxes.empty());
         printer.reset();
     }
