@@ -4,6 +4,7 @@
 #include "emulator/core/config_block.h"
 #include "emulator/core/diagnostic_state.h"
 #include "emulator/core/firmware_state.h"
+#include "emulator/core/scanner_setup.h"
 
 #include <compare>
 #include <cstdint>
@@ -38,6 +39,8 @@ struct Profile {
     DiagnosticState diagnostics;     // status block and journey counter at start
     FirmwareBehaviour firmware;      // [firmware]
     std::string origin = "built-in"; // file it came from, for messages
+    // A code scanner that answers "scan_trigger"; none when not given.
+    std::optional<ScannerSetup> scanner;
 };
 
 // Longest named-key name and value, and longest numbered-key value.

@@ -3,6 +3,7 @@
 #include "emulator/core/settings_sections.h"
 #include "emulator/core/settings_text.h"
 
+#include <charconv>
 #include <set>
 
 namespace emulator {
@@ -93,6 +94,41 @@ bool applyFirmwareEntry(const SettingsEntry& entry, FirmwareBehaviour& firmware,
     return false;
 }
 
+bool applyScannerSection(const SettingsSection& section, Profile& profile, std::string& error) {
+    ScannerSetup scanner;
+    for (const SettingsEntry& entry : section.entries) {
+        std::string text;
+        if (!parseTextValue(entry.value, text, error)) {
+            error = "line " + std::to_string(entry.line) + ": " + error;
+            return false;
+        }
+        if (entry.name == "answer_on") {
+            int number = -1;
+            const auto [end, failed] = std::from_chars(text.data(), text.data() + text.size(), number);
+            if (text.empty() || failed != std::errc() || end != text.data() + text.size() || number < 0 ||
+                number > kMaxScanAnswerOn) {
+                error = "line " + std::to_string(entry.line) + ": answer_on is 0 (never) to " +
+                        std::to_string(kMaxScanAnswerOn);
+                return false;
+            }
+            scanner.answerOn = number;
+        } else if (entry.name == "text") {
+            if (text.size() > kMaxScannedText) {
+                error = "line " + std::to_string(entry.line) + ": the scanned text has at most " +
+                        std::to_string(kMaxScannedText) + " bytes";
+                return false;
+            }
+            scanner.text = Bytes(text.begin(), text.end());
+        } else {
+            error = "line " + std::to_string(entry.line) + ": unknown entry \"" + entry.name +
+                    "\" in [scanner] (answer_on, text)";
+            return false;
+        }
+    }
+    profile.scanner = scanner;
+    return true;
+}
+
 } // namespace
 
 std::optional<Profile> parseProfile(std::string_view text, const std::string& origin, std::string& error) {
@@ -111,6 +147,8 @@ std::optional<Profile> parseProfile(std::string_view text, const std::string& or
             error =
                 "line " + std::to_string(section.line) + ": section [" + section.name + "] is given twice";
             ok = false;
+        } else if (section.name == "scanner") {
+            ok = applyScannerSection(section, profile, error);
         } else if (section.name == "printer" || section.name == "firmware") {
             for (const SettingsEntry& entry : section.entries) {
                 if (section.name == "printer" ? !applyPrinterEntry(entry, profile, error)
@@ -123,7 +161,7 @@ std::optional<Profile> parseProfile(std::string_view text, const std::string& or
         }
     }
     for (const SettingsSection& section : sections) {
-        if (ok && section.name != "printer" && section.name != "firmware") {
+        if (ok && section.name != "printer" && section.name != "firmware" && section.name != "scanner") {
             ok = applySettingsSection(section, profile.factory, error);
         }
     }

@@ -10,7 +10,9 @@
 #include "emulator/handlers/journey.h"
 #include "emulator/handlers/plain_commands.h"
 #include "emulator/handlers/printer_status.h"
+#include "emulator/handlers/print_jobs.h"
 #include "emulator/handlers/query_language.h"
+#include "emulator/handlers/scan_trigger.h"
 #include "emulator/handlers/set_key.h"
 #include "emulator/handlers/set_value.h"
 #include "emulator/handlers/unknown_private.h"
@@ -34,6 +36,10 @@ void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
     handlers.add(std::make_shared<PlainCommandHandler>());
     if (profile.language == kLanguageCpcl) {
         handlers.add(std::make_shared<CpclCommandHandler>());
+    }
+    handlers.add(std::make_shared<PrintJobHandler>(profile.language != kLanguageCpcl));
+    if (profile.scanner) {
+        handlers.add(std::make_shared<ScanTriggerHandler>(*profile.scanner), kRankSpecific);
     }
     handlers.add(std::make_shared<UnknownPrivateHandler>(), kRankCatchAll);
 }

@@ -52,3 +52,8 @@ update_method = "0"
 # Key-value printers keep a parameter block too; byte 0 and the sum are
 # filled in by the emulator.
 34 = 10
+
+[scanner]
+# The code scanner: answers every second scan trigger.
+answer_on = 2
+text = hex: 41 52 2D 31 30 38 0D 0A 42 41 54 43 48 2D 37   # "AR-108" CR LF "BATCH-7"

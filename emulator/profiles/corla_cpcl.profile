@@ -29,7 +29,8 @@ code_page = "1252"
 1.103 = 192 168 1 1      # gateway
 1.202 = 3                # print speed
 1.203 = 10               # density
-1.206 = 0                # detect mode: gap
+1.206 = 0                # detect mode: gap (0), label paper for the test print when non-zero
+1.312 = 1                # paper mode of the test print (1: labels)
 1.208 = 0x28 0x00        # stop position: 5 mm = 40 dots, signed word
 1.322 = 0xE4 0x04        # code page 1252
 1.416 = 0                # release paper off

@@ -53,3 +53,8 @@ update_method = "0"
 # Key-value printers keep a parameter block too; byte 0 and the sum are
 # filled in by the emulator.
 34 = 8
+
+[scanner]
+# The code scanner: answers the scan trigger.
+answer_on = 1           # every trigger (0: never; N: every N-th)
+text = hex: 4B 56 2D 53 43 41 4E 2D 30 30 30 31 0D 0A   # "KV-SCAN-0001" CR LF

@@ -129,6 +129,9 @@ TFormView::TFormView(std::unique_ptr<params::TParaDialogModel> dialog, QWidget* 
 }
 
 TFormView::~TFormView() {
+    // Hidden while the dialog still exists: hiding moves the focus, and an
+    // edit that loses it asks the dialog's key filter once more.
+    hide();
     // The widgets outlive the dialog (QWidget's destructor deletes them) and
     // may still lose the focus then: nothing of theirs may call the dialog.
     for (auto& [name, widget] : widgets_) {
@@ -166,6 +169,8 @@ QWidget* TFormView::NewWidget(const TControl& control, QWidget* parent) {
         return new QLabel(parent);
     case TControlKind::Edit:
         return new QLineEdit(parent);
+    case TControlKind::Memo:
+        return new QPlainTextEdit(parent);
     case TControlKind::List:
         return new QComboBox(parent);
     case TControlKind::Check:
@@ -179,8 +184,6 @@ QWidget* TFormView::NewWidget(const TControl& control, QWidget* parent) {
         return new QTabWidget(parent);
     case TControlKind::Status:
         return new QStatusBar(parent);
-    case TControlKind::Memo:
-        return new QPlainTextEdit(parent);
     case TControlKind::Progress:
         return new QProgressBar(parent);
     case TControlKind::Table: {

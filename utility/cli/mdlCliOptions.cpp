@@ -24,6 +24,10 @@ const char* const kProgramHelp =
     "                        update the firmware from a sectioned file; with --list\n"
     "                        only list its sections (no printer needed)\n"
     "  firmware dfu          put the printer into update mode and start the updater\n"
+    "  print-text [--code-page N] [--width MM --height MM] TEXT\n"
+    "                        print TEXT (\"\\n\" between lines) as the test print does\n"
+    "  scan-test [--width MM --height MM]\n"
+    "                        trigger the printer's scanner and print what it scanned\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -95,6 +99,30 @@ const char* const kFirmwareHelp =
     "status 2 and nothing is sent. Progress goes to standard error when it is a\n"
     "terminal.\n";
 
+const char* const kPrintTextHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) print-text [--code-page N]\n"
+    "                   [--width MM --height MM] TEXT\n"
+    "\n"
+    "Prints TEXT with the printer's test-print dialog, as the test print button\n"
+    "does: a TSPL label for TSPL printers, the job of the printer's command language\n"
+    "for the others. \"\\n\" in TEXT starts a new line, \"\\\\\" is a backslash.\n"
+    "\n"
+    "  --code-page N  send the text in code page N (936 simplified Chinese, 950,\n"
+    "                 932, 949, 1250 to 1254, 65001 UTF-8); without it the text\n"
+    "                 goes in the utility's ANSI code page\n"
+    "  --width MM     printable width of a label (10 to the model's widest)\n"
+    "  --height MM    printable height of a label (10 to 210); sizes beyond the\n"
+    "                 limits are brought back to them, as the dialog does\n";
+
+const char* const kScanTestHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) scan-test\n"
+    "                   [--width MM --height MM]\n"
+    "\n"
+    "Tells the printer to trigger its code scanner, up to 10 times, waits for the\n"
+    "scanned text and prints it on a label of --width (default 50, at most 108)\n"
+    "by --height (default 30) millimetres. Prints the scanned text; exit status 1\n"
+    "when nothing was scanned.\n";
+
 bool IsLanguageId(const std::string& id) {
     return id == "1033" || id == "2052" || id == "1028";
 }
@@ -129,6 +157,12 @@ std::string CliHelp(const std::string& topic) {
     }
     if (topic.rfind("firmware", 0) == 0) {
         return kFirmwareHelp;
+    }
+    if (topic == "print-text") {
+        return kPrintTextHelp;
+    }
+    if (topic == "scan-test") {
+        return kScanTestHelp;
     }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
@@ -183,6 +217,13 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             words.push_back(arg);
         } else if (arg == "--list") {
             options.listOnly = true;
+        } else if (arg == "--code-page" || arg == "--width" || arg == "--height") {
+            std::string& into = arg == "--code-page" ? options.codePage
+                                : arg == "--width"   ? options.widthMm
+                                                     : options.heightMm;
+            if (!value(into) || into.empty() || into.size() > 8) {
+                return {std::nullopt, arg + " takes a number"};
+            }
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             return {std::nullopt, "unknown option " + arg};
         } else {
@@ -276,6 +317,23 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
                                                : TCliCommand::FirmwareDfu;
         if (takesFile) {
             options.firmwareFile = words[2];
+        }
+        return {options, {}};
+    }
+    if (words[0] == "print-text" || words[0] == "scan-test") {
+        const bool print = words[0] == "print-text";
+        if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
+            return {std::nullopt, words[0] + " needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        if (!options.outFile.empty() || (!print && !options.codePage.empty())) {
+            return {std::nullopt, "unknown option for " + words[0]};
+        }
+        if (print ? words.size() != 2 : words.size() != 1) {
+            return {std::nullopt, print ? "print-text takes one TEXT" : "scan-test takes no argument"};
+        }
+        options.command = print ? TCliCommand::PrintText : TCliCommand::ScanTest;
+        if (print) {
+            options.text = words[1];
         }
         return {options, {}};
     }

@@ -6,6 +6,8 @@
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
 //   tolvane-cli ... send | read | status | info   (mdlCliDiagnosticsOptions.h)
 //   tolvane-cli ... firmware method | ota FILE | sections FILE [--list] | dfu
+//   tolvane-cli ... print-text [--code-page N] [--width MM --height MM] TEXT
+//   tolvane-cli ... scan-test [--width MM --height MM]
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -32,6 +34,8 @@ enum class TCliCommand {
     Read,
     Status,
     Info,
+    PrintText,
+    ScanTest,
 };
 
 struct TCliOptions {
@@ -48,6 +52,11 @@ struct TCliOptions {
     // firmware ota FILE, firmware sections FILE [--list]
     std::string firmwareFile;
     bool listOnly = false;
+
+    std::string codePage; // print-text --code-page
+    std::string widthMm;  // print-text, scan-test --width
+    std::string heightMm; // print-text, scan-test --height
+    std::string text;     // print-text TEXT ("\n" between lines)
 };
 
 struct TCliParse {

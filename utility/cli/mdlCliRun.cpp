@@ -3,6 +3,7 @@
 #include "mdlCliDiagnostics.h"
 #include "mdlCliFirmware.h"
 #include "mdlCliOptions.h"
+#include "mdlCliPrintText.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlFileUtil.h"
@@ -157,6 +158,16 @@ class TCliRun {
             return selected;
         }
         return firmware.Run();
+    }
+
+    int PrintText() {
+        const int selected = Select();
+        return selected != kExitDone ? selected : RunPrintText(options_, sink_, streams_.out, streams_.err);
+    }
+
+    int ScanTest() {
+        const int selected = Select();
+        return selected != kExitDone ? selected : RunScanTest(options_, sink_, streams_.out, streams_.err);
     }
 
   private:
@@ -317,11 +328,18 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
     case TCliCommand::Status:
     case TCliCommand::Info:
         status = RunDiagnosticCommand(options, streams, sink, [&run] { return run.Select(); });
+        break;
     case TCliCommand::FirmwareMethod:
     case TCliCommand::FirmwareOta:
     case TCliCommand::FirmwareSections:
     case TCliCommand::FirmwareDfu:
         status = run.Firmware();
+        break;
+    case TCliCommand::PrintText:
+        status = run.PrintText();
+        break;
+    case TCliCommand::ScanTest:
+        status = run.ScanTest();
         break;
     default:
         break;

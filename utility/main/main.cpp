@@ -17,6 +17,7 @@
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlParaDialogViews.h"
+#include "mdlPrintTextViews.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlQuitOnSignal.h"
 #include "mdlStartup.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     RegisterPrinterStatusWindow();
     RegisterPrinterInformationWindow();
     RegisterFirmwareDialogs();
+    RegisterPrintTextDialogs();
     QuitOnSignals();
 
     std::string libraryError;

@@ -16,6 +16,7 @@ namespace tolvane::params {
 enum class TControlKind {
     Label,  // a caption
     Edit,   // a one-line text field
+    Memo,   // a text field of several lines ("\n" between them)
     List,   // a drop-down list: entries and one selected position
     Radio,  // a radio group: items and one selected item
     Check,  // a tick box: checked 0 or 1 in `index`
@@ -24,7 +25,6 @@ enum class TControlKind {
     Pages,  // a page control: its children are pages, one shown at a time
     Page,   // a page of a page control
     Status, // the status line
-    Memo,   // a text of several lines
 
     // A progress bar: position in `index` (from 0), maximum in `maximum`.
     Progress,
