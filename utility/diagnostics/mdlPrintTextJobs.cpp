@@ -11,22 +11,6 @@ const std::string kCrLf = "\r\n";
 
 } // namespace
 
-std::string WithCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (std::size_t n = 0; n < text.size(); ++n) {
-        if (text[n] == '\r' && n + 1 < text.size() && text[n + 1] == '\n') {
-            continue; // the LF that follows adds the pair
-        }
-        if (text[n] == '\n') {
-            out += kCrLf;
-        } else {
-            out.push_back(text[n]);
-        }
-    }
-    return out;
-}
-
 std::vector<std::string> SplitCrLf(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -3,6 +3,8 @@
 // each command language, and the reading of the paper-mode answer.
 #pragma once
 
+#include "mdlCommandTestBytes.h" // WithCrLf: a text box's line breaks as CR LF
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,9 +13,6 @@
 
 namespace tolvane::diagnostics {
 
-// A text box's text with every line break as CR LF (a text box gives LF,
-// a pasted text may hold CR LF).
-std::string WithCrLf(std::string_view text);
 // The lines of a text split at each CR LF pair (the pair belongs to no
 // line; a text ending with CR LF gives a last, empty line).
 std::vector<std::string> SplitCrLf(std::string_view text);
