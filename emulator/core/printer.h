@@ -2,6 +2,7 @@
 
 #include "emulator/core/bytes.h"
 #include "emulator/core/config_block.h"
+#include "emulator/core/file_store.h"
 
 #include <compare>
 #include <cstdint>
@@ -66,9 +67,15 @@ class Printer {
     // Back to the profile's values, keys and block.
     void restoreFactory() { settings_ = profile_.factory; }
 
+    // The stored files (they survive a factory restore, not a restart of
+    // the emulator).
+    FileStore& files() { return files_; }
+    const FileStore& files() const { return files_; }
+
   private:
     Profile profile_;
     PrinterSettings settings_;
+    FileStore files_;
 };
 
 } // namespace emulator

@@ -4,6 +4,8 @@
 #include "emulator/handlers/block_write.h"
 #include "emulator/handlers/cpcl_commands.h"
 #include "emulator/handlers/do_action.h"
+#include "emulator/handlers/download_block.h"
+#include "emulator/handlers/file_commands.h"
 #include "emulator/handlers/get_key.h"
 #include "emulator/handlers/get_value.h"
 #include "emulator/handlers/get_version.h"
@@ -11,6 +13,7 @@
 #include "emulator/handlers/query_language.h"
 #include "emulator/handlers/set_key.h"
 #include "emulator/handlers/set_value.h"
+#include "emulator/handlers/tspl_files.h"
 #include "emulator/handlers/unknown_private.h"
 
 #include <memory>
@@ -30,6 +33,15 @@ void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
     handlers.add(std::make_shared<PlainCommandHandler>());
     if (profile.language == kLanguageCpcl) {
         handlers.add(std::make_shared<CpclCommandHandler>());
+    }
+    handlers.add(std::make_shared<FileActionHandler>(), kRankSpecific);
+    handlers.add(std::make_shared<FileValueHandler>(), kRankSpecific);
+    handlers.add(std::make_shared<DownloadBlockHandler>());
+    if (profile.language == kLanguageTspl) {
+        handlers.add(std::make_shared<TsplFileHandler>());
+    }
+    if (profile.language == kLanguageZpl) {
+        handlers.add(std::make_shared<ZplGraphicHandler>());
     }
     handlers.add(std::make_shared<UnknownPrivateHandler>(), kRankCatchAll);
 }
