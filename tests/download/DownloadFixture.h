@@ -17,10 +17,10 @@ class DownloadTest : public EmulatedPrinterTest {
         download::TTransferPacing pacing;
         pacing.requestWaitMs = 0;
         pacing.okPauseMs = 20;
-        pacing.okPasses = 20;
+        pacing.okPasses = 2;
         pacing.blockWaitMs = 0;
         pacing.ackPauseMs = 10;
-        pacing.ackPasses = 50;
+        pacing.ackPasses = 5;
         pacing.finishWaitMs = 0;
         pacing.directWaitMs = 50;
         pacing.progressMs = 5;

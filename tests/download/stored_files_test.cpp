@@ -103,8 +103,8 @@ TEST_F(DownloadTest, AutoTemplatesAndTheAutoLabelModeSwitch) {
     EXPECT_EQ(dialog->Form()["lsbAutoTmp"].items, std::vector<std::string>{"E_AUTO.prn"});
     EXPECT_EQ(dialog->Form()["btnSwitchAutoform"].text, LangText("FormDLFile_btnSwitchAutoform1"));
     dialog->DoActive_AutoTmp("btnSwitchAutoform");
-    EXPECT_EQ(Written("autoform_switch"), "on");
     EXPECT_TRUE(printer->waitForCommand("do", "reset_printer").has_value());
+    EXPECT_EQ(Written("autoform_switch"), "on");
     EXPECT_TRUE(printer->waitForCommand("do", "save_param").has_value());
     EXPECT_EQ(dialog->Form()["btnSwitchAutoform"].text, LangText("FormDLFile_btnSwitchAutoform2"));
     dialog->Form().SetIndex("lsbAutoTmp", 0);

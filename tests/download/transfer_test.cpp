@@ -44,8 +44,8 @@ TEST_F(DownloadTest, AnEmptyTemplateIsAcceptedWithoutBlocks) {
 }
 
 TEST_F(DownloadTest, ALargeImageIsPackedAndStoredAndTooWideOnesAreRefused) {
-    SetPrinterValue("dpi", "300");
     Open("Kavo");
+    SetPrinterValue("dpi", "300");
     download::TMonoImage image{1000, 2000, {}};
     image.rows.assign(static_cast<size_t>(image.RowBytes()) * 2000, 0);
     for (size_t i = 0; i < image.rows.size(); i += 7) {
@@ -93,7 +93,10 @@ TEST_F(DownloadTest, EveryAcknowledgementFaultEndsWithItsMessageAndTheFileIsNotS
         {"download_block:1=silent/1", "FormGDL_ErrIO"},
         {"refuse", "FormGDL_ErrIO"},
     };
-    Open("Kavo");
+    // Two reads of a missing acknowledgement are enough to show the fault.
+    download::TTransferPacing pacing = FastPacing();
+    pacing.ackPasses = 2;
+    Open("Kavo", "kavo_tspl.profile", false, pacing);
     const std::string path = WriteFile("f.prn", Pattern(3000));
     for (const Case& c : cases) {
         printer->changePrinter([](emulator::Printer& p) { p.files().erase("labels", "E_f.zpl.prn"); });
