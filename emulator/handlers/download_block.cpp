@@ -61,11 +61,13 @@ void DownloadBlockHandler::handle(ByteView frame, Exchange& exchange) {
     if (pending.data.size() + length > files.remaining(pending.memory)) {
         return refuse("refused: memory full");
     }
-    pending.data.insert(pending.data.end(), frame.begin() + 10, frame.begin() + 10 + static_cast<long>(length));
+    pending.data.insert(pending.data.end(), frame.begin() + 10,
+                        frame.begin() + 10 + static_cast<long>(length));
     ++pending.nextBlock;
     if (length < kDataSize) {
         const std::string name = pending.name;
-        const bool stored = files.store({pending.kind, pending.memory, pending.name, std::move(pending.data)});
+        const bool stored =
+            files.store({pending.kind, pending.memory, pending.name, std::move(pending.data)});
         files.pending.reset();
         if (!stored) {
             return refuse("refused: memory full");

@@ -34,7 +34,8 @@ Scan scanLine(ByteView pending, std::string_view head) {
 std::string quotedName(std::string_view text) {
     const size_t open = text.find('"');
     const size_t close = open == std::string_view::npos ? open : text.find('"', open + 1);
-    return close == std::string_view::npos ? std::string() : std::string(text.substr(open + 1, close - open - 1));
+    return close == std::string_view::npos ? std::string()
+                                           : std::string(text.substr(open + 1, close - open - 1));
 }
 
 struct DownloadShape {
@@ -52,7 +53,8 @@ DownloadShape scanDownload(ByteView pending) {
     if (shape.scan.verdict != Scan::Verdict::Complete) {
         return shape;
     }
-    const std::string text = textOf(pending.first(std::min(pending.size(), kDownload.size() + kMaxName + 16)));
+    const std::string text =
+        textOf(pending.first(std::min(pending.size(), kDownload.size() + kMaxName + 16)));
     const size_t close = text.find('"', kDownload.size());
     if (close == std::string::npos) {
         shape.scan = text.size() >= kDownload.size() + kMaxName ? Scan::noMatch() : Scan::needMore();
@@ -92,7 +94,8 @@ DownloadShape scanDownload(ByteView pending) {
     }
     shape.dataStart = comma + 1;
     shape.dataLength = size;
-    shape.scan = pending.size() >= shape.dataStart + size ? Scan::complete(shape.dataStart + size) : Scan::needMore();
+    shape.scan =
+        pending.size() >= shape.dataStart + size ? Scan::complete(shape.dataStart + size) : Scan::needMore();
     return shape;
 }
 
@@ -223,8 +226,8 @@ void ZplGraphicHandler::handle(ByteView frame, Exchange& exchange) {
     const std::string label = textOf(frame);
     const size_t at = label.find("^XGE:");
     const size_t end = at == std::string::npos ? at : label.find('^', at + 5);
-    exchange.describe("zpl_print", end == std::string::npos ? std::string() : label.substr(at + 5, end - at - 5),
-                      label);
+    exchange.describe("zpl_print",
+                      end == std::string::npos ? std::string() : label.substr(at + 5, end - at - 5), label);
 }
 
 } // namespace emulator

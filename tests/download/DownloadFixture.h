@@ -29,8 +29,9 @@ class DownloadTest : public EmulatedPrinterTest {
         return pacing;
     }
 
-    download::TDLFileDialog& Open(const std::string& listName, const std::string& profile = "kavo_tspl.profile",
-                                  bool imagesOnly = false, download::TTransferPacing pacing = FastPacing()) {
+    download::TDLFileDialog& Open(const std::string& listName,
+                                  const std::string& profile = "kavo_tspl.profile", bool imagesOnly = false,
+                                  download::TTransferPacing pacing = FastPacing()) {
         SelectListedPrinter(listName, StartPrinter(profile));
         dialog = std::make_unique<download::TDLFileDialog>(params::TParaDialogContext{listName, listName},
                                                            imagesOnly, pacing);

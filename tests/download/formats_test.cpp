@@ -85,7 +85,8 @@ TMonoImage Filled(int width, int height) {
 TEST(ImageForms, PackedImageHasBandsOfEightRowsAndClearedUnusedBits) {
     const std::vector<uint8_t> packed = PackImage(Filled(100, 10));
     ASSERT_EQ(packed.size(), 4u + 13 * 16);
-    EXPECT_EQ((std::vector<uint8_t>(packed.begin(), packed.begin() + 4)), (std::vector<uint8_t>{0x0D, 0, 0x02, 0}));
+    EXPECT_EQ((std::vector<uint8_t>(packed.begin(), packed.begin() + 4)),
+              (std::vector<uint8_t>{0x0D, 0, 0x02, 0}));
     for (int row = 0; row < 16; ++row) {
         const uint8_t last = packed[4 + static_cast<size_t>(row) * 13 + 12];
         EXPECT_EQ(last, row < 10 ? 0xF0 : 0x00) << row;

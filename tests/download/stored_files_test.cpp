@@ -34,8 +34,10 @@ TEST_F(DownloadTest, ImageListPrintAndDeleteUseTheMemoryPrefixAsTheyShould) {
             values.push_back(r.key + " " + r.value);
         }
     }
-    EXPECT_EQ(values, (std::vector<std::string>{"print \"bitmaps\" \"LOGO.GRF\"", "delete \"bitmaps\" \"R_LOGO.GRF\""}));
-    EXPECT_EQ(dialog->Form()["lvFonts"].items, std::vector<std::string>{TDLFileDialog::EntryText("Flash", "X.GRF")});
+    EXPECT_EQ(values, (std::vector<std::string>{"print \"bitmaps\" \"LOGO.GRF\"",
+                                                "delete \"bitmaps\" \"R_LOGO.GRF\""}));
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              std::vector<std::string>{TDLFileDialog::EntryText("Flash", "X.GRF")});
     EXPECT_FALSE(Stored("bitmaps", "R_LOGO.GRF").has_value());
 
     // Nothing selected: a warning, nothing sent.
@@ -59,7 +61,8 @@ TEST_F(DownloadTest, DeletingAllImagesWaitsForEachOk) {
     // Each OK was taken up before the next delete: the list read afterwards is clean.
     Put(*printer, "bitmaps", 'E', "D.GRF");
     dialog->DoActive_Bitmap("btnGetAllImage");
-    EXPECT_EQ(dialog->Form()["lvFonts"].items, std::vector<std::string>{TDLFileDialog::EntryText("Flash", "D.GRF")});
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              std::vector<std::string>{TDLFileDialog::EntryText("Flash", "D.GRF")});
 }
 
 TEST_F(DownloadTest, DirectTsplListsSplitImagesFromProgramsAndRunTheAutoList) {
@@ -69,10 +72,12 @@ TEST_F(DownloadTest, DirectTsplListsSplitImagesFromProgramsAndRunTheAutoList) {
     }
     dialog->DoActive_Bitmap("btnGetAllImage");
     dialog->DoActive_Label("btnGetAllTmp");
-    EXPECT_EQ(dialog->Form()["lvFonts"].items, (std::vector<std::string>{TDLFileDialog::EntryText("Flash", "A.BMP"),
-                                                                       TDLFileDialog::EntryText("Flash", "C.BMP")}));
-    EXPECT_EQ(dialog->Form()["ListView1"].items, (std::vector<std::string>{TDLFileDialog::EntryText("Flash", "B.BAS"),
-                                                                         TDLFileDialog::EntryText("Flash", "D.BAS")}));
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              (std::vector<std::string>{TDLFileDialog::EntryText("Flash", "A.BMP"),
+                                        TDLFileDialog::EntryText("Flash", "C.BMP")}));
+    EXPECT_EQ(dialog->Form()["ListView1"].items,
+              (std::vector<std::string>{TDLFileDialog::EntryText("Flash", "B.BAS"),
+                                        TDLFileDialog::EntryText("Flash", "D.BAS")}));
     dialog->DoActive_AutoTmp("btnGetAutoTmp");
     EXPECT_EQ(dialog->AutoList(), "B.BAS,D.BAS");
     printer->clearRecords();

@@ -31,8 +31,9 @@ TEST_F(DownloadTest, ATemplateOf100KiBIsStoredByteForByte) {
     EXPECT_EQ(Keys("download_block").size(), 101u); // the last block empty
     EXPECT_FALSE(PrtLib_ExchangeOpen());
     EXPECT_EQ(dialog->Form()["Label1"].text, "101");
-    EXPECT_NE(dialog->Form()["lblSpace_File"].text.find(download::FormatSpaceNumber(std::to_string(100 * 1024))),
-              std::string::npos);
+    EXPECT_NE(
+        dialog->Form()["lblSpace_File"].text.find(download::FormatSpaceNumber(std::to_string(100 * 1024))),
+        std::string::npos);
     ASSERT_EQ(Boxes("info").size(), 1u);
 }
 
@@ -59,7 +60,8 @@ TEST_F(DownloadTest, ALargeImageIsPackedAndStoredAndTooWideOnesAreRefused) {
     ASSERT_TRUE(stored.has_value());
     const std::vector<uint8_t> packed = download::PackImage(image);
     EXPECT_EQ(*stored, packed);
-    EXPECT_EQ(dialog->Form()["lvFonts"].items, std::vector<std::string>{TDLFileDialog::EntryText("Flash", "big.GRF")});
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              std::vector<std::string>{TDLFileDialog::EntryText("Flash", "big.GRF")});
 
     // 2000 dots wide is more than the 1248 of a 300 dpi printer.
     download::TMonoImage wide{2000, 1000, std::vector<uint8_t>(250 * 1000, 0)};
@@ -161,7 +163,8 @@ TEST_F(DownloadTest, DirectTsplPrintersTakeTemplatesAndImagesByTsplCommands) {
     const auto program = Stored("direct", "a.BAS");
     ASSERT_TRUE(program.has_value());
     EXPECT_EQ(std::string(program->begin(), program->end()), "SIZE 50 mm,30 mm\r\nPRINT 1\r\n");
-    EXPECT_EQ(dialog->Form()["ListView1"].items, std::vector<std::string>{TDLFileDialog::EntryText("Flash", "a.BAS")});
+    EXPECT_EQ(dialog->Form()["ListView1"].items,
+              std::vector<std::string>{TDLFileDialog::EntryText("Flash", "a.BAS")});
 
     download::TMonoImage image{12, 2, {0xFF, 0xF0, 0x00, 0x00}};
     const std::string path = (std::filesystem::path(home.Path()) / "logo.BMP").string();
@@ -171,7 +174,8 @@ TEST_F(DownloadTest, DirectTsplPrintersTakeTemplatesAndImagesByTsplCommands) {
     const auto bmp = Stored("direct", "logo.BMP");
     ASSERT_TRUE(bmp.has_value());
     ASSERT_EQ(bmp->size(), 62u + 4);
-    EXPECT_EQ((std::vector<uint8_t>(bmp->begin() + 62, bmp->end())), (std::vector<uint8_t>{0x00, 0x0F, 0xFF, 0xFF}));
+    EXPECT_EQ((std::vector<uint8_t>(bmp->begin() + 62, bmp->end())),
+              (std::vector<uint8_t>{0x00, 0x0F, 0xFF, 0xFF}));
 }
 
 TEST_F(DownloadTest, ZplPrintersTakeImagesAsGraphics) {

@@ -4,6 +4,7 @@
 //   tolvane-cli printers
 //   tolvane-cli ... params get [--out FILE]
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
+//   tolvane-cli ... files COMMAND ...      (mdlCliFiles.h)
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -13,7 +14,7 @@
 
 namespace tolvane::cli {
 
-enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet };
+enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet, Files };
 
 struct TCliOptions {
     TCliCommand command = TCliCommand::None;
@@ -22,8 +23,9 @@ struct TCliOptions {
     std::string printerName;
     std::string portAddress;
     std::string model;
-    std::string outFile; // params get --out
-    std::string inFile;  // params set FILE
+    std::string outFile;                // params get --out
+    std::string inFile;                 // params set FILE
+    std::vector<std::string> filesArgs; // the words and options after "files"
 };
 
 struct TCliParse {

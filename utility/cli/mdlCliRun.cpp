@@ -1,13 +1,17 @@
 #include "mdlCliRun.h"
 
+#include "mdlCatalogueOverlay.h"
+#include "mdlCliFiles.h"
 #include "mdlCliOptions.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlFileUtil.h"
 #include "mdlHeadlessSession.h"
+#include "mdlModelList.h"
 #include "mdlParaDialogModels.h"
 #include "mdlParaHelpers.h"
 #include "mdlParamsText.h"
+#include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlPrinterLib_Call.h"
@@ -136,6 +140,18 @@ class TCliRun {
         dialog->btnSetClick();
         dialog->FormDestroy();
         return sink_.Errors() == errorsBefore ? kExitDone : kExitPrinterError;
+    }
+
+    int Files() {
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        if (!Detect()) {
+            return kExitPrinterError;
+        }
+        // The main window's rule: printers of the catalogue key take the image-only dialog.
+        const bool imagesOnly = IsModelInList(PrinterIdentity().Model, ReadCatalogue("DLFile_Kavo"));
+        return RunFilesCommand(options_.filesArgs, imagesOnly, streams_, sink_);
     }
 
   private:
@@ -287,6 +303,9 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
         break;
     case TCliCommand::ParamsSet:
         status = run.ParamsSet();
+        break;
+    case TCliCommand::Files:
+        status = run.Files();
         break;
     default:
         break;

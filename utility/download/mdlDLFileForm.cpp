@@ -2,13 +2,13 @@
 // and command-set choices, the file choice and the memory-usage line.
 #include "mdlDLFile.h"
 
+#include "mdlDevNewPrt.h"
 #include "mdlMessages.h"
 #include "mdlModelList.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
-#include "mdlDevNewPrt.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -24,12 +24,13 @@ namespace {
 const char* const kPplItems[] = {"ZPL", "DPL", "EPL", "TSPL"};
 
 const char* const kImageButtons[] = {"btnGetAllImage", "btnPrintImage", "btnDelCurImage", "btnDelAllImage"};
-const char* const kTemplateControls[] = {"grpTemplates", "btnGetAllTmp",     "btnPrintTmp",     "btnDelCurTmp",
-                                         "btnDelAllTmp", "grpAutoTemplates", "btnGetAutoTmp",   "btnPrintAutoTmp",
-                                         "btnDeleteAutoTmp", "btnSwitchAutoform"};
+const char* const kTemplateControls[] = {
+    "grpTemplates",     "btnGetAllTmp",  "btnPrintTmp",     "btnDelCurTmp",     "btnDelAllTmp",
+    "grpAutoTemplates", "btnGetAutoTmp", "btnPrintAutoTmp", "btnDeleteAutoTmp", "btnSwitchAutoform"};
 const char* const kProgressControls[] = {"ProgressBar2", "lblProgressInfo_F", "Label1", "Label2"};
-const char* const kPrintSizeControls[] = {"lblPrintWidth", "txtPrintWidth", "lblPrintHeight", "txtPrintHeight",
-                                          "lblXPosition",  "txtXPosition",  "lblYPosition",   "txtYPosition"};
+const char* const kPrintSizeControls[] = {"lblPrintWidth",  "txtPrintWidth", "lblPrintHeight",
+                                          "txtPrintHeight", "lblXPosition",  "txtXPosition",
+                                          "lblYPosition",   "txtYPosition"};
 
 } // namespace
 
@@ -95,13 +96,15 @@ void TDLFileDialog::LanguageIni() {
     auto& f = form_;
     f.SetTitle(Txt("FormDLFile_Caption"));
     f.SetText("lblFileType", Txt("FormDLFile_lblFileType"));
-    f.SetItems("cmbFileType",
-               {Txt("FormDLFile_cmbFileType_1"), Txt("FormDLFile_cmbFileType_2"), Txt("FormDLFile_cmbFileType_3")},
-               f["cmbFileType"].index);
+    f.SetItems(
+        "cmbFileType",
+        {Txt("FormDLFile_cmbFileType_1"), Txt("FormDLFile_cmbFileType_2"), Txt("FormDLFile_cmbFileType_3")},
+        f["cmbFileType"].index);
     f.SetText("lblImageTimes", Txt("FormDLFile_lblImageTimes"));
     f.SetText("lblPPL", Txt("FormDLFile_lblPPL"));
     f.SetText("lblMemory", Txt("FormDLFile_lblMemory"));
-    f.SetItems("ComboBox1", {Txt("FormDLFile_cmbLakeBoart1"), Txt("FormDLFile_cmbLakeBoart2")}, f["ComboBox1"].index);
+    f.SetItems("ComboBox1", {Txt("FormDLFile_cmbLakeBoart1"), Txt("FormDLFile_cmbLakeBoart2")},
+               f["ComboBox1"].index);
     f.SetText("lblFilePath", Txt("FormDLFile_lblFilePath"));
     f.SetText("btnDLFile", Txt("msgDL"));
     f.SetText("lblProgressInfo_F", Txt("FormDLF_ProgressInfo"));
@@ -132,7 +135,8 @@ void TDLFileDialog::SetUIStatus_Template(bool enabled) {
 }
 
 void TDLFileDialog::SetTemplateStatus() {
-    SetUIStatus_Template(IsModelInList(context_.model, ",Ardel,") || IsModelInList(context_.listName, ",Ardel,"));
+    SetUIStatus_Template(IsModelInList(context_.model, ",Ardel,") ||
+                         IsModelInList(context_.listName, ",Ardel,"));
 }
 
 void TDLFileDialog::FormShow() {

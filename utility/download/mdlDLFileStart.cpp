@@ -106,9 +106,9 @@ void TDLFileDialog::btnDLFileClick() {
 }
 
 bool TDLFileDialog::PrepareImage(TMonoImage& image) {
-    const double scale = std::stod(form_["cmbImageTimes"].SelectedText().empty()
-                                       ? std::string("1.0")
-                                       : form_["cmbImageTimes"].SelectedText());
+    const double scale =
+        std::stod(form_["cmbImageTimes"].SelectedText().empty() ? std::string("1.0")
+                                                                : form_["cmbImageTimes"].SelectedText());
     switch (ConvertImage(form_["txtFilePath"].text, scale, image)) {
     case TConvertResult::Ok:
         break;

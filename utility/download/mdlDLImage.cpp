@@ -33,12 +33,13 @@ std::string lowerExtension(const std::string& path) {
 bool isBlack(const cobrix::cpcl::LoadedImage& source, int x, int y) {
     if (source.oneBit) {
         const size_t row = static_cast<size_t>(cobrix::cpcl::rowBytesOf(source.width));
-        const bool bit = (source.pixels[static_cast<size_t>(y) * row + static_cast<size_t>(x / 8)] >>
-                          (7 - x % 8)) & 1;
+        const bool bit =
+            (source.pixels[static_cast<size_t>(y) * row + static_cast<size_t>(x / 8)] >> (7 - x % 8)) & 1;
         const bool entry1White = source.entry1Blue >= 128;
         return bit != entry1White;
     }
-    return source.pixels[static_cast<size_t>(y) * static_cast<size_t>(source.width) + static_cast<size_t>(x)] <
+    return source
+               .pixels[static_cast<size_t>(y) * static_cast<size_t>(source.width) + static_cast<size_t>(x)] <
            128;
 }
 

@@ -35,7 +35,8 @@ bool InDirectGraphicList(const std::string& model) {
     return IsModelInList(model, kDirectGraphicModels);
 }
 
-std::string DownloadName(const std::string& fileName, TFileKind kind, bool directTspl, const std::string& ppl) {
+std::string DownloadName(const std::string& fileName, TFileKind kind, bool directTspl,
+                         const std::string& ppl) {
     const std::string stem = fileName.substr(0, fileName.size() >= 3 ? fileName.size() - 3 : 0);
     if (kind == TFileKind::Image) {
         return stem + (directTspl ? "BMP" : "GRF");

@@ -31,7 +31,8 @@ bool InDirectGraphicList(const std::string& model);
 // characters, then "BAS" (template on a direct-TSPL printer), "BMP" (image
 // on a direct-TSPL printer), "GRF" (other images) or the command set in
 // lower case and ".prn" (other templates).
-std::string DownloadName(const std::string& fileName, TFileKind kind, bool directTspl, const std::string& ppl);
+std::string DownloadName(const std::string& fileName, TFileKind kind, bool directTspl,
+                         const std::string& ppl);
 
 enum class TRoute {
     BlockTransfer,  // the file's bytes by the block transfer

@@ -38,7 +38,8 @@ bool RequestDownload(const std::string& kindWord, const std::string& value, cons
 
 TTransferRun::TTransferRun(TDLState& state, TBlockFormat format, TTransferPacing pacing,
                            TTransferCallbacks callbacks, bool flashMemory)
-    : state_(state), format_(format), pacing_(pacing), callbacks_(std::move(callbacks)), flash_(flashMemory) {}
+    : state_(state), format_(format), pacing_(pacing), callbacks_(std::move(callbacks)), flash_(flashMemory) {
+}
 
 TTransferRun::~TTransferRun() {
     Cancel();
@@ -83,8 +84,8 @@ void TTransferRun::SenderRun() {
     std::vector<uint8_t> block(blockSize + kBlockOverhead);
     uint8_t ack[kAckSize] = {};
     size_t offset = 0;
-    const std::span<const uint8_t> data(state_.FileData.data(),
-                                        std::min(state_.FileData.size(), static_cast<size_t>(state_.FileSize)));
+    const std::span<const uint8_t> data(
+        state_.FileData.data(), std::min(state_.FileData.size(), static_cast<size_t>(state_.FileSize)));
     for (;;) {
         if (state_.BlocksSent >= state_.BlockTotal) {
             Pause(pacing_.finishWaitMs);
@@ -102,8 +103,8 @@ void TTransferRun::SenderRun() {
             return EndSender(TTransferEnd::Cancelled);
         }
         const size_t length = std::min(blockSize, data.size() - std::min(offset, data.size()));
-        BuildBlock(block, static_cast<uint32_t>(state_.BlocksSent.load()), data.subspan(std::min(offset, data.size()), length),
-                   format_);
+        BuildBlock(block, static_cast<uint32_t>(state_.BlocksSent.load()),
+                   data.subspan(std::min(offset, data.size()), length), format_);
         auto fail = [&](TTransferEnd end) {
             PrtLib_EndExchange();
             state_.Cancel = true;

@@ -32,7 +32,7 @@ struct TTransferPacing {
     int progressMs = 20;     // progress refresh
     int okPollWaitMs = 50;   // before each read of an OK poll
     int okPollRounds = 11;
-    int runWaitMs = 100;  // between two RUN lines
+    int runWaitMs = 100;   // between two RUN lines
     int saveWaitMs = 1000; // after "save_param"
 };
 

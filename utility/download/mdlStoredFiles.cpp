@@ -71,7 +71,8 @@ void TDLFileDialog::FillKeyList(const char* list, const std::string& reply) {
         if (piece.empty()) {
             continue; // a trailing separator names no file
         }
-        items.push_back(EntryText(piece[0] == 'R' ? RamText() : FlashText(), piece.size() > 2 ? piece.substr(2) : ""));
+        items.push_back(
+            EntryText(piece[0] == 'R' ? RamText() : FlashText(), piece.size() > 2 ? piece.substr(2) : ""));
     }
     form_.SetItems(list, std::move(items), -1);
 }
@@ -289,8 +290,8 @@ void TDLFileDialog::DoActive_AutoTmp(const std::string& button) {
                 for (size_t i = 0; i < names.size(); ++i) {
                     autoList_ += names[i] + (i + 1 < names.size() ? "," : "");
                 }
-                form_.SetItems("lsbAutoTmp", autoList_.empty() ? std::vector<std::string>{} : std::vector{autoList_},
-                               -1);
+                form_.SetItems("lsbAutoTmp",
+                               autoList_.empty() ? std::vector<std::string>{} : std::vector{autoList_}, -1);
             }
         }
         if (!reply.empty()) {
