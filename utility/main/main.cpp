@@ -4,6 +4,7 @@
 //   tolvane --demo ...      talks to printer emulators instead of printers
 //   tolvane --edition CODE  runs as the edition CODE (docs/EDITIONS.md)
 //   tolvane --version       prints the version and exits
+#include "FormDLFile.h"
 #include "FormMain_Label.h"
 #include "gui/mdlQtMessageSink.h"
 #include "gui/mdlUsbWatch.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("tolvane");
     InstallWidgetServices();
     RegisterParameterDialogs();
+    RegisterFileDialogs();
     QuitOnSignals();
 
     std::string libraryError;
