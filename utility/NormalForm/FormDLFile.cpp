@@ -24,16 +24,22 @@ namespace {
 
 // The rows of the download part: a caption and its field.
 const std::pair<const char*, const char*> kRows[] = {
-    {"lblFileType", "cmbFileType"}, {"lblImageTimes", "cmbImageTimes"}, {"lblPPL", "cmbPPL"},
-    {"lblMemory", "ComboBox1"},     {"lblPrintWidth", "txtPrintWidth"}, {"lblPrintHeight", "txtPrintHeight"},
-    {"lblXPosition", "txtXPosition"}, {"lblYPosition", "txtYPosition"},
+    {"lblFileType", "cmbFileType"},
+    {"lblImageTimes", "cmbImageTimes"},
+    {"lblPPL", "cmbPPL"},
+    {"lblMemory", "ComboBox1"},
+    {"lblPrintWidth", "txtPrintWidth"},
+    {"lblPrintHeight", "txtPrintHeight"},
+    {"lblXPosition", "txtXPosition"},
+    {"lblYPosition", "txtYPosition"},
     {"lblPrintImagePosition", "edtPrintImagePosition"},
 };
 
 const char* const kGroups[][6] = {
     {"grpImages", "lvFonts", "btnGetAllImage", "btnPrintImage", "btnDelCurImage", "btnDelAllImage"},
     {"grpTemplates", "ListView1", "btnGetAllTmp", "btnPrintTmp", "btnDelCurTmp", "btnDelAllTmp"},
-    {"grpAutoTemplates", "lsbAutoTmp", "btnGetAutoTmp", "btnPrintAutoTmp", "btnDeleteAutoTmp", "btnSwitchAutoform"},
+    {"grpAutoTemplates", "lsbAutoTmp", "btnGetAutoTmp", "btnPrintAutoTmp", "btnDeleteAutoTmp",
+     "btnSwitchAutoform"},
 };
 
 QString Q(const std::string& text) {
@@ -50,8 +56,8 @@ QString EntryShown(const std::string& entry) {
 } // namespace
 
 TfrmDLFile::TfrmDLFile(QWidget* parent, bool imagesOnly)
-    : QDialog(parent), dialog_(std::make_unique<download::TDLFileDialog>(params::SelectedPrinterContext(),
-                                                                         imagesOnly)) {
+    : QDialog(parent),
+      dialog_(std::make_unique<download::TDLFileDialog>(params::SelectedPrinterContext(), imagesOnly)) {
     setObjectName(imagesOnly ? "frmDLFile_Kavo" : "frmDLFile");
     dialog_->SetPost([this](std::function<void()> work) {
         QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
@@ -114,7 +120,8 @@ void TfrmDLFile::Build() {
     widgets_["lblFilePath"] = new QLabel(this);
     widgets_["txtFilePath"] = new QLineEdit(this);
     widgets_["Button7"] = new QPushButton(this);
-    connect(static_cast<QPushButton*>(widgets_["Button7"]), &QPushButton::clicked, this, [this] { Browse(); });
+    connect(static_cast<QPushButton*>(widgets_["Button7"]), &QPushButton::clicked, this,
+            [this] { Browse(); });
     left->addWidget(widgets_["lblFilePath"], row, 0);
     left->addWidget(widgets_["txtFilePath"], row, 1);
     left->addWidget(widgets_["Button7"], row++, 2);

@@ -154,8 +154,8 @@ void TDLFileDialog::FormShow() {
     } else {
         form_.SetEnabled("cmbFileType", false);
     }
-    form_.SetIndex("ComboBox1", 1);
     LanguageIni();
+    form_.SetIndex("ComboBox1", 1);
     GetSpace();
     form_.SetIndex("cmbImageTimes", 0);
     form_.SetIndex("cmbFileType", 0);
