@@ -34,8 +34,10 @@ void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
     if (profile.language == kLanguageCpcl) {
         handlers.add(std::make_shared<CpclCommandHandler>());
     }
-    handlers.add(std::make_shared<FileActionHandler>(), kRankSpecific);
-    handlers.add(std::make_shared<FileValueHandler>(), kRankSpecific);
+    // The stored-file keys narrow the standard "do" and "getval"; a handler
+    // a test adds with kRankSpecific still comes before them.
+    handlers.add(std::make_shared<FileActionHandler>(), kRankSpecific + 1);
+    handlers.add(std::make_shared<FileValueHandler>(), kRankSpecific + 1);
     handlers.add(std::make_shared<DownloadBlockHandler>());
     if (profile.language == kLanguageTspl) {
         handlers.add(std::make_shared<TsplFileHandler>());
