@@ -2,7 +2,9 @@
 // replies, print and delete with their values and OK polls, the "~!F"
 // lists, the RUN lines of the auto list, and the auto label mode switch.
 #include "DownloadFixture.h"
+#include "mdlDLImage.h"
 #include "mdlMessages.h"
+#include "mdlPrinterLib_Call.h"
 
 #include <chrono>
 
@@ -116,6 +118,32 @@ TEST_F(DownloadTest, AutoTemplatesAndTheAutoLabelModeSwitch) {
     dialog->DoActive_AutoTmp("btnDeleteAutoTmp");
     EXPECT_FALSE(Stored("autoform", "E_AUTO.zpl.prn").has_value());
     EXPECT_TRUE(dialog->Form()["lsbAutoTmp"].items.empty());
+}
+
+TEST_F(DownloadTest, TheImageOnlyVariantPrintsAtItsPositionAndNeedsANumericResolution) {
+    Open("Kavo-200", "kavo_tspl.profile", true);
+    EXPECT_FALSE(dialog->Form()["cmbFileType"].enabled);
+    EXPECT_FALSE(dialog->Form()["btnGetAllTmp"].enabled);
+    Put(*printer, "bitmaps", 'E', "LOGO.GRF");
+    dialog->DoActive_Bitmap("btnGetAllImage");
+    dialog->Form().SetText("edtPrintImagePosition", "24");
+    dialog->Form().SetIndex("lvFonts", 0);
+    printer->clearRecords();
+    dialog->DoActive_Bitmap("btnPrintImage");
+    EXPECT_EQ(Commands(), (std::vector<std::string>{"setval pic_start_pos", "do print"}));
+    EXPECT_EQ(Written("pic_start_pos"), "24");
+
+    // A resolution reply that is not a number ends the start with a message.
+    SetPrinterValue("dpi", "high");
+    download::TMonoImage image{8, 1, {0xFF}};
+    const std::string path = (std::filesystem::path(home.Path()) / "dot.bmp").string();
+    ASSERT_TRUE(download::SaveMonoBmp(path, image));
+    ASSERT_TRUE(dialog->ChooseFile(path));
+    dialog->btnDLFileClick();
+    EXPECT_EQ(dialog->Outcome(), TDLFileDialog::TOutcome::Failed);
+    EXPECT_FALSE(dialog->Busy());
+    EXPECT_FALSE(PrtLib_ExchangeOpen());
+    EXPECT_FALSE(Boxes("error").empty());
 }
 
 } // namespace

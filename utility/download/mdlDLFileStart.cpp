@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <exception>
+#include <fstream>
 #include <thread>
 
 namespace tolvane::download {
@@ -29,6 +30,22 @@ void Pause(int ms) {
     if (ms > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
+}
+
+// The whole file, at most kMaxTemplateBytes; false when it cannot be read
+// or is larger.
+bool ReadInto(const std::string& path, std::vector<uint8_t>& data) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        return false;
+    }
+    const std::streamoff size = in.tellg();
+    if (size < 0 || static_cast<uint64_t>(size) > kMaxTemplateBytes) {
+        return false;
+    }
+    data.resize(static_cast<size_t>(size));
+    in.seekg(0);
+    return size == 0 || in.read(reinterpret_cast<char*>(data.data()), size).good();
 }
 
 void ShowError(const std::string& key) {
@@ -151,11 +168,10 @@ void TDLFileDialog::StartDownload() {
     state.FileData.clear();
     state.FileData.shrink_to_fit();
     if (kind != TFileKind::Image) {
-        std::string bytes;
-        if (!ReadWholeFile(form_["txtFilePath"].text, kMaxTemplateBytes, bytes)) {
+        // Read straight into the download state: the file is held once.
+        if (!ReadInto(form_["txtFilePath"].text, state.FileData)) {
             return Fail("_Err_FileNotExist");
         }
-        state.FileData.assign(bytes.begin(), bytes.end());
     }
     switch (route) {
     case TRoute::DirectTemplate:
