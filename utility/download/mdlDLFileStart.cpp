@@ -208,8 +208,9 @@ void TDLFileDialog::SendDirectTemplate() {
 
 void TDLFileDialog::SendDirectGraphic(const TMonoImage& image) {
     if (!PrtLib_BeginCommand()) {
-        outcome_ = TOutcome::Failed;
-        return;
+        // The open failed (its message was shown): the exchange is ended and
+        // the button given back, so that the dialog is not left waiting.
+        return Fail("");
     }
     const TDLState& state = DLState();
     std::string text;

@@ -210,9 +210,7 @@ void TDLFileDialog::DoActive_Label(const std::string& button) {
         } else {
             const std::string reply = CmdGetVal("\"labels\"");
             CmdGetVal("");
-            if (!reply.empty()) {
-                form_.SetItems("ListView1", {}, -1);
-            }
+            form_.SetItems("ListView1", {}, -1);
             FillKeyList("ListView1", reply);
         }
     } else if (button == "btnDelAllTmp") {
