@@ -102,7 +102,8 @@ int main(int, char** argv) {
         }
         dialog.WaitForTransfer();
         queue.RunPending();
-        measuredMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        measuredMs =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         peakAfter = PeakKiB();
         ok = dialog.Outcome() == download::TDLFileDialog::TOutcome::Success;
         dialog.FormClose();
