@@ -154,7 +154,7 @@ std::vector<uint8_t> TsplBmpHeader(int width, int height, uint32_t dataLength) {
 
 std::string TsplGraphic(const std::string& name, const TMonoImage& image) {
     const size_t rowBytes = static_cast<size_t>(image.RowBytes());
-    const uint8_t unused = image.width % 8 == 0 ? 0 : static_cast<uint8_t>(0xFF >> (image.width % 8));
+    const auto unused = static_cast<uint8_t>(image.width % 8 == 0 ? 0 : 0xFF >> (image.width % 8));
     const std::vector<uint8_t> header =
         TsplBmpHeader(image.width, image.height, static_cast<uint32_t>(image.rows.size()));
     std::string text = "DOWNLOAD E,\"" + name + "\"," + std::to_string(image.rows.size() + 62) + ",";
