@@ -94,6 +94,7 @@ TEST_F(DownloadTest, EveryAcknowledgementFaultEndsWithItsMessageAndTheFileIsNotS
         {"download_block:1=short:6/1", "FormGDL_ErrIO"},
         {"download_block:1=silent/1", "FormGDL_ErrIO"},
         {"refuse", "FormGDL_ErrIO"},
+        {"full", "FormGDL_ErrIO"}, // the memory fills up during the transfer
     };
     // Two reads of a missing acknowledgement are enough to show the fault.
     download::TTransferPacing pacing = FastPacing();
@@ -104,6 +105,8 @@ TEST_F(DownloadTest, EveryAcknowledgementFaultEndsWithItsMessageAndTheFileIsNotS
         printer->changePrinter([](emulator::Printer& p) { p.files().erase("labels", "E_f.zpl.prn"); });
         if (c.fault == "refuse") {
             printer->changePrinter([](emulator::Printer& p) { p.files().refuseBlock = 1; });
+        } else if (c.fault == "full") {
+            printer->changePrinter([](emulator::Printer& p) { p.files().flashCapacity = 2000; });
         } else {
             std::string error;
             ASSERT_TRUE(printer->addFault(c.fault, error)) << error;
@@ -119,7 +122,10 @@ TEST_F(DownloadTest, EveryAcknowledgementFaultEndsWithItsMessageAndTheFileIsNotS
         dialog->btnDLFileClick();
         EXPECT_FALSE(dialog->Busy());
         printer->clearFaults();
-        printer->changePrinter([](emulator::Printer& p) { p.files().refuseBlock.reset(); });
+        printer->changePrinter([](emulator::Printer& p) {
+            p.files().refuseBlock.reset();
+            p.files().flashCapacity = 4 << 20;
+        });
     }
 }
 
