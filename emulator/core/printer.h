@@ -5,6 +5,7 @@
 #include "emulator/core/diagnostic_state.h"
 #include "emulator/core/firmware_state.h"
 #include "emulator/core/scanner_setup.h"
+#include "emulator/core/file_store.h"
 
 #include <compare>
 #include <cstdint>
@@ -80,12 +81,17 @@ class Printer {
     // The firmware transfers (OTA packets, sectioned files).
     FirmwareState& firmware() { return firmware_; }
     const FirmwareState& firmware() const { return firmware_; }
+    // The stored files (they survive a factory restore, not a restart of
+    // the emulator).
+    FileStore& files() { return files_; }
+    const FileStore& files() const { return files_; }
 
   private:
     Profile profile_;
     PrinterSettings settings_;
     DiagnosticState diagnostics_;
     FirmwareState firmware_;
+    FileStore files_;
 };
 
 } // namespace emulator

@@ -4,6 +4,8 @@
 #include "emulator/handlers/block_write.h"
 #include "emulator/handlers/cpcl_commands.h"
 #include "emulator/handlers/do_action.h"
+#include "emulator/handlers/download_block.h"
+#include "emulator/handlers/file_commands.h"
 #include "emulator/handlers/get_key.h"
 #include "emulator/handlers/get_value.h"
 #include "emulator/handlers/get_version.h"
@@ -15,6 +17,7 @@
 #include "emulator/handlers/scan_trigger.h"
 #include "emulator/handlers/set_key.h"
 #include "emulator/handlers/set_value.h"
+#include "emulator/handlers/tspl_files.h"
 #include "emulator/handlers/unknown_private.h"
 
 #include <memory>
@@ -40,6 +43,17 @@ void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
     handlers.add(std::make_shared<PrintJobHandler>(profile.language != kLanguageCpcl));
     if (profile.scanner) {
         handlers.add(std::make_shared<ScanTriggerHandler>(*profile.scanner), kRankSpecific);
+    }
+    // The stored-file keys narrow the standard "do" and "getval"; a handler
+    // a test adds with kRankSpecific still comes before them.
+    handlers.add(std::make_shared<FileActionHandler>(), kRankSpecific + 1);
+    handlers.add(std::make_shared<FileValueHandler>(), kRankSpecific + 1);
+    handlers.add(std::make_shared<DownloadBlockHandler>());
+    if (profile.language == kLanguageTspl) {
+        handlers.add(std::make_shared<TsplFileHandler>());
+    }
+    if (profile.language == kLanguageZpl) {
+        handlers.add(std::make_shared<ZplGraphicHandler>());
     }
     handlers.add(std::make_shared<UnknownPrivateHandler>(), kRankCatchAll);
 }

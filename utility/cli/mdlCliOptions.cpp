@@ -1,5 +1,7 @@
 #include "mdlCliOptions.h"
 
+#include "mdlCliFiles.h"
+
 namespace tolvane::cli {
 namespace {
 
@@ -28,6 +30,7 @@ const char* const kProgramHelp =
     "                        print TEXT (\"\\n\" between lines) as the test print does\n"
     "  scan-test [--width MM --height MM]\n"
     "                        trigger the printer's scanner and print what it scanned\n"
+    "  files COMMAND         list, download, print and delete stored files (files --help)\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -164,6 +167,9 @@ std::string CliHelp(const std::string& topic) {
     if (topic == "scan-test") {
         return kScanTestHelp;
     }
+    if (topic.rfind("files", 0) == 0) {
+        return FilesHelp();
+    }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
     }
@@ -185,6 +191,10 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             into = args[++n];
             return true;
         };
+        if (!words.empty() && words[0] == "files" && arg != "--help" && arg != "-h") {
+            options.filesArgs.push_back(arg); // the files command reads its own options
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             options.command = TCliCommand::Help;
         } else if (arg == "--version") {
@@ -256,6 +266,16 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
     const bool addressed = !options.portAddress.empty() || !options.model.empty();
     if (words[0] == "printers" && words.size() == 1) {
         options.command = TCliCommand::Printers;
+        return {options, {}};
+    }
+    if (words[0] == "files") {
+        if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
+            return {std::nullopt, "files needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        if (const std::string error = CheckFilesArguments(options.filesArgs); !error.empty()) {
+            return {std::nullopt, error};
+        }
+        options.command = TCliCommand::Files;
         return {options, {}};
     }
     if (words[0] == "params" && words.size() >= 2 && (words[1] == "get" || words[1] == "set")) {

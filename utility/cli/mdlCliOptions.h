@@ -8,6 +8,7 @@
 //   tolvane-cli ... firmware method | ota FILE | sections FILE [--list] | dfu
 //   tolvane-cli ... print-text [--code-page N] [--width MM --height MM] TEXT
 //   tolvane-cli ... scan-test [--width MM --height MM]
+//   tolvane-cli ... files COMMAND ...      (mdlCliFiles.h)
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -36,6 +37,7 @@ enum class TCliCommand {
     Info,
     PrintText,
     ScanTest,
+    Files,
 };
 
 struct TCliOptions {
@@ -57,6 +59,7 @@ struct TCliOptions {
     std::string widthMm;  // print-text, scan-test --width
     std::string heightMm; // print-text, scan-test --height
     std::string text;     // print-text TEXT ("\n" between lines)
+    std::vector<std::string> filesArgs; // the words and options after "files"
 };
 
 struct TCliParse {

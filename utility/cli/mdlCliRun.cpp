@@ -2,15 +2,19 @@
 
 #include "mdlCliDiagnostics.h"
 #include "mdlCliFirmware.h"
+#include "mdlCatalogueOverlay.h"
+#include "mdlCliFiles.h"
 #include "mdlCliOptions.h"
 #include "mdlCliPrintText.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlFileUtil.h"
 #include "mdlHeadlessSession.h"
+#include "mdlModelList.h"
 #include "mdlParaDialogModels.h"
 #include "mdlParaHelpers.h"
 #include "mdlParamsText.h"
+#include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlPrinterLib_Call.h"
@@ -168,6 +172,18 @@ class TCliRun {
     int ScanTest() {
         const int selected = Select();
         return selected != kExitDone ? selected : RunScanTest(options_, sink_, streams_.out, streams_.err);
+    }
+
+    int Files() {
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        if (!Detect()) {
+            return kExitPrinterError;
+        }
+        // The main window's rule: printers of the catalogue key take the image-only dialog.
+        const bool imagesOnly = IsModelInList(PrinterIdentity().Model, ReadCatalogue("DLFile_Kavo"));
+        return RunFilesCommand(options_.filesArgs, imagesOnly, streams_, sink_);
     }
 
   private:
@@ -340,6 +356,9 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
         break;
     case TCliCommand::ScanTest:
         status = run.ScanTest();
+        break;
+    case TCliCommand::Files:
+        status = run.Files();
         break;
     default:
         break;

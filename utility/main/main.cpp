@@ -6,6 +6,7 @@
 //   tolvane --version       prints the version and exits
 #include "FormCommandTest.h"
 #include "FormFirmware.h"
+#include "FormDLFile.h"
 #include "FormMain_Label.h"
 #include "FormPrinterInformation.h"
 #include "FormPrinterStatus.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     RegisterPrinterInformationWindow();
     RegisterFirmwareDialogs();
     RegisterPrintTextDialogs();
+    RegisterFileDialogs();
     QuitOnSignals();
 
     std::string libraryError;

@@ -1,0 +1,150 @@
+// The stored-file lists against the emulated printer: the key-command
+// replies, print and delete with their values and OK polls, the "~!F"
+// lists, the RUN lines of the auto list, and the auto label mode switch.
+#include "DownloadFixture.h"
+#include "mdlDLImage.h"
+#include "mdlMessages.h"
+#include "mdlPrinterLib_Call.h"
+
+#include <chrono>
+
+namespace tolvane::test {
+namespace {
+
+using download::TDLFileDialog;
+
+void Put(emulator::Emulator& printer, const std::string& kind, char memory, const std::string& name) {
+    printer.changePrinter([&](emulator::Printer& p) { p.files().store({kind, memory, name, {1, 2, 3}}); });
+}
+
+TEST_F(DownloadTest, ImageListPrintAndDeleteUseTheMemoryPrefixAsTheyShould) {
+    Open("Kavo");
+    Put(*printer, "bitmaps", 'R', "LOGO.GRF");
+    Put(*printer, "bitmaps", 'E', "X.GRF");
+    dialog->DoActive_Bitmap("btnGetAllImage");
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              (std::vector<std::string>{TDLFileDialog::EntryText("RAM", "LOGO.GRF"),
+                                        TDLFileDialog::EntryText("Flash", "X.GRF")}));
+    printer->clearRecords();
+    dialog->Form().SetIndex("lvFonts", 0);
+    dialog->DoActive_Bitmap("btnPrintImage");
+    dialog->Form().SetIndex("lvFonts", 0);
+    dialog->DoActive_Bitmap("btnDelCurImage");
+    std::vector<std::string> values;
+    for (const auto& r : printer->records()) {
+        if (r.command == "do") {
+            values.push_back(r.key + " " + r.value);
+        }
+    }
+    EXPECT_EQ(values, (std::vector<std::string>{"print \"bitmaps\" \"LOGO.GRF\"",
+                                                "delete \"bitmaps\" \"R_LOGO.GRF\""}));
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              std::vector<std::string>{TDLFileDialog::EntryText("Flash", "X.GRF")});
+    EXPECT_FALSE(Stored("bitmaps", "R_LOGO.GRF").has_value());
+
+    // Nothing selected: a warning, nothing sent.
+    printer->clearRecords();
+    dialog->DoActive_Bitmap("btnPrintImage");
+    EXPECT_EQ(Boxes("info").back().text, LangText("msgsi"));
+    EXPECT_TRUE(Keys("do").empty());
+}
+
+TEST_F(DownloadTest, DeletingAllImagesWaitsForEachOk) {
+    Open("Kavo");
+    for (const char* name : {"A.GRF", "B.GRF", "C.GRF"}) {
+        Put(*printer, "bitmaps", 'E', name);
+    }
+    dialog->DoActive_Bitmap("btnGetAllImage");
+    printer->clearRecords();
+    dialog->DoActive_Bitmap("btnDelAllImage");
+    EXPECT_EQ(Keys("do"), (std::vector<std::string>{"delete", "delete", "delete"}));
+    EXPECT_TRUE(dialog->Form()["lvFonts"].items.empty());
+    printer->changePrinter([](emulator::Printer& p) { EXPECT_TRUE(p.files().list("bitmaps").empty()); });
+    // Each OK was taken up before the next delete: the list read afterwards is clean.
+    Put(*printer, "bitmaps", 'E', "D.GRF");
+    dialog->DoActive_Bitmap("btnGetAllImage");
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              std::vector<std::string>{TDLFileDialog::EntryText("Flash", "D.GRF")});
+}
+
+TEST_F(DownloadTest, DirectTsplListsSplitImagesFromProgramsAndRunTheAutoList) {
+    Open("Ardel", "ardel_tspl.profile");
+    for (const char* name : {"A.BMP", "B.BAS", "C.BMP", "D.BAS"}) {
+        Put(*printer, "direct", 'E', name);
+    }
+    dialog->DoActive_Bitmap("btnGetAllImage");
+    dialog->DoActive_Label("btnGetAllTmp");
+    EXPECT_EQ(dialog->Form()["lvFonts"].items,
+              (std::vector<std::string>{TDLFileDialog::EntryText("Flash", "A.BMP"),
+                                        TDLFileDialog::EntryText("Flash", "C.BMP")}));
+    EXPECT_EQ(dialog->Form()["ListView1"].items,
+              (std::vector<std::string>{TDLFileDialog::EntryText("Flash", "B.BAS"),
+                                        TDLFileDialog::EntryText("Flash", "D.BAS")}));
+    dialog->DoActive_AutoTmp("btnGetAutoTmp");
+    EXPECT_EQ(dialog->AutoList(), "B.BAS,D.BAS");
+    printer->clearRecords();
+    dialog->Form().SetIndex("lsbAutoTmp", 0);
+    dialog->DoActive_AutoTmp("btnPrintAutoTmp");
+    const auto records = printer->records();
+    std::vector<emulator::Record> runs;
+    for (const auto& r : records) {
+        if (r.command == "tspl_run") {
+            runs.push_back(r);
+        }
+    }
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].key, "B.BAS");
+    EXPECT_EQ(runs[1].key, "D.BAS");
+    EXPECT_GE(runs[1].time - runs[0].time, std::chrono::milliseconds(90));
+
+    dialog->Form().SetIndex("lvFonts", 1);
+    dialog->DoActive_Bitmap("btnDelCurImage");
+    EXPECT_FALSE(Stored("direct", "C.BMP").has_value());
+}
+
+TEST_F(DownloadTest, AutoTemplatesAndTheAutoLabelModeSwitch) {
+    Open("Kavo");
+    Put(*printer, "autoform", 'E', "AUTO.zpl.prn");
+    dialog->DoActive_AutoTmp("btnGetAutoTmp");
+    EXPECT_EQ(dialog->AutoName(), "E_AUTO.zpl.prn");
+    EXPECT_EQ(dialog->Form()["lsbAutoTmp"].items, std::vector<std::string>{"E_AUTO.prn"});
+    EXPECT_EQ(dialog->Form()["btnSwitchAutoform"].text, LangText("FormDLFile_btnSwitchAutoform1"));
+    dialog->DoActive_AutoTmp("btnSwitchAutoform");
+    EXPECT_TRUE(printer->waitForCommand("do", "reset_printer").has_value());
+    EXPECT_EQ(Written("autoform_switch"), "on");
+    EXPECT_TRUE(printer->waitForCommand("do", "save_param").has_value());
+    EXPECT_EQ(dialog->Form()["btnSwitchAutoform"].text, LangText("FormDLFile_btnSwitchAutoform2"));
+    dialog->Form().SetIndex("lsbAutoTmp", 0);
+    dialog->DoActive_AutoTmp("btnDeleteAutoTmp");
+    EXPECT_FALSE(Stored("autoform", "E_AUTO.zpl.prn").has_value());
+    EXPECT_TRUE(dialog->Form()["lsbAutoTmp"].items.empty());
+}
+
+TEST_F(DownloadTest, TheImageOnlyVariantPrintsAtItsPositionAndNeedsANumericResolution) {
+    Open("Kavo-200", "kavo_tspl.profile", true);
+    EXPECT_FALSE(dialog->Form()["cmbFileType"].enabled);
+    EXPECT_FALSE(dialog->Form()["btnGetAllTmp"].enabled);
+    Put(*printer, "bitmaps", 'E', "LOGO.GRF");
+    dialog->DoActive_Bitmap("btnGetAllImage");
+    dialog->Form().SetText("edtPrintImagePosition", "24");
+    dialog->Form().SetIndex("lvFonts", 0);
+    printer->clearRecords();
+    dialog->DoActive_Bitmap("btnPrintImage");
+    EXPECT_EQ(Commands(), (std::vector<std::string>{"setval pic_start_pos", "do print"}));
+    EXPECT_EQ(Written("pic_start_pos"), "24");
+
+    // A resolution reply that is not a number ends the start with a message.
+    SetPrinterValue("dpi", "high");
+    download::TMonoImage image{8, 1, {0xFF}};
+    const std::string path = (std::filesystem::path(home.Path()) / "dot.bmp").string();
+    ASSERT_TRUE(download::SaveMonoBmp(path, image));
+    ASSERT_TRUE(dialog->ChooseFile(path));
+    dialog->btnDLFileClick();
+    EXPECT_EQ(dialog->Outcome(), TDLFileDialog::TOutcome::Failed);
+    EXPECT_FALSE(dialog->Busy());
+    EXPECT_FALSE(PrtLib_ExchangeOpen());
+    EXPECT_FALSE(Boxes("error").empty());
+}
+
+} // namespace
+} // namespace tolvane::test

@@ -1,0 +1,114 @@
+// The file dialog without widgets: downloads images, templates and
+// auto-templates to the selected printer, shows its memory usage, and
+// manages the three lists of stored files (refresh, print, delete one or
+// all, the auto label mode switch). `imagesOnly` gives the image-only
+// variant (TfrmDLFile_Kavo). The Qt window and tolvane-cli drive it through
+// its named controls and handlers.
+#pragma once
+
+#include "mdlDLNames.h"
+#include "mdlDLTransfer.h"
+#include "mdlFormModel.h"
+#include "mdlParaDialogModel.h"
+
+#include <memory>
+#include <string>
+
+namespace tolvane::download {
+
+class TDLFileDialog {
+  public:
+    TDLFileDialog(params::TParaDialogContext context, bool imagesOnly, TTransferPacing pacing = {});
+    ~TDLFileDialog();
+    TDLFileDialog(const TDLFileDialog&) = delete;
+    TDLFileDialog& operator=(const TDLFileDialog&) = delete;
+
+    params::TFormModel& Form() { return form_; }
+    const params::TFormModel& Form() const { return form_; }
+    bool ImagesOnly() const { return imagesOnly_; }
+
+    // How worker threads reach the user-interface thread (queued).
+    void SetPost(TPost post) { post_ = std::move(post); }
+
+    void FormShow();
+    void FormClose();
+    void cmbFileTypeChange();
+    void cmbPPLChange();
+    void ComboBox1Change();
+    // The file the chooser returned (Button7Click after the chooser);
+    // false when the name was refused (the message was shown).
+    bool ChooseFile(const std::string& path);
+    // "*.bmp|*.bmp" for images, "*.prn|*.prn" otherwise.
+    std::string FileFilter() const;
+    void CheckValue();
+    void btnDLFileClick();
+    bool GetSpace();
+
+    // The stored-file buttons, by control name (btnGetAllImage, btnPrintImage, ...).
+    void DoActive_Bitmap(const std::string& button);
+    void DoActive_Label(const std::string& button);
+    void DoActive_AutoTmp(const std::string& button);
+
+    // A transfer is running (the button shows the cancel text).
+    bool Busy() const;
+    // Waits for the threads of the running transfer (tests, tolvane-cli).
+    void WaitForTransfer();
+    // How the last start or transfer ended (tolvane-cli's exit status).
+    enum class TOutcome { None, Success, Failed, Cancelled };
+    TOutcome Outcome() const { return outcome_; }
+
+    // One entry of the image or template list: its memory text and name.
+    static std::string EntryText(const std::string& memory, const std::string& name);
+    static std::string EntryMemory(const std::string& entry);
+    static std::string EntryName(const std::string& entry);
+    // The memory prefix of a listed entry ("R_" for the RAM text).
+    std::string EntryPrefix(const std::string& entry) const;
+
+    const std::string& AutoName() const { return autoName_; }
+    const std::string& AutoList() const { return autoList_; }
+
+  private:
+    void BuildForm();
+    void LanguageIni();
+    void SetTemplateStatus();
+    void SetUIStatus_Template(bool enabled);
+    void SetBusy(bool busy);
+    void ShowProgress(bool visible);
+    TFileKind Kind() const;
+    bool Flash() const;
+    bool DirectTspl() const;
+    std::string RamText() const;
+    std::string FlashText() const;
+    void ShowSpace(const std::string& used, const std::string& free);
+
+    void StartDownload();
+    bool PrepareImage(struct TMonoImage& image);
+    void SendDirectTemplate();
+    void SendDirectGraphic(const struct TMonoImage& image);
+    void StartBlockTransfer(const std::string& kindWord);
+    void TransferEnded(TTransferEnd end, const TFinishReads& reads);
+    void CompleteDialogForm();
+    void Fail(const std::string& key);
+
+    void FillKeyList(const char* list, const std::string& reply);
+    void FillDirectList(const char* list, const std::string& reply, const char* extension);
+    void PollForOk();
+    bool OpenForDirectWrite();
+    void DirectWrite(const std::string& text);
+    std::string Kill(const std::string& name);
+    void RemoveSelected(const char* list);
+    void Consume();
+
+    params::TParaDialogContext context_;
+    bool imagesOnly_;
+    TTransferPacing pacing_;
+    params::TFormModel form_;
+    TPost post_;
+    std::unique_ptr<TTransferRun> run_;
+    TOutcome outcome_ = TOutcome::None;
+    bool directPortOpen_ = false;
+    std::string autoName_;
+    std::string autoList_;
+};
+
+} // namespace tolvane::download

@@ -1,0 +1,339 @@
+// The three lists of stored files: refresh, print, delete one or all, and
+// the auto label mode switch, by key commands or, on printers that store
+// files by TSPL commands, by "~!F", "KILL" and "RUN".
+#include "mdlDLFile.h"
+
+#include "mdlDevNewPrt.h"
+#include "mdlMessages.h"
+#include "mdlParaHelpers.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLib_Call.h"
+#include "mdlPrtCommands.h"
+
+#include <chrono>
+#include <thread>
+
+namespace tolvane::download {
+
+using params::Txt;
+
+namespace {
+
+void Pause(int ms) {
+    if (ms > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (;;) {
+        const size_t at = text.find(separator, start);
+        pieces.push_back(text.substr(start, at - start));
+        if (at == std::string::npos) {
+            return pieces;
+        }
+        start = at + 1;
+    }
+}
+
+// A "~!F" reply without its two trailing characters.
+std::string DirectListBody(const std::string& reply) {
+    return reply.substr(0, reply.size() >= 2 ? reply.size() - 2 : 0);
+}
+
+} // namespace
+
+std::string TDLFileDialog::EntryText(const std::string& memory, const std::string& name) {
+    return memory + "\t" + name;
+}
+
+std::string TDLFileDialog::EntryMemory(const std::string& entry) {
+    return entry.substr(0, entry.find('\t'));
+}
+
+std::string TDLFileDialog::EntryName(const std::string& entry) {
+    const size_t tab = entry.find('\t');
+    return tab == std::string::npos ? entry : entry.substr(tab + 1);
+}
+
+std::string TDLFileDialog::EntryPrefix(const std::string& entry) const {
+    return EntryMemory(entry) == RamText() ? "R_" : "E_";
+}
+
+void TDLFileDialog::FillKeyList(const char* list, const std::string& reply) {
+    if (reply.empty()) {
+        return;
+    }
+    std::vector<std::string> items;
+    for (const std::string& piece : Split(reply, ',')) {
+        if (piece.empty()) {
+            continue; // a trailing separator names no file
+        }
+        items.push_back(
+            EntryText(piece[0] == 'R' ? RamText() : FlashText(), piece.size() > 2 ? piece.substr(2) : ""));
+    }
+    form_.SetItems(list, std::move(items), -1);
+}
+
+void TDLFileDialog::FillDirectList(const char* list, const std::string& reply, const char* extension) {
+    if (reply.empty()) {
+        return;
+    }
+    std::vector<std::string> items;
+    for (const std::string& piece : Split(DirectListBody(reply), '\r')) {
+        if (piece.find(extension) != std::string::npos) {
+            items.push_back(EntryText(FlashText(), piece));
+        }
+    }
+    form_.SetItems(list, std::move(items), -1);
+}
+
+void TDLFileDialog::PollForOk() {
+    for (int round = 0; round < pacing_.okPollRounds; ++round) {
+        Pause(pacing_.okPollWaitMs);
+        if (CmdGetVal("") == "OK") {
+            return;
+        }
+    }
+}
+
+void TDLFileDialog::Consume() {
+    // Print and delete are answered "OK" (or "ER"); the answer is taken up
+    // so that it does not run into the reply of the next read.
+    PollForOk();
+}
+
+bool TDLFileDialog::OpenForDirectWrite() {
+    if (directPortOpen_) {
+        return true;
+    }
+    const int result = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
+    if (result != 0 && result != 5) {
+        ShowOpenPortError(result);
+        return false;
+    }
+    directPortOpen_ = true;
+    return true;
+}
+
+void TDLFileDialog::DirectWrite(const std::string& text) {
+    PrtLib_Write(TPrtLib::Tsprix, text);
+}
+
+std::string TDLFileDialog::Kill(const std::string& name) {
+    return CmdQuery("KILL E,\"" + name + "\"");
+}
+
+void TDLFileDialog::RemoveSelected(const char* list) {
+    std::vector<std::string> items = form_[list].items;
+    const int index = form_[list].index;
+    if (index >= 0 && index < static_cast<int>(items.size())) {
+        items.erase(items.begin() + index);
+    }
+    form_.SetItems(list, std::move(items), -1);
+}
+
+void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
+    if (!PrtLib_BeginExchange()) {
+        return;
+    }
+    const bool direct = DirectTspl();
+    const params::TControl& list = form_["lvFonts"];
+    const bool selected = list.index >= 0 && list.index < static_cast<int>(list.items.size());
+    if (button == "btnGetAllImage") {
+        if (direct) {
+            FillDirectList("lvFonts", CmdQuery("~!F"), ".BMP");
+        } else {
+            FillKeyList("lvFonts", CmdGetVal("\"bitmaps\""));
+        }
+    } else if (button == "btnDelAllImage") {
+        for (const std::string& entry : list.items) {
+            if (direct) {
+                Kill(EntryName(entry));
+            } else {
+                CmdDoArgs("\"delete\"", "\"bitmaps\"", EntryPrefix(entry) + EntryName(entry));
+                PollForOk();
+            }
+        }
+        form_.SetItems("lvFonts", {}, -1);
+    } else if (!selected) {
+        PrtLib_EndExchange();
+        MessageSink().ShowInfo(Txt("msgsi"), Txt("_MSG_Title_Warn"));
+        return;
+    } else if (button == "btnPrintImage") {
+        const std::string name = EntryName(list.items[static_cast<size_t>(list.index)]);
+        if (!imagesOnly_ && InDirectGraphicList(context_.model) && DLState().PplReply == "zpl") {
+            if (OpenForDirectWrite()) {
+                DirectWrite("^XA^PW576^LL220^POI^FO100,100^XGE:" + name + "^FS^XZ");
+                PrtLib_Close(TPrtLib::Tsprix);
+            }
+        } else if (direct) {
+            if (OpenForDirectWrite()) {
+                const auto& f = form_;
+                DirectWrite("SIZE " + f["txtPrintWidth"].text + "mm," + f["txtPrintHeight"].text + "mm\r\n" +
+                            "GAP 0,0\r\nDIRECTION 0\r\nCLS\r\nPUTBMP " + f["txtXPosition"].text + "," +
+                            f["txtYPosition"].text + ",\"" + name + "\"\r\nPRINT 1,1\r\n");
+                PrtLib_Close(TPrtLib::Tsprix);
+            }
+        } else {
+            if (imagesOnly_) {
+                CmdSetValLower("\"pic_start_pos\"", form_["edtPrintImagePosition"].text);
+            }
+            CmdDoArgs("\"print\"", "\"bitmaps\"", name);
+            Consume();
+        }
+    } else if (button == "btnDelCurImage") {
+        const std::string entry = list.items[static_cast<size_t>(list.index)];
+        if (direct) {
+            Kill(EntryName(entry));
+        } else {
+            CmdDoArgs("\"delete\"", "\"bitmaps\"", EntryPrefix(entry) + EntryName(entry));
+            PollForOk();
+        }
+        RemoveSelected("lvFonts");
+    }
+    PrtLib_EndExchange();
+}
+
+void TDLFileDialog::DoActive_Label(const std::string& button) {
+    if (imagesOnly_ || !PrtLib_BeginExchange()) {
+        return;
+    }
+    const bool direct = DirectTspl();
+    const params::TControl& list = form_["ListView1"];
+    const bool selected = list.index >= 0 && list.index < static_cast<int>(list.items.size());
+    if (button == "btnGetAllTmp") {
+        if (direct) {
+            FillDirectList("ListView1", CmdQuery("~!F"), ".BAS");
+        } else {
+            const std::string reply = CmdGetVal("\"labels\"");
+            CmdGetVal("");
+            form_.SetItems("ListView1", {}, -1);
+            FillKeyList("ListView1", reply);
+        }
+    } else if (button == "btnDelAllTmp") {
+        for (const std::string& entry : list.items) {
+            if (direct) {
+                Kill(EntryName(entry));
+            } else {
+                CmdDoArgs("\"delete\"", "\"labels\"", EntryPrefix(entry) + EntryName(entry));
+                Consume();
+            }
+        }
+        form_.SetItems("ListView1", {}, -1);
+    } else if (selected) {
+        const std::string entry = list.items[static_cast<size_t>(list.index)];
+        if (button == "btnPrintTmp") {
+            if (direct) {
+                if (OpenForDirectWrite()) {
+                    DirectWrite("RUN \"" + EntryName(entry) + "\"\r\n");
+                    PrtLib_Close(TPrtLib::Tsprix);
+                }
+            } else {
+                CmdDoArgs("\"print\"", "\"labels\"", EntryPrefix(entry) + EntryName(entry));
+                Consume();
+            }
+        } else if (button == "btnDelCurTmp") {
+            if (direct) {
+                Kill(EntryName(entry));
+            } else {
+                CmdDoArgs("\"delete\"", "\"labels\"", EntryPrefix(entry) + EntryName(entry));
+                Consume();
+            }
+            RemoveSelected("ListView1");
+        }
+    }
+    PrtLib_EndExchange();
+}
+
+void TDLFileDialog::DoActive_AutoTmp(const std::string& button) {
+    if (imagesOnly_ || !PrtLib_BeginExchange()) {
+        return;
+    }
+    const bool direct = DirectTspl();
+    const std::string switchOn = Txt("FormDLFile_btnSwitchAutoform1");
+    const std::string switchOff = Txt("FormDLFile_btnSwitchAutoform2");
+    const params::TControl& list = form_["lsbAutoTmp"];
+    const bool selected = list.index >= 0 && list.index < static_cast<int>(list.items.size());
+    if (button == "btnGetAutoTmp") {
+        uint8_t discard[512];
+        int count = 0;
+        PrtLib_Read(TPrtLib::Tsprix, discard, sizeof discard, count);
+        std::string reply;
+        if (!direct) {
+            reply = CmdGetVal("\"autoform\"");
+            form_.SetItems("lsbAutoTmp", {}, -1);
+            if (!reply.empty()) {
+                autoName_ = reply.substr(0, reply.size() - 1);
+                // "E_AUTO.zpl.prn" is shown as "E_AUTO.prn".
+                std::string shown = autoName_;
+                if (shown.size() >= 8) {
+                    shown.erase(shown.size() - 8, 4);
+                }
+                form_.SetItems("lsbAutoTmp", {shown}, -1);
+            }
+        } else {
+            reply = CmdQuery("~!F");
+            if (!reply.empty()) {
+                form_.SetItems("lsbAutoTmp", {}, -1);
+                std::vector<std::string> names;
+                for (const std::string& piece : Split(DirectListBody(reply), '\r')) {
+                    if (piece.find(".BAS") != std::string::npos) {
+                        names.push_back(piece);
+                    }
+                }
+                autoList_.clear();
+                for (size_t i = 0; i < names.size(); ++i) {
+                    autoList_ += names[i] + (i + 1 < names.size() ? "," : "");
+                }
+                form_.SetItems("lsbAutoTmp",
+                               autoList_.empty() ? std::vector<std::string>{} : std::vector{autoList_}, -1);
+            }
+        }
+        if (!reply.empty()) {
+            form_.SetText("btnSwitchAutoform",
+                          CmdGetVal("\"autoform_switch\"") == "on" ? switchOff : switchOn);
+        }
+    } else if (button == "btnSwitchAutoform") {
+        const bool on = form_["btnSwitchAutoform"].text != switchOff;
+        form_.SetText("btnSwitchAutoform", on ? switchOff : switchOn);
+        CmdSetValLower("\"autoform_switch\"", on ? "on" : "off");
+        CmdDoMaybe("\"save_param\"", false);
+        Pause(pacing_.saveWaitMs);
+        PrtLib_EndCommand();
+        PrtLib_SetExchangeOpen(false);
+        CmdDo("\"reset_printer\"");
+        return;
+    } else if (selected && button == "btnPrintAutoTmp") {
+        if (!direct) {
+            CmdDoArgs("\"print\"", "\"autoform\"", autoName_);
+            Consume();
+        } else if (OpenForDirectWrite()) {
+            bool first = true;
+            for (const std::string& name : Split(autoList_, ',')) {
+                if (!first) {
+                    Pause(pacing_.runWaitMs);
+                }
+                first = false;
+                DirectWrite("RUN \"" + name + "\"\r\n");
+            }
+            Pause(pacing_.runWaitMs);
+            PrtLib_Close(TPrtLib::Tsprix);
+        }
+    } else if (selected && button == "btnDeleteAutoTmp") {
+        if (!direct) {
+            CmdDoArgs("\"delete\"", "\"autoform\"", autoName_);
+            Consume();
+        } else {
+            for (const std::string& name : Split(autoList_, ',')) {
+                Kill(name);
+            }
+        }
+        RemoveSelected("lsbAutoTmp");
+    }
+    PrtLib_EndExchange();
+}
+
+} // namespace tolvane::download
