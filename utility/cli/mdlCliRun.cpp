@@ -116,6 +116,7 @@ class TCliRun {
             return kExitPrinterError;
         }
         offline->GetVal = [](const std::string&) { return std::string(); };
+        offline->Offline = true;
         offline->FormCreate();
         offline->FormShow();
         if (const params::TParamsApply checked = params::ApplyParams(*offline, parsed.lines, true);

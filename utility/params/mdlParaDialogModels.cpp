@@ -1,6 +1,9 @@
 #include "mdlParaDialogModels.h"
 
+#include "mdlParaSetDresk.h"
 #include "mdlParaSetKavo.h"
+#include "mdlParaSetMiro.h"
+#include "mdlParaSetQuistel.h"
 
 #include <functional>
 #include <utility>
@@ -14,6 +17,12 @@ const std::vector<std::pair<std::string, TFactory>>& Factories() {
     static const std::vector<std::pair<std::string, TFactory>> factories = {
         {TParaSetKavo::kClassName,
          [](const TParaDialogContext& context) { return std::make_unique<TParaSetKavo>(context); }},
+        {TParaSetDresk::kClassName,
+         [](const TParaDialogContext& context) { return std::make_unique<TParaSetDresk>(context); }},
+        {TParaSetMiro::kClassName,
+         [](const TParaDialogContext& context) { return std::make_unique<TParaSetMiro>(context); }},
+        {TParaSetQuistel::kClassName,
+         [](const TParaDialogContext& context) { return std::make_unique<TParaSetQuistel>(context); }},
     };
     return factories;
 }
