@@ -74,6 +74,14 @@ void TParaSetDresk::FormShow() {
     const std::string& model = Context().model;
     ReleasePaperSupported = Permission("0135000001") == 1;
     InitLanguage();
+    // The command language list names TSPL as the printer's own word does.
+    std::vector<std::string> languages = form["cmbProtocol"].items;
+    for (std::string& language : languages) {
+        if (language == "TSC") {
+            language = "TSPL";
+        }
+    }
+    form.SetItems("cmbProtocol", std::move(languages), 0);
     // Two-item radio groups: no learning entry.
     form.SetItems("gpbAutoPosition",
                   {Txt("FormParaSet_Kavo_Locate_None"), Txt("FormParaSet_Kavo_Locate_Calibation")}, 0);
@@ -83,10 +91,10 @@ void TParaSetDresk::FormShow() {
     for (const char* control : {"lblReleasePaper", "cmbReleasePaper", "txtTip_ReleasePaper"}) {
         form.SetVisible(control, ReleasePaperSupported);
     }
-    for (const char* control : {"lblZPrintWidth", "txtZPrintWidth", "lblZPrintWidthRange", "lblZPrintHeight",
-                                "txtZPrintHeight", "lblZPrintHeightRange", "lblDRowOffset", "txtDRowOffset",
-                                "lblDRowOffsetRange", "lblDColumnOffset", "txtDColumnOffset",
-                                "lblDColumnOffsetRange"}) {
+    for (const char* control :
+         {"lblZPrintWidth", "txtZPrintWidth", "lblZPrintWidthRange", "lblZPrintHeight", "txtZPrintHeight",
+          "lblZPrintHeightRange", "lblDRowOffset", "txtDRowOffset", "lblDRowOffsetRange", "lblDColumnOffset",
+          "txtDColumnOffset", "lblDColumnOffsetRange"}) {
         form.SetVisible(control, false);
     }
     const TControl& status = form["StatusBarA"];

@@ -130,7 +130,8 @@ void TParaSetMiro::FormShow() {
     form.SetVisible("gpbEthernetSetting", EthernetShown);
     form.SetVisible("lblNetSwitch", EthernetShown && EthernetSwitchOffered);
     form.SetVisible("cmbNetSwitch", EthernetShown && EthernetSwitchOffered);
-    BluetoothShown = IsModelInList(context.model, ReadCatalogue("Miro_WithBT")) || context.listName == "TessinBT";
+    BluetoothShown =
+        IsModelInList(context.model, ReadCatalogue("Miro_WithBT")) || context.listName == "TessinBT";
     form.SetVisible("tabsUserParaBt", BluetoothShown);
     HeatingTimeShown = context.model == "Ruvex";
     form.SetVisible("lblFinetuneHeatingTime", HeatingTimeShown);
@@ -179,7 +180,8 @@ void TParaSetMiro::InitLanguage() {
     }
     form.SetText("lblPrintToStopUnit", "mm");
     form.SetItems("cmbDetectMode",
-                  {Txt("_PaperType_Label"), Txt("_PaperType_BlackMark"), Txt("FormParaSet_Miro_Continuous")}, 0);
+                  {Txt("_PaperType_Label"), Txt("_PaperType_BlackMark"), Txt("FormParaSet_Miro_Continuous")},
+                  0);
     FillDensityList(form, "cmbDensity", 15);
     form.SetItems("cmbNetSwitch", {Txt("FormParaSet_Dovrin_close"), Txt("FormParaSet_Dovrin_open")}, 0);
     form.SetItems("cmbDHCP", Values(DhcpList), 0);
@@ -223,9 +225,10 @@ void TParaSetMiro::BuildSpeedList(bool portOpen) {
 }
 
 std::vector<std::string> TParaSetMiro::ParameterControls() const {
-    std::vector<std::string> names = {"txtBTName", "txtBTPWD", "chkSimplePairing", "cmbDetectMode",
-                                      "cmbDensity", "cmbPrintSpeed", "cmbFinetuneHeatingTime",
-                                      "cmbNetSwitch", "cmbDHCP"};
+    std::vector<std::string> names = {
+        "txtBTName",  "txtBTPWD",      "chkSimplePairing",       "cmbDetectMode",
+        "cmbDensity", "cmbPrintSpeed", "cmbFinetuneHeatingTime", "cmbNetSwitch",
+        "cmbDHCP"};
     for (const auto& [prefix, top] : kAddressRows) {
         for (int n = 1; n <= 4; ++n) {
             names.push_back(std::string(prefix) + std::to_string(n));

@@ -56,7 +56,7 @@ const TLayoutEntry kLayout[] = {
 struct TOptionalRow {
     const char* label;
     const char* input;
-    bool TParaSetQuistel::* applies;
+    bool TParaSetQuistel::*applies;
 };
 const TOptionalRow kOptionalRows[] = {
     {"lblRePrintSwitch", "cmbRePrintSwitch", &TParaSetQuistel::RePrintRowApplies},
@@ -183,7 +183,8 @@ void TParaSetQuistel::kivhe8v() {
     if (KeyGetByte(kGroup, 203, value) == 1) {
         SelectPosition(form, "cmbDensity", value);
     }
-    if (KeyGetByte(kGroup, 202, value) == 1 && !SelectItemByExactText(form, "cmbPrintSpeed", std::to_string(value))) {
+    if (KeyGetByte(kGroup, 202, value) == 1 &&
+        !SelectItemByExactText(form, "cmbPrintSpeed", std::to_string(value))) {
         form.SetIndex("cmbPrintSpeed", 0);
     }
     if (KeyGetByte(kGroup, 108, value) == 1) {
@@ -244,7 +245,9 @@ bool TParaSetQuistel::WriteAll() {
         ShowInfo(TxtWith("Lang_All_00010013_11", form[label].text));
         return false;
     };
-    const auto position = [&form](const char* list) { return static_cast<uint8_t>(std::max(0, form[list].index)); };
+    const auto position = [&form](const char* list) {
+        return static_cast<uint8_t>(std::max(0, form[list].index));
+    };
     const auto named = [&form](const char* list, const TNameValues& names, uint8_t& out) {
         std::string name;
         if (!FindNameByValue(names, form[list].SelectedText(), name)) {
@@ -282,7 +285,8 @@ bool TParaSetQuistel::WriteAll() {
         (!named("cmbRePrintSwitch", RePrintList, value) || KeySetByte(user, 236, value) != 0)) {
         return failed("lblRePrintSwitch");
     }
-    if (PaperModeRowApplies && (!named("cmbPaperMode", PaperModeList, value) || KeySetByte(user, 206, value) != 0)) {
+    if (PaperModeRowApplies &&
+        (!named("cmbPaperMode", PaperModeList, value) || KeySetByte(user, 206, value) != 0)) {
         return failed("lblPaperMode");
     }
     if (CutterRowApplies && (!named("cmbCutters", CutterList, value) || KeySetByte(user, 213, value) != 0)) {
@@ -317,9 +321,9 @@ void TParaSetQuistel::btnSetClick() {
 }
 
 std::vector<std::string> TParaSetQuistel::ParameterControls() const {
-    return {"cmbDensity",   "cmbPrintSpeed", "cmbBaudRate",     "cmbBuzzerSound",        "cmbBackLight",
-            "txtPrintToStop", "cmbRePrintSwitch", "cmbCutters", "cmbPaperMode", "cmbReleasePaper",
-            "txtMinStudyPaperLength"};
+    return {"cmbDensity",   "cmbPrintSpeed",   "cmbBaudRate",           "cmbBuzzerSound",
+            "cmbBackLight", "txtPrintToStop",  "cmbRePrintSwitch",      "cmbCutters",
+            "cmbPaperMode", "cmbReleasePaper", "txtMinStudyPaperLength"};
 }
 
 bool TParaSetQuistel::AcceptsKey(std::string_view edit, char32_t key) const {
