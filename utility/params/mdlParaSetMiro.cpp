@@ -248,6 +248,16 @@ std::vector<std::string> TParaSetMiro::PossibleEntries(std::string_view list) co
         }
         return all;
     }
+    if (list == "cmbCodepage") {
+        std::vector<std::string> all;
+        for (const TMiroCodePageList each : {TMiroCodePageList::A, TMiroCodePageList::B, TMiroCodePageList::C,
+                                             TMiroCodePageList::D, TMiroCodePageList::E}) {
+            for (const auto& [name, value] : SplitNameValues(MiroCodePages(each))) {
+                all.push_back(value);
+            }
+        }
+        return all;
+    }
     return TParaDialogModel::PossibleEntries(list);
 }
 
