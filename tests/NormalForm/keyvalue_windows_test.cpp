@@ -1,4 +1,5 @@
-// The Dresk, Miro and Quistel parameter windows offscreen: registered for
+// The Dresk, Miro and Quistel parameter windows, the advanced settings and
+// the Ethernet dialog offscreen: registered for
 // the parameter button, read when shown, and rendered in both languages.
 #include "ParamsFixture.h"
 #include "mdlDialogRegistry.h"
@@ -23,7 +24,8 @@ class KeyValueWindowTest : public EmulatedPrinterTest {};
 TEST_F(KeyValueWindowTest, RegisteredForTheParameterButton) {
     ClearDialogRegistry();
     RegisterParameterDialogs();
-    for (const char* className : {"T_frmParaSet_Dresk", "T_frmParaSet_Miro", "T_frmParaSet_Quistel"}) {
+    for (const char* className : {"T_frmParaSet_Dresk", "T_frmParaSet_Miro", "T_frmParaSet_Quistel",
+                                  "TfrmAdvancedSettings", "TFormNet"}) {
         EXPECT_TRUE(FindDialog(className)) << className;
     }
     ClearDialogRegistry();
@@ -45,6 +47,8 @@ TEST_F(KeyValueWindowTest, ReadsWhenShownAndRendersInBothLanguages) {
         {"dresk", "Dresk-4T", "dresk_tspl.profile", "T_frmParaSet_Dresk", "txtTearOff", "-5"},
         {"miro", "Navra", "miro_cpcl.profile", "T_frmParaSet_Miro", "txtPrintToStop", "12"},
         {"quistel", "Quistel-C", "quistel_tspl.profile", "T_frmParaSet_Quistel", "txtPrintToStop", "-5"},
+        {"network", "Halden", "halden_tspl.profile", "TFormNet", "txtIP4", "170"},
+        {"advanced", "Halden", "halden_tspl.profile", "TfrmAdvancedSettings", nullptr, nullptr},
     };
     const std::pair<const char*, const char*> languages[] = {{"-CN", "zh-CN"}, {"-EN", "en"}};
     for (const Case& c : cases) {
@@ -55,10 +59,17 @@ TEST_F(KeyValueWindowTest, ReadsWhenShownAndRendersInBothLanguages) {
             ASSERT_TRUE(window);
             window->show();
             QApplication::processEvents();
-            auto* field = window->findChild<QLineEdit*>(c.field);
-            ASSERT_NE(field, nullptr);
-            EXPECT_EQ(field->text().toStdString(), c.value);
-            EXPECT_EQ(window->findChild<QPushButton*>("btnSet")->text().toStdString(), params::Txt("_Set"));
+            if (c.field != nullptr) {
+                auto* field = window->findChild<QLineEdit*>(c.field);
+                ASSERT_NE(field, nullptr);
+                EXPECT_EQ(field->text().toStdString(), c.value);
+                EXPECT_EQ(window->findChild<QPushButton*>("btnSet")->text().toStdString(),
+                          params::Txt("_Set"));
+            } else {
+                auto* ethernet = window->findChild<QPushButton*>("btnEthernetSetting");
+                ASSERT_NE(ethernet, nullptr);
+                EXPECT_TRUE(ethernet->isVisible());
+            }
             const QImage picture = window->grab().toImage();
             EXPECT_EQ(picture.size(), window->size());
             if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {

@@ -13,6 +13,8 @@ const char* const kProgramHelp =
     "  printers              list the printer list: name, a tab, the port address\n"
     "  params get [--out F]  read the printer's parameters as INI text\n"
     "  params set FILE       write the parameters of FILE (\"-\": standard input)\n"
+    "  network get [--out F] read the Ethernet settings (DHCP, addresses) as INI text\n"
+    "  network set FILE      write the Ethernet settings of FILE\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -62,6 +64,17 @@ const char* const kParamsSetHelp =
     "value the field refuses ends the command with exit status 2 and a message\n"
     "naming the line; nothing is written to the printer then.\n";
 
+const char* const kNetworkHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) network get [--out FILE]\n"
+    "       tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) network set FILE\n"
+    "\n"
+    "The Ethernet dialog of the advanced settings without a window, for the\n"
+    "printers that have it: cmbDHCP (ON or OFF) and the address fields txtIP1 to\n"
+    "txtIP4, txtSubnet1 to txtSubnet4, txtGateway1 to txtGateway4, in the INI text\n"
+    "of params get and params set. \"Set\" writes DHCP; the IP address only with\n"
+    "DHCP OFF; the mask and the gateway whenever all four of their fields are\n"
+    "filled. Other printers end with exit status 1.\n";
+
 bool IsLanguageId(const std::string& id) {
     return id == "1033" || id == "2052" || id == "1028";
 }
@@ -93,6 +106,9 @@ std::string CliHelp(const std::string& topic) {
     }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
+    }
+    if (topic.rfind("network", 0) == 0) {
+        return kNetworkHelp;
     }
     return kProgramHelp;
 }
@@ -169,9 +185,13 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
         options.command = TCliCommand::Printers;
         return {options, {}};
     }
-    if (words[0] == "params" && words.size() >= 2 && (words[1] == "get" || words[1] == "set")) {
+    const bool network = words[0] == "network";
+    if ((words[0] == "params" || network) && words.size() >= 2 && (words[1] == "get" || words[1] == "set")) {
         if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
-            return {std::nullopt, "params needs --printer NAME, or --port ADDRESS with --model MODEL"};
+            return {std::nullopt, words[0] + " needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        if (network) {
+            options.dialogClass = "TFormNet";
         }
         if (words[1] == "get" && words.size() == 2) {
             options.command = TCliCommand::ParamsGet;
@@ -179,14 +199,14 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
         }
         if (words[1] == "set" && words.size() == 3) {
             if (!options.outFile.empty()) {
-                return {std::nullopt, "--out belongs to params get"};
+                return {std::nullopt, "--out belongs to " + words[0] + " get"};
             }
             options.command = TCliCommand::ParamsSet;
             options.inFile = words[2];
             return {options, {}};
         }
         return {std::nullopt,
-                words[1] == "set" ? "params set takes one FILE" : "params get takes no argument"};
+                words[1] == "set" ? words[0] + " set takes one FILE" : words[0] + " get takes no argument"};
     }
     return {std::nullopt, "unknown command " + topic + " (try --help)"};
 }

@@ -4,6 +4,7 @@
 //   tolvane-cli printers
 //   tolvane-cli ... params get [--out FILE]
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
+//   tolvane-cli ... network get [--out FILE] | network set FILE
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -13,7 +14,7 @@
 
 namespace tolvane::cli {
 
-enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet };
+enum class TCliCommand { None, Help, Version, Printers, ParamsGet, ParamsSet, Rfid };
 
 struct TCliOptions {
     TCliCommand command = TCliCommand::None;
@@ -24,6 +25,9 @@ struct TCliOptions {
     std::string model;
     std::string outFile; // params get --out
     std::string inFile;  // params set FILE
+    // The dialog of the command when it is not the printer's parameter
+    // dialog ("network get/set": the Ethernet dialog).
+    std::string dialogClass;
 };
 
 struct TCliParse {

@@ -4,6 +4,7 @@
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlFileUtil.h"
+#include "mdlFormNet.h"
 #include "mdlHeadlessSession.h"
 #include "mdlParaDialogModels.h"
 #include "mdlParaHelpers.h"
@@ -202,15 +203,19 @@ class TCliRun {
                             {});
             return kExitPrinterError;
         }
-        dialogClass_ = ChooseParaDialogForSelectedPrinter().dialog;
+        dialogClass_ =
+            options_.dialogClass.empty() ? ChooseParaDialogForSelectedPrinter().dialog : options_.dialogClass;
         return kExitDone;
     }
 
     std::unique_ptr<TParaDialogModel> NewDialog() {
         std::unique_ptr<TParaDialogModel> dialog =
             params::CreateParaDialogModel(dialogClass_, params::SelectedPrinterContext());
-        if (!dialog) {
+        // The Ethernet dialog exists for the printers with Ethernet settings only.
+        const auto* net = dynamic_cast<const params::TFormNet*>(dialog.get());
+        if (!dialog || (net != nullptr && !net->IsHalden())) {
             sink_.ShowError(Message("Cli_NoDialog", dialogClass_), {});
+            return nullptr;
         }
         return dialog;
     }

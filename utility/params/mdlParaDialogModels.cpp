@@ -1,5 +1,6 @@
 #include "mdlParaDialogModels.h"
 
+#include "mdlFormNet.h"
 #include "mdlParaSetDresk.h"
 #include "mdlParaSetKavo.h"
 #include "mdlParaSetMiro.h"
@@ -23,6 +24,10 @@ const std::vector<std::pair<std::string, TFactory>>& Factories() {
          [](const TParaDialogContext& context) { return std::make_unique<TParaSetMiro>(context); }},
         {TParaSetQuistel::kClassName,
          [](const TParaDialogContext& context) { return std::make_unique<TParaSetQuistel>(context); }},
+        {TFormNet::kClassName,
+         [](const TParaDialogContext& context) { return std::make_unique<TFormNet>(context); }},
+        {TAdvancedSettings::kClassName,
+         [](const TParaDialogContext& context) { return std::make_unique<TAdvancedSettings>(context); }},
     };
     return factories;
 }
