@@ -182,6 +182,8 @@ void TFormView::Connect(const TControl& control, QWidget* widget) {
             syncing_ = true;
             dialog_->Form().SetText(name, text.toStdString());
             syncing_ = false;
+            // The edit's change handler (it may rewrite the text).
+            dialog_->UserChanged(name);
         });
         connect(edit, &QLineEdit::editingFinished, this, [this, name] { dialog_->LeaveField(name); });
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {

@@ -5,6 +5,7 @@
 #include "mdlParaSetKavo.h"
 #include "mdlParaSetMiro.h"
 #include "mdlParaSetQuistel.h"
+#include "mdlRfidSet.h"
 
 #include <functional>
 #include <utility>
@@ -28,6 +29,8 @@ const std::vector<std::pair<std::string, TFactory>>& Factories() {
          [](const TParaDialogContext& context) { return std::make_unique<TFormNet>(context); }},
         {TAdvancedSettings::kClassName,
          [](const TParaDialogContext& context) { return std::make_unique<TAdvancedSettings>(context); }},
+        {TRfidSet::kClassName,
+         [](const TParaDialogContext& context) { return std::make_unique<TRfidSet>(context); }},
     };
     return factories;
 }
