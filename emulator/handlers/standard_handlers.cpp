@@ -9,6 +9,7 @@
 #include "emulator/handlers/get_version.h"
 #include "emulator/handlers/plain_commands.h"
 #include "emulator/handlers/query_language.h"
+#include "emulator/handlers/rfid_commands.h"
 #include "emulator/handlers/set_key.h"
 #include "emulator/handlers/set_value.h"
 #include "emulator/handlers/unknown_private.h"
@@ -18,6 +19,7 @@
 namespace emulator {
 
 void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
+    handlers.add(std::make_shared<RfidCommandHandler>(), kRankSpecific);
     handlers.add(std::make_shared<DoActionHandler>());
     handlers.add(std::make_shared<GetValueHandler>());
     handlers.add(std::make_shared<SetValueHandler>());
