@@ -3,8 +3,11 @@
 // silence; the power and threshold writes; the parameter read; the input
 // rules. The waits are scaled down; the printer's own timing is kept.
 #include "ParamsFixture.h"
+#include "mdlCliRun.h"
 #include "mdlParaHelpers.h"
 #include "mdlRfidSet.h"
+
+#include <sstream>
 
 namespace tolvane::test {
 namespace {
@@ -185,6 +188,41 @@ TEST_F(RfidDialogTest, TypedDataShownInCapitalsWithItsByteCount) {
     EXPECT_FALSE(Form()["mmoInfo"].visible);
     rfid.pnlCDblClick();
     EXPECT_TRUE(Form()["mmoInfo"].visible);
+}
+
+TEST_F(RfidDialogTest, CliCommandsAgainstTheModule) {
+    const std::string address = StartPrinter("kavo_rfid.profile");
+    WriteFiles("PrinterList.txt", "Kavo-300R|NET|" + address + "||\n");
+    const auto run = [](std::vector<std::string> rest) {
+        std::vector<std::string> args{"tolvane-cli", "--lang", "1033", "--printer", "Kavo-300R", "rfid"};
+        args.insert(args.end(), rest.begin(), rest.end());
+        std::ostringstream out;
+        std::ostringstream err;
+        std::istringstream in;
+        const int status = cli::RunCli(args, {out, err, in, false});
+        return std::make_tuple(status, out.str(), err.str());
+    };
+    // Bad input: exit status 2 and nothing sent.
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"read", "--length", "13"},
+                                                {"write", "ABC"},
+                                                {"write", "XY"},
+                                                {"power", "151"},
+                                                {"threshold", "-1"}}) {
+        EXPECT_EQ(std::get<0>(run(bad)), 2) << bad[0] << " " << bad[1];
+    }
+    EXPECT_TRUE(Commands().empty());
+
+    const auto [wrote, wroteOut, wroteErr] = run({"write", "abcd1234"});
+    EXPECT_EQ(wrote, 0) << wroteErr;
+    const auto [read, readOut, readErr] = run({"read", "--length", "4"});
+    EXPECT_EQ(read, 0) << readErr;
+    EXPECT_NE(readOut.find("data=ABCD1234\n"), std::string::npos) << readOut;
+    EXPECT_EQ(std::get<0>(run({"power", "90"})), 0);
+    const auto [info, infoOut, infoErr] = run({"info"});
+    EXPECT_EQ(info, 0) << infoErr;
+    EXPECT_EQ(infoOut, "power=90\nthreshold=60\nversion=RF 2.1.4\n");
+    SetPrinterValue("rfid_answer", "error");
+    EXPECT_EQ(std::get<0>(run({"read"})), 1);
 }
 
 } // namespace

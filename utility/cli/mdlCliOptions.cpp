@@ -15,6 +15,7 @@ const char* const kProgramHelp =
     "  params set FILE       write the parameters of FILE (\"-\": standard input)\n"
     "  network get [--out F] read the Ethernet settings (DHCP, addresses) as INI text\n"
     "  network set FILE      write the Ethernet settings of FILE\n"
+    "  rfid ...              the RFID tag and module (rfid --help)\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -75,6 +76,23 @@ const char* const kNetworkHelp =
     "DHCP OFF; the mask and the gateway whenever all four of their fields are\n"
     "filled. Other printers end with exit status 1.\n";
 
+const char* const kRfidHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) rfid COMMAND\n"
+    "\n"
+    "The RFID window without a window, for printers with an RFID module:\n"
+    "  read [--length N]     read N bytes (1 to 12, default 12) of the tag in the\n"
+    "                        current label; prints data=TEXT\n"
+    "  write HEX [--verify]  write the hexadecimal bytes HEX (up to 12 bytes) to the\n"
+    "                        tag; --verify writes and reads back in one step\n"
+    "  power N               set the module's transmit power (0 to 150)\n"
+    "  threshold N           set the module's signal-strength threshold (0 to 255)\n"
+    "  info                  print power=, threshold= and version=\n"
+    "  calibrate             start an RFID calibration\n"
+    "\n"
+    "Messages of the printer appear as \"; \" comment lines. Exit status: 0 done,\n"
+    "1 the printer could not be reached, refused or did not answer, 2 bad input\n"
+    "(nothing is sent then).\n";
+
 bool IsLanguageId(const std::string& id) {
     return id == "1033" || id == "2052" || id == "1028";
 }
@@ -106,6 +124,9 @@ std::string CliHelp(const std::string& topic) {
     }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
+    }
+    if (topic.rfind("rfid", 0) == 0) {
+        return kRfidHelp;
     }
     if (topic.rfind("network", 0) == 0) {
         return kNetworkHelp;
@@ -154,6 +175,12 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             if (!value(options.outFile) || options.outFile.empty()) {
                 return {std::nullopt, "--out takes a file name"};
             }
+        } else if (arg == "--length") {
+            if (!value(options.rfidLength)) {
+                return {std::nullopt, "--length takes a number of bytes"};
+            }
+        } else if (arg == "--verify") {
+            options.rfidVerify = true;
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             return {std::nullopt, "unknown option " + arg};
         } else {
@@ -183,6 +210,24 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
     const bool addressed = !options.portAddress.empty() || !options.model.empty();
     if (words[0] == "printers" && words.size() == 1) {
         options.command = TCliCommand::Printers;
+        return {options, {}};
+    }
+    if (words[0] == "rfid") {
+        if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
+            return {std::nullopt, "rfid needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        const std::string action = words.size() >= 2 ? words[1] : "";
+        const bool takesArgument = action == "write" || action == "power" || action == "threshold";
+        const bool known = takesArgument || action == "read" || action == "info" || action == "calibrate";
+        if (!known || words.size() != (takesArgument ? 3u : 2u)) {
+            return {std::nullopt, "rfid takes read, write HEX, power N, threshold N, info or calibrate"};
+        }
+        if ((!options.rfidLength.empty() && action != "read") || (options.rfidVerify && action != "write")) {
+            return {std::nullopt, "--length belongs to rfid read, --verify to rfid write"};
+        }
+        options.command = TCliCommand::Rfid;
+        options.rfidAction = action;
+        options.rfidArgument = takesArgument ? words[2] : "";
         return {options, {}};
     }
     const bool network = words[0] == "network";

@@ -5,6 +5,7 @@
 //   tolvane-cli ... params get [--out FILE]
 //   tolvane-cli ... params set FILE        (FILE "-": standard input)
 //   tolvane-cli ... network get [--out FILE] | network set FILE
+//   tolvane-cli ... rfid read [--length N] | write HEX [--verify] | power N | threshold N | info | calibrate
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -28,6 +29,11 @@ struct TCliOptions {
     // The dialog of the command when it is not the printer's parameter
     // dialog ("network get/set": the Ethernet dialog).
     std::string dialogClass;
+    // rfid ACTION [ARGUMENT]: read, write, power, threshold, info, calibrate.
+    std::string rfidAction;
+    std::string rfidArgument;
+    std::string rfidLength;  // rfid read --length N (empty: the dialog's default)
+    bool rfidVerify = false; // rfid write --verify: write and read back
 };
 
 struct TCliParse {
