@@ -7,12 +7,14 @@
 #include "mdlParaDialogViews.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
+#include "mdlRfidSet.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -25,7 +27,7 @@ TEST_F(KeyValueWindowTest, RegisteredForTheParameterButton) {
     ClearDialogRegistry();
     RegisterParameterDialogs();
     for (const char* className : {"T_frmParaSet_Dresk", "T_frmParaSet_Miro", "T_frmParaSet_Quistel",
-                                  "TfrmAdvancedSettings", "TFormNet"}) {
+                                  "TfrmAdvancedSettings", "TFormNet", "TfrmRfidSet"}) {
         EXPECT_TRUE(FindDialog(className)) << className;
     }
     ClearDialogRegistry();
@@ -49,6 +51,7 @@ TEST_F(KeyValueWindowTest, ReadsWhenShownAndRendersInBothLanguages) {
         {"quistel", "Quistel-C", "quistel_tspl.profile", "T_frmParaSet_Quistel", "txtPrintToStop", "-5"},
         {"network", "Halden", "halden_tspl.profile", "TFormNet", "txtIP4", "170"},
         {"advanced", "Halden", "halden_tspl.profile", "TfrmAdvancedSettings", nullptr, nullptr},
+        {"rfid", "Kavo-300R", "kavo_rfid.profile", "TfrmRfidSet", "edtRfidRLen", "12"},
     };
     const std::pair<const char*, const char*> languages[] = {{"-CN", "zh-CN"}, {"-EN", "en"}};
     for (const Case& c : cases) {
@@ -63,8 +66,10 @@ TEST_F(KeyValueWindowTest, ReadsWhenShownAndRendersInBothLanguages) {
                 auto* field = window->findChild<QLineEdit*>(c.field);
                 ASSERT_NE(field, nullptr);
                 EXPECT_EQ(field->text().toStdString(), c.value);
-                EXPECT_EQ(window->findChild<QPushButton*>("btnSet")->text().toStdString(),
-                          params::Txt("_Set"));
+                auto* close = window->findChild<QPushButton*>("btnClose");
+                ASSERT_NE(close, nullptr);
+                EXPECT_EQ(close->text().toStdString(),
+                          params::Txt(std::string(c.family) == "rfid" ? "Lang00010023" : "_Close"));
             } else {
                 auto* ethernet = window->findChild<QPushButton*>("btnEthernetSetting");
                 ASSERT_NE(ethernet, nullptr);
@@ -84,6 +89,33 @@ TEST_F(KeyValueWindowTest, ReadsWhenShownAndRendersInBothLanguages) {
             AfterMessageLoop();
         }
     }
+}
+
+// A tag read waits and polls for the printer; the window keeps painting
+// and shows that the command runs.
+TEST_F(KeyValueWindowTest, RfidReadKeepsTheWindowPaintingAndShowsItRuns) {
+    SelectListedPrinter("Kavo-300R", StartPrinter("kavo_rfid.profile"));
+    std::unique_ptr<TFormView> window = CreateParaDialogWindow("TfrmRfidSet", nullptr);
+    ASSERT_TRUE(window);
+    auto& rfid = static_cast<params::TRfidSet&>(window->Dialog());
+    rfid.Times.readWaitMs = 300;
+    window->show();
+    QApplication::processEvents();
+    int ticks = 0;
+    bool busyShown = false;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        ++ticks;
+        const QWidget* busy = window->findChild<QWidget*>("lblBusy");
+        busyShown = busyShown || (busy != nullptr && busy->isVisible());
+    });
+    sampler.start(20);
+    window->findChild<QPushButton*>("btnRfidR")->click();
+    sampler.stop();
+    EXPECT_GE(ticks, 5);
+    EXPECT_TRUE(busyShown);
+    EXPECT_EQ(window->findChild<QLineEdit*>("edtRfidR")->text().toStdString(), "0123456789ABCDEF01234567");
+    EXPECT_FALSE(window->findChild<QWidget*>("lblBusy")->isVisible());
 }
 
 } // namespace
