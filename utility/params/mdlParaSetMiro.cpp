@@ -178,7 +178,7 @@ void TParaSetMiro::InitLanguage() {
     for (const auto& [control, key] : captions) {
         form.SetText(control, Txt(key));
     }
-    form.SetText("lblPrintToStopUnit", "mm");
+    form.SetText("lblPrintToStopUnit", Txt("FormParaSet_Miro_lblPrintToStopUnit"));
     form.SetItems("cmbDetectMode",
                   {Txt("_PaperType_Label"), Txt("_PaperType_BlackMark"), Txt("FormParaSet_Miro_Continuous")},
                   0);

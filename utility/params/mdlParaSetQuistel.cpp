@@ -160,7 +160,7 @@ void TParaSetQuistel::InitLanguage() {
     for (const auto& [control, key] : captions) {
         form.SetText(control, Txt(key));
     }
-    form.SetText("lblPrintToStopRange", "(-99~99) mm");
+    form.SetText("lblPrintToStopRange", Txt("FormParaSet_Quistel_lblPrintToStopRange"));
     const std::vector<std::string> offOn = {Txt("FormParaSet_Dovrin_close"), Txt("FormParaSet_Dovrin_open")};
     form.SetItems("cmbBuzzerSound", offOn, 0);
     form.SetItems("cmbBackLight", offOn, 0);
