@@ -256,6 +256,35 @@ TEST_F(KeyValueDialogTest, MiroBluetoothPageAndCodePageListFollowTheModel) {
     EXPECT_FALSE(miro.CloseRequested());
 }
 
+#ifdef TEST_SELVANIC
+// With the permission to ask, the printer's own speed bounds replace the
+// model's (when both are numbers in order).
+TEST_F(KeyValueDialogTest, MiroSpeedBoundsFromThePrinterUnderThePermission) {
+    const PluginProbe selvanic(InstallPlugin(TEST_SELVANIC));
+    selvanic.Get<void (*)(const char*, int32_t)>("TestSelvanic_SetPermission")("0123000053", 1);
+    Open<params::TParaSetMiro>("Miro-T6BT", "miro_cpcl.profile");
+    EXPECT_EQ(Keys("getval"), (std::vector<std::string>{"max_speed", "min_speed"}));
+    EXPECT_EQ(C("cmbPrintSpeed").items, (std::vector<std::string>{"3", "4", "5", "6"}));
+    EXPECT_EQ(Selected("cmbPrintSpeed"), "5");
+}
+
+TEST_F(KeyValueDialogTest, DreskReleasePaperUnderThePermission) {
+    const PluginProbe selvanic(InstallPlugin(TEST_SELVANIC));
+    selvanic.Get<void (*)(const char*, int32_t)>("TestSelvanic_SetPermission")("0135000001", 1);
+    auto& dresk = Open<params::TParaSetDresk>("Dresk-4T", "dresk_tspl.profile",
+                                              [this] { SetPrinterValue("stickers_times", "3"); });
+    EXPECT_EQ(Keys("getval").back(), "stickers_times");
+    EXPECT_TRUE(dialog->Form().EffectivelyVisible("cmbReleasePaper"));
+    EXPECT_EQ(Selected("cmbReleasePaper"), "3");
+    dialog->Form().SetIndex("cmbReleasePaper", 5);
+    printer->clearRecords();
+    dresk.btnSetClick();
+    ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
+    EXPECT_EQ(Keys("setval").back(), "stickers_times");
+    EXPECT_EQ(Written("stickers_times"), "5");
+}
+#endif
+
 TEST(MiroCodePages, EachRuleChoosesItsList) {
     using params::ChooseMiroCodePageList;
     using L = params::TMiroCodePageList;
