@@ -1,9 +1,10 @@
-# Miro: a mobile CPCL label printer with Ethernet and Bluetooth. Its
+# Miro (listed as Navra in demo mode, which shows the Ethernet group): a
+# mobile CPCL label printer with Ethernet and Bluetooth. Its
 # parameter dialog reads and writes numbered keys ("getkey"/"setkey"):
 # group 1 normally, group 0 in factory mode.
 
 [printer]
-model = Miro
+model = Navra
 language = 3            # CPCL
 ppl = cpcl
 dpi = 203

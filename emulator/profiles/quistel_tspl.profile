@@ -3,7 +3,7 @@
 # normally, 0 in factory mode) for the optional rows.
 
 [printer]
-model = Quistel
+model = Quistel-C
 language = 1            # TSPL
 ppl = tsc
 dpi = 203
