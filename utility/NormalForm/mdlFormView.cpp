@@ -93,6 +93,15 @@ TFormView::TFormView(std::unique_ptr<params::TParaDialogModel> dialog, QWidget* 
 }
 
 TFormView::~TFormView() {
+    // The widgets outlive this object's members: an edit that loses the
+    // focus while they are destroyed must not reach the freed dialog
+    // through its key filter or its exit check.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->setValidator(nullptr);
+    }
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        widget->disconnect(this);
+    }
     dialog_->Form().OnChanged = nullptr;
     dialog_->OnTimerChanged = nullptr;
     dialog_->OnCloseRequested = nullptr;
