@@ -3,9 +3,9 @@
 #include "emulator/core/bytes.h"
 #include "emulator/core/config_block.h"
 #include "emulator/core/diagnostic_state.h"
+#include "emulator/core/file_store.h"
 #include "emulator/core/firmware_state.h"
 #include "emulator/core/scanner_setup.h"
-#include "emulator/core/file_store.h"
 
 #include <compare>
 #include <cstdint>

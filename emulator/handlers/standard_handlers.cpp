@@ -11,9 +11,10 @@
 #include "emulator/handlers/get_version.h"
 #include "emulator/handlers/journey.h"
 #include "emulator/handlers/plain_commands.h"
-#include "emulator/handlers/printer_status.h"
 #include "emulator/handlers/print_jobs.h"
+#include "emulator/handlers/printer_status.h"
 #include "emulator/handlers/query_language.h"
+#include "emulator/handlers/rfid_commands.h"
 #include "emulator/handlers/scan_trigger.h"
 #include "emulator/handlers/set_key.h"
 #include "emulator/handlers/set_value.h"
@@ -25,6 +26,7 @@
 namespace emulator {
 
 void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
+    handlers.add(std::make_shared<RfidCommandHandler>(), kRankSpecific);
     handlers.add(std::make_shared<DoActionHandler>());
     handlers.add(std::make_shared<GetValueHandler>());
     handlers.add(std::make_shared<SetValueHandler>());

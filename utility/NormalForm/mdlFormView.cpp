@@ -133,9 +133,11 @@ TFormView::~TFormView() {
     // edit that loses it asks the dialog's key filter once more.
     hide();
     // The widgets outlive the dialog (QWidget's destructor deletes them) and
-    // may still lose the focus then: nothing of theirs may call the dialog.
-    for (auto& [name, widget] : widgets_) {
+    // may still lose the focus then: nothing of theirs (a key filter, an exit
+    // check, a change signal) may reach the freed dialog.
+    for (QWidget* widget : findChildren<QWidget*>()) {
         widget->blockSignals(true);
+        widget->disconnect(this);
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             edit->setValidator(nullptr);
         }
@@ -239,6 +241,8 @@ void TFormView::Connect(const TControl& control, QWidget* widget) {
             syncing_ = true;
             dialog_->Form().SetText(name, text.toStdString());
             syncing_ = false;
+            // The edit's change handler (it may rewrite the text).
+            dialog_->UserChanged(name);
         });
         connect(edit, &QLineEdit::editingFinished, this, [this, name] { dialog_->LeaveField(name); });
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {

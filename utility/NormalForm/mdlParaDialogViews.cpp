@@ -2,6 +2,7 @@
 
 #include "FormParaSet_Kavo.h"
 #include "mdlDialogRegistry.h"
+#include "mdlFormNet.h"
 #include "mdlParaDialogModels.h"
 #include "mdlPrinterLib_Call.h"
 
@@ -18,6 +19,15 @@ std::unique_ptr<TFormView> CreateParaDialogWindow(const std::string& className, 
     }
     if (opened) {
         PrtLib_EndCommand();
+    }
+    if (auto* advanced = window ? dynamic_cast<params::TAdvancedSettings*>(&window->Dialog()) : nullptr) {
+        // Its buttons open further dialogs modally above it.
+        QWidget* owner = window.get();
+        advanced->OnOpenDialog = [owner](const std::string& other) {
+            if (std::unique_ptr<TFormView> dialog = CreateParaDialogWindow(other, owner)) {
+                dialog->exec();
+            }
+        };
     }
     return window;
 }

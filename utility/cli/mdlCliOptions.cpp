@@ -31,6 +31,9 @@ const char* const kProgramHelp =
     "  scan-test [--width MM --height MM]\n"
     "                        trigger the printer's scanner and print what it scanned\n"
     "  files COMMAND         list, download, print and delete stored files (files --help)\n"
+    "  network get [--out F] read the Ethernet settings (DHCP, addresses) as INI text\n"
+    "  network set FILE      write the Ethernet settings of FILE\n"
+    "  rfid ...              the RFID tag and module (rfid --help)\n"
     "\n"
     "Options:\n"
     "  --printer NAME        the first printer of the printer list named NAME\n"
@@ -126,6 +129,34 @@ const char* const kScanTestHelp =
     "by --height (default 30) millimetres. Prints the scanned text; exit status 1\n"
     "when nothing was scanned.\n";
 
+const char* const kNetworkHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) network get [--out FILE]\n"
+    "       tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) network set FILE\n"
+    "\n"
+    "The Ethernet dialog of the advanced settings without a window, for the\n"
+    "printers that have it: cmbDHCP (ON or OFF) and the address fields txtIP1 to\n"
+    "txtIP4, txtSubnet1 to txtSubnet4, txtGateway1 to txtGateway4, in the INI text\n"
+    "of params get and params set. \"Set\" writes DHCP; the IP address only with\n"
+    "DHCP OFF; the mask and the gateway whenever all four of their fields are\n"
+    "filled. Other printers end with exit status 1.\n";
+
+const char* const kRfidHelp =
+    "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) rfid COMMAND\n"
+    "\n"
+    "The RFID window without a window, for printers with an RFID module:\n"
+    "  read [--length N]     read N bytes (1 to 12, default 12) of the tag in the\n"
+    "                        current label; prints data=TEXT\n"
+    "  write HEX [--verify]  write the hexadecimal bytes HEX (up to 12 bytes) to the\n"
+    "                        tag; --verify writes and reads back in one step\n"
+    "  power N               set the module's transmit power (0 to 150)\n"
+    "  threshold N           set the module's signal-strength threshold (0 to 255)\n"
+    "  info                  print power=, threshold= and version=\n"
+    "  calibrate             start an RFID calibration\n"
+    "\n"
+    "Messages of the printer appear as \"; \" comment lines. Exit status: 0 done,\n"
+    "1 the printer could not be reached, refused or did not answer, 2 bad input\n"
+    "(nothing is sent then).\n";
+
 bool IsLanguageId(const std::string& id) {
     return id == "1033" || id == "2052" || id == "1028";
 }
@@ -172,6 +203,12 @@ std::string CliHelp(const std::string& topic) {
     }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
+    }
+    if (topic.rfind("rfid", 0) == 0) {
+        return kRfidHelp;
+    }
+    if (topic.rfind("network", 0) == 0) {
+        return kNetworkHelp;
     }
     return kProgramHelp;
 }
@@ -234,6 +271,12 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             if (!value(into) || into.empty() || into.size() > 8) {
                 return {std::nullopt, arg + " takes a number"};
             }
+        } else if (arg == "--length") {
+            if (!value(options.rfidLength)) {
+                return {std::nullopt, "--length takes a number of bytes"};
+            }
+        } else if (arg == "--verify") {
+            options.rfidVerify = true;
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
             return {std::nullopt, "unknown option " + arg};
         } else {
@@ -278,9 +321,31 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
         options.command = TCliCommand::Files;
         return {options, {}};
     }
-    if (words[0] == "params" && words.size() >= 2 && (words[1] == "get" || words[1] == "set")) {
+    if (words[0] == "rfid") {
         if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
-            return {std::nullopt, "params needs --printer NAME, or --port ADDRESS with --model MODEL"};
+            return {std::nullopt, "rfid needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        const std::string action = words.size() >= 2 ? words[1] : "";
+        const bool takesArgument = action == "write" || action == "power" || action == "threshold";
+        const bool known = takesArgument || action == "read" || action == "info" || action == "calibrate";
+        if (!known || words.size() != (takesArgument ? 3u : 2u)) {
+            return {std::nullopt, "rfid takes read, write HEX, power N, threshold N, info or calibrate"};
+        }
+        if ((!options.rfidLength.empty() && action != "read") || (options.rfidVerify && action != "write")) {
+            return {std::nullopt, "--length belongs to rfid read, --verify to rfid write"};
+        }
+        options.command = TCliCommand::Rfid;
+        options.rfidAction = action;
+        options.rfidArgument = takesArgument ? words[2] : "";
+        return {options, {}};
+    }
+    const bool network = words[0] == "network";
+    if ((words[0] == "params" || network) && words.size() >= 2 && (words[1] == "get" || words[1] == "set")) {
+        if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
+            return {std::nullopt, words[0] + " needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        if (network) {
+            options.dialogClass = "TFormNet";
         }
         if (words[1] == "get" && words.size() == 2) {
             options.command = TCliCommand::ParamsGet;
@@ -288,14 +353,14 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
         }
         if (words[1] == "set" && words.size() == 3) {
             if (!options.outFile.empty()) {
-                return {std::nullopt, "--out belongs to params get"};
+                return {std::nullopt, "--out belongs to " + words[0] + " get"};
             }
             options.command = TCliCommand::ParamsSet;
             options.inFile = words[2];
             return {options, {}};
         }
         return {std::nullopt,
-                words[1] == "set" ? "params set takes one FILE" : "params get takes no argument"};
+                words[1] == "set" ? words[0] + " set takes one FILE" : words[0] + " get takes no argument"};
     }
     if (IsDiagnosticCommand(words[0])) {
         if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {

@@ -9,6 +9,8 @@
 //   tolvane-cli ... print-text [--code-page N] [--width MM --height MM] TEXT
 //   tolvane-cli ... scan-test [--width MM --height MM]
 //   tolvane-cli ... files COMMAND ...      (mdlCliFiles.h)
+//   tolvane-cli ... network get [--out FILE] | network set FILE
+//   tolvane-cli ... rfid read [--length N] | write HEX [--verify] | power N | threshold N | info | calibrate
 //   tolvane-cli --help | --version | COMMAND --help
 #pragma once
 
@@ -38,6 +40,7 @@ enum class TCliCommand {
     PrintText,
     ScanTest,
     Files,
+    Rfid,
 };
 
 struct TCliOptions {
@@ -55,11 +58,19 @@ struct TCliOptions {
     std::string firmwareFile;
     bool listOnly = false;
 
-    std::string codePage; // print-text --code-page
-    std::string widthMm;  // print-text, scan-test --width
-    std::string heightMm; // print-text, scan-test --height
-    std::string text;     // print-text TEXT ("\n" between lines)
+    std::string codePage;               // print-text --code-page
+    std::string widthMm;                // print-text, scan-test --width
+    std::string heightMm;               // print-text, scan-test --height
+    std::string text;                   // print-text TEXT ("\n" between lines)
     std::vector<std::string> filesArgs; // the words and options after "files"
+    // The dialog of the command when it is not the printer's parameter
+    // dialog ("network get/set": the Ethernet dialog).
+    std::string dialogClass;
+    // rfid ACTION [ARGUMENT]: read, write, power, threshold, info, calibrate.
+    std::string rfidAction;
+    std::string rfidArgument;
+    std::string rfidLength;  // rfid read --length N (empty: the dialog's default)
+    bool rfidVerify = false; // rfid write --verify: write and read back
 };
 
 struct TCliParse {

@@ -1,14 +1,16 @@
 #include "mdlCliRun.h"
 
-#include "mdlCliDiagnostics.h"
-#include "mdlCliFirmware.h"
+#include "mdlArdelLength.h"
 #include "mdlCatalogueOverlay.h"
+#include "mdlCliDiagnostics.h"
 #include "mdlCliFiles.h"
+#include "mdlCliFirmware.h"
 #include "mdlCliOptions.h"
 #include "mdlCliPrintText.h"
 #include "mdlCliSink.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlFileUtil.h"
+#include "mdlFormNet.h"
 #include "mdlHeadlessSession.h"
 #include "mdlModelList.h"
 #include "mdlParaDialogModels.h"
@@ -21,6 +23,7 @@
 #include "mdlPrinterList.h"
 #include "mdlPrinterSelection.h"
 #include "mdlReplaceText.h"
+#include "mdlRfidSet.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -82,7 +85,8 @@ class TCliRun {
         if (const int selected = Select(); selected != kExitDone) {
             return selected;
         }
-        dialogClass_ = ChooseParaDialogForSelectedPrinter().dialog;
+        dialogClass_ =
+            options_.dialogClass.empty() ? ChooseParaDialogForSelectedPrinter().dialog : options_.dialogClass;
         std::unique_ptr<TParaDialogModel> dialog = NewDialog();
         if (!dialog) {
             return kExitPrinterError;
@@ -117,7 +121,8 @@ class TCliRun {
         if (const int selected = Select(); selected != kExitDone) {
             return selected;
         }
-        dialogClass_ = ChooseParaDialogForSelectedPrinter().dialog;
+        dialogClass_ =
+            options_.dialogClass.empty() ? ChooseParaDialogForSelectedPrinter().dialog : options_.dialogClass;
         // The file is checked against a dialog that has not talked to the
         // printer, so that bad input sends nothing at all.
         std::unique_ptr<TParaDialogModel> offline = NewDialog();
@@ -125,6 +130,7 @@ class TCliRun {
             return kExitPrinterError;
         }
         offline->GetVal = [](const std::string&) { return std::string(); };
+        offline->Offline = true;
         offline->FormCreate();
         offline->FormShow();
         if (const params::TParamsApply checked = params::ApplyParams(*offline, parsed.lines, true);
@@ -184,6 +190,85 @@ class TCliRun {
         // The main window's rule: printers of the catalogue key take the image-only dialog.
         const bool imagesOnly = IsModelInList(PrinterIdentity().Model, ReadCatalogue("DLFile_Kavo"));
         return RunFilesCommand(options_.filesArgs, imagesOnly, streams_, sink_);
+    }
+
+    int Rfid() {
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        std::unique_ptr<TParaDialogModel> made =
+            params::CreateParaDialogModel(params::TRfidSet::kClassName, params::SelectedPrinterContext());
+        auto* rfid = dynamic_cast<params::TRfidSet*>(made.get());
+        if (rfid == nullptr) {
+            return kExitPrinterError;
+        }
+        rfid->FormCreate();
+        // The input is checked before the printer is reached.
+        params::TFormModel& form = rfid->Form();
+        const std::string& action = options_.rfidAction;
+        const std::string& argument = options_.rfidArgument;
+        if (action == "read" && !options_.rfidLength.empty()) {
+            form.SetText("edtRfidRLen", options_.rfidLength);
+        }
+        const std::optional<long> number = params::ParseSmallInteger(argument);
+        if ((action == "read" || action == "write") &&
+            !params::ParseSmallInteger(form["edtRfidRLen"].text).has_value()) {
+            return BadInput(params::TxtWith("Lang00010001", std::to_string(params::TRfidSet::kMaxTagBytes)));
+        }
+        if (action == "read") {
+            const std::optional<long> length = params::ParseSmallInteger(form["edtRfidRLen"].text);
+            if (!length || *length < 1 || *length > params::TRfidSet::kMaxTagBytes) {
+                return BadInput(
+                    params::TxtWith("Lang00010001", std::to_string(params::TRfidSet::kMaxTagBytes)));
+            }
+        } else if (action == "write") {
+            const bool hex = !argument.empty() && argument.size() % 2 == 0 &&
+                             argument.size() <= 2 * params::TRfidSet::kMaxTagBytes &&
+                             std::all_of(argument.begin(), argument.end(),
+                                         [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+            if (!hex) {
+                return BadInput(params::Txt("Lang00010004") + ": " + argument);
+            }
+            form.SetText("edtRfidW", argument);
+            rfid->edtRfidWChange();
+            form.SetIndex("chkWR", options_.rfidVerify ? 1 : 0);
+        } else if (action == "power" || action == "threshold") {
+            const bool power = action == "power";
+            const long max = power ? params::TRfidSet::kPowerMax : params::TRfidSet::kRssiMax;
+            if (!number || *number < 0 || *number > max) {
+                return BadInput(power ? "power: 0 to 150" : "threshold: 0 to 255");
+            }
+            form.SetText(power ? "edtTranPower" : "edtRssiStrength", argument);
+        }
+        if (!Detect()) {
+            return kExitPrinterError;
+        }
+        const int errorsBefore = sink_.Errors();
+        bool done = false;
+        if (action == "read") {
+            done = rfid->btnRfidRClick();
+            if (done) {
+                streams_.out << "data=" << form["edtRfidR"].text << '\n';
+            }
+        } else if (action == "write") {
+            done = rfid->btnRfidWClick();
+            if (options_.rfidVerify && !form["edtRfidR"].text.empty()) {
+                streams_.out << "data=" << form["edtRfidR"].text << '\n';
+            }
+        } else if (action == "power") {
+            done = rfid->btnWTranPowerClick();
+        } else if (action == "threshold") {
+            done = rfid->btnWRssiStrengthClick();
+        } else if (action == "info") {
+            done = rfid->btnReadParaClick();
+            streams_.out << "power=" << form["edtTranPower"].text
+                         << "\nthreshold=" << form["edtRssiStrength"].text
+                         << "\nversion=" << form["edtRfidVersion"].text << '\n';
+        } else if (action == "calibrate") {
+            done = rfid->btnRfidLearnClick();
+        }
+        streams_.out.flush();
+        return done && sink_.Errors() == errorsBefore ? kExitDone : kExitPrinterError;
     }
 
   private:
@@ -259,8 +344,11 @@ class TCliRun {
     std::unique_ptr<TParaDialogModel> NewDialog() {
         std::unique_ptr<TParaDialogModel> dialog =
             params::CreateParaDialogModel(dialogClass_, params::SelectedPrinterContext());
-        if (!dialog) {
+        // The Ethernet dialog exists for the printers with Ethernet settings only.
+        const auto* net = dynamic_cast<const params::TFormNet*>(dialog.get());
+        if (!dialog || (net != nullptr && !net->IsHalden())) {
             sink_.ShowError(Message("Cli_NoDialog", dialogClass_), {});
+            return nullptr;
         }
         return dialog;
     }
@@ -359,6 +447,9 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
         break;
     case TCliCommand::Files:
         status = run.Files();
+        break;
+    case TCliCommand::Rfid:
+        status = run.Rfid();
         break;
     default:
         break;

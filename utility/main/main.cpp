@@ -5,8 +5,8 @@
 //   tolvane --edition CODE  runs as the edition CODE (docs/EDITIONS.md)
 //   tolvane --version       prints the version and exits
 #include "FormCommandTest.h"
-#include "FormFirmware.h"
 #include "FormDLFile.h"
+#include "FormFirmware.h"
 #include "FormMain_Label.h"
 #include "FormPrinterInformation.h"
 #include "FormPrinterStatus.h"

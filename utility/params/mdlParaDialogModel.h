@@ -104,6 +104,11 @@ class TParaDialogModel {
     // exercised with any bytes.
     std::function<std::string(const std::string& key)> GetVal;
 
+    // A dialog made only to check input (the command line's offline check):
+    // it must not talk to the printer at all. Dialogs that read in FormShow
+    // or FormCreate skip their exchanges when it is set.
+    bool Offline = false;
+
   protected:
     void AddTimer(const std::string& name, int intervalMs, std::function<void()> onTick);
     void RequestClose();

@@ -1,7 +1,12 @@
 #include "mdlParaDialogModels.h"
 
+#include "mdlFormNet.h"
 #include "mdlParaSetBlock.h"
+#include "mdlParaSetDresk.h"
 #include "mdlParaSetKavo.h"
+#include "mdlParaSetMiro.h"
+#include "mdlParaSetQuistel.h"
+#include "mdlRfidSet.h"
 
 #include <functional>
 #include <utility>
@@ -16,6 +21,18 @@ const std::vector<std::pair<std::string, TFactory>>& Factories() {
         std::vector<std::pair<std::string, TFactory>> all = {
             {TParaSetKavo::kClassName,
              [](const TParaDialogContext& context) { return std::make_unique<TParaSetKavo>(context); }},
+            {TParaSetDresk::kClassName,
+             [](const TParaDialogContext& context) { return std::make_unique<TParaSetDresk>(context); }},
+            {TParaSetMiro::kClassName,
+             [](const TParaDialogContext& context) { return std::make_unique<TParaSetMiro>(context); }},
+            {TParaSetQuistel::kClassName,
+             [](const TParaDialogContext& context) { return std::make_unique<TParaSetQuistel>(context); }},
+            {TFormNet::kClassName,
+             [](const TParaDialogContext& context) { return std::make_unique<TFormNet>(context); }},
+            {TAdvancedSettings::kClassName,
+             [](const TParaDialogContext& context) { return std::make_unique<TAdvancedSettings>(context); }},
+            {TRfidSet::kClassName,
+             [](const TParaDialogContext& context) { return std::make_unique<TRfidSet>(context); }},
         };
         // The parameter-block families: one dialog, one row each.
         for (const TBlockFamily family : AllBlockFamilies()) {

@@ -98,7 +98,9 @@ class TParaSetKavo : public TParaDialogModel {
     // Whether the Bluetooth page applies to the printer.
     bool BluetoothApplies() const;
 
-  private:
+  protected:
+    // Pieces the other key-value dialogs of the same form share.
+    static std::string BluetoothNameShown(const std::string& reply);
     void BuildControls();
     void InitDialog();
     void BuildExtraRows();

@@ -22,16 +22,16 @@ const char* const kPrintAreaRows[][3] = {
 };
 const char* const kPrintAreaKeys[] = {"print_width", "print_height", "demo_star_y", "demo_star_x"};
 
+} // namespace
+
 // A Bluetooth name as the printer reports it may end in "-" and four
 // characters of its address; the dialog shows the name without them.
-std::string BluetoothNameShown(const std::string& reply) {
+std::string TParaSetKavo::BluetoothNameShown(const std::string& reply) {
     if (reply.size() >= 6 && reply[reply.size() - 5] == '-') {
         return reply.substr(0, reply.size() - 5);
     }
     return reply;
 }
-
-} // namespace
 
 void TParaSetKavo::SetEnabledButtons(bool enabled) {
     for (const char* button : {"btnSet", "btnLoad", "btnSave"}) {

@@ -1,0 +1,52 @@
+# Dresk: a TSPL label printer of the key-value family whose parameter dialog
+# reads every named key when it opens and writes them without "save_param".
+
+[printer]
+model = Dresk-4T
+language = 1            # TSPL: the answer to 1B 1B 08
+ppl = tsc               # command language as the "ppl" key reports it
+dpi = 203
+version = 1 3 0         # the bytes "ZZZGETVERSION" answers
+
+[values]
+version = "1.03.0"
+serial_no = "DR2302000456"
+printer_version = "Dresk V1.03"
+factory_produce_time = "2023-01-15"
+mileage = "1250"
+bt_mac = "DC:0D:30:12:AB:CD"
+bt_name = "Dresk-4T-1A2B"
+bt_pwd = "0000"
+media_power_up = "none"
+sw_ribbon = "on"
+reprint_after_error = "on"
+media_sensor = "gap"
+density = "8"
+eth_dhcp = "off"
+eth_ip = "192.168.1.100"
+eth_mask = "255.255.255.0"
+eth_gateway = "192.168.1.1"
+eth_mac = "00:1B:82:01:02:03"
+heat_adj = "0"
+speed = "4"
+code_page = "1252"
+com_baud = "9600"
+com_wordlength = "8"
+com_stopbits = "1"
+com_parity = "none"
+print_mode = "tear"
+tear_off = "-5"
+sensor_select = "transmissive"
+platenin_enter_pause = "on"
+platenin_locat = "on"
+stickers_times = "0"
+update_method = "0"
+
+[keys]
+1.102 = 1
+1.312 = 3
+
+[block]
+# Key-value printers keep a parameter block too; byte 0 and the sum are
+# filled in by the emulator.
+34 = 8

@@ -1,0 +1,274 @@
+// The Miro dialog's exchanges: the read of the numbered keys, "Set", and
+// the handlers of its fields.
+#include "mdlArdelLength.h"
+#include "mdlDebugLog.h"
+#include "mdlGlobal_Permission.h"
+#include "mdlHexText.h"
+#include "mdlMessageBoxes.h"
+#include "mdlParaSetMiro.h"
+#include "mdlPrinterLib_Call.h"
+#include "mdlPrtCommands.h"
+#include "mdlPrtExchange.h"
+#include "mdlPrtFrames.h"
+#include "mdlPrtKeys.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tolvane::params {
+namespace {
+
+constexpr uint8_t kGroup = 1;
+// The stop position travels in dots, eight to the millimetre, as a signed word.
+constexpr int kDotsPerMm = 8;
+
+uint8_t UserGroup() {
+    return static_cast<uint8_t>(NormalUser());
+}
+
+// Selects the entry equal to `text` exactly; entry 0 when none is.
+void SetComboBoxItemByText(TFormModel& form, std::string_view list, const std::string& text) {
+    if (!SelectItemByExactText(form, list, text)) {
+        form.SetIndex(list, form[list].items.empty() ? -1 : 0);
+    }
+}
+
+// Selects the value that a name=value list gives for the printer's number.
+void SelectByName(TFormModel& form, std::string_view list, const TNameValues& names, int number) {
+    std::string value;
+    FindValueByName(names, std::to_string(number), value);
+    SetComboBoxItemByText(form, list, value);
+}
+
+// The number that a name=value list gives for the selected entry.
+std::optional<long> SelectedName(const TFormModel& form, std::string_view list, const TNameValues& names) {
+    std::string name;
+    if (!FindNameByValue(names, form[list].SelectedText(), name)) {
+        return std::nullopt;
+    }
+    return ParseSmallInteger(name);
+}
+
+std::optional<long> SelectedNumber(const TFormModel& form, std::string_view list) {
+    return ParseSmallInteger(form[list].SelectedText());
+}
+
+uint8_t Byte(long value) {
+    return static_cast<uint8_t>(std::clamp(value, 0L, 255L));
+}
+
+} // namespace
+
+bool TParaSetMiro::ReadAddress(uint16_t key, const char* field) {
+    std::vector<uint8_t> bytes;
+    if (KeyGetBytes(UserGroup(), key, 4, bytes) != 4) {
+        return false;
+    }
+    for (int n = 0; n < 4; ++n) {
+        Form().SetText(field + std::to_string(n + 1), std::to_string(bytes[static_cast<std::size_t>(n)]));
+    }
+    return true;
+}
+
+void TParaSetMiro::ReadParam() {
+    TFormModel& form = Form();
+    // What the printer still had to say is discarded (and logged).
+    int result = 0;
+    const std::vector<uint8_t> pending = ReadOnce(kTextReplySize, result);
+    if (!pending.empty()) {
+        WriteDebugLog("Miro pending: " + BytesToHex(pending, 0, pending.size() - 1));
+    }
+    const uint8_t user = UserGroup();
+    uint8_t value = 0;
+    // Each step gives false when its read failed, which ends the read.
+    const auto byte = [&](uint16_t key) { return KeyGetByte(user, key, value) == 1; };
+    if (BluetoothShown) {
+        form.SetText("txtBTName", KeyGetText(user, 104, 12));
+        form.SetText("txtBTPWD", KeyGetText(user, 105, 6).substr(0, 4));
+        if (!byte(106)) {
+            return;
+        }
+        form.SetIndex("chkSimplePairing", value == 0 ? 1 : 0);
+    }
+    if (!byte(206)) {
+        return;
+    }
+    form.SetIndex("cmbDetectMode", DetectModePosition(value));
+    if (!byte(203)) {
+        return;
+    }
+    SetComboBoxItemByText(form, "cmbDensity", std::to_string(value));
+    if (!byte(202)) {
+        return;
+    }
+    SetComboBoxItemByText(form, "cmbPrintSpeed", std::to_string(value));
+    if (HeatingTimeShown) {
+        if (!byte(240)) {
+            return;
+        }
+        SelectByName(form, "cmbFinetuneHeatingTime", HeatingTimeList, value);
+    }
+    if (EthernetShown) {
+        if (EthernetSwitchOffered) {
+            if (!byte(131)) {
+                return;
+            }
+            form.SetIndex("cmbNetSwitch", value < form["cmbNetSwitch"].items.size() ? value : 0);
+        }
+        if (!byte(100)) {
+            return;
+        }
+        SelectByName(form, "cmbDHCP", DhcpList, value);
+        cmbDHCPChange();
+        if (!ReadAddress(101, "txtIP") || !ReadAddress(102, "txtSubnet") || !ReadAddress(103, "txtGateway")) {
+            return;
+        }
+    }
+    int16_t word = 0;
+    if (KeyGetWord(user, 208, word) != 2) {
+        return;
+    }
+    form.SetText("txtPrintToStop", std::to_string(word / kDotsPerMm));
+    if (ReleasePaperSupported) {
+        if (!byte(416)) {
+            ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")));
+            return;
+        }
+        SelectByName(form, "cmbReleasePaper", ReleasePaperList, value);
+    }
+    if (CodePageRowApplies()) {
+        if (KeyGetWord(user, 322, word) != 2) {
+            return;
+        }
+        SelectByName(form, "cmbCodepage", CodePageNames, static_cast<uint16_t>(word));
+    }
+}
+
+void TParaSetMiro::btnSetClick() {
+    TFormModel& form = Form();
+    if (BluetoothShown && Trim(form["txtBTPWD"].text).size() != 4) {
+        ShowErrorBox(Txt("_Err_BTPWD_Len"));
+        return;
+    }
+    if (!PrtLib_BeginCommand()) {
+        return;
+    }
+    DrainReply();
+    ReplacePrintSetting();
+    CmdDo(QuoteKey("save_param_zone"));
+    DrainReply();
+    CmdDo(QuoteKey("reset_printer"));
+    PrtLib_EndCommand();
+    RequestClose();
+}
+
+bool TParaSetMiro::WriteAddress(uint16_t key, const char* field) {
+    std::array<uint8_t, 4> bytes{};
+    for (int n = 0; n < 4; ++n) {
+        const std::optional<long> part = ParseSmallInteger(Trim(Form()[field + std::to_string(n + 1)].text));
+        if (!part) {
+            return false;
+        }
+        bytes[static_cast<std::size_t>(n)] = Byte(*part);
+    }
+    return KeySetBytes(UserGroup(), key, bytes) == 0;
+}
+
+void TParaSetMiro::ReplacePrintSetting() {
+    TFormModel& form = Form();
+    const uint8_t user = UserGroup();
+    if (BluetoothShown) {
+        KeySetText(kGroup, 104, form["txtBTName"].text, 12, false);
+        KeySetText(kGroup, 105, Trim(form["txtBTPWD"].text), 4, false);
+        KeySetByte(kGroup, 106, form["chkSimplePairing"].index == 1 ? 0 : 1);
+    }
+    KeySetByte(kGroup, 206, static_cast<uint8_t>(DetectModeValue(form["cmbDetectMode"].index)));
+    if (const std::optional<long> density = SelectedNumber(form, "cmbDensity")) {
+        KeySetByte(kGroup, 203, Byte(*density));
+    }
+    if (const std::optional<long> speed = SelectedNumber(form, "cmbPrintSpeed")) {
+        KeySetByte(kGroup, 202, Byte(*speed));
+    }
+    if (HeatingTimeShown) {
+        if (const std::optional<long> time = SelectedName(form, "cmbFinetuneHeatingTime", HeatingTimeList)) {
+            KeySetByte(kGroup, 240, Byte(*time));
+        }
+    }
+    if (EthernetShown) {
+        if (EthernetSwitchOffered) {
+            KeySetByte(user, 131, Byte(form["cmbNetSwitch"].index));
+        }
+        if (const std::optional<long> dhcp = SelectedName(form, "cmbDHCP", DhcpList)) {
+            KeySetByte(user, 100, Byte(*dhcp));
+        }
+        if (form["cmbDHCP"].SelectedText() == "OFF") {
+            WriteAddress(101, "txtIP");
+            WriteAddress(102, "txtSubnet");
+            WriteAddress(103, "txtGateway");
+        }
+    }
+    const long mm = ParseSmallInteger(Trim(form["txtPrintToStop"].text)).value_or(0);
+    KeySetWordSigned(kGroup, 208, static_cast<int>(mm * kDotsPerMm));
+    if (ReleasePaperSupported) {
+        const std::optional<long> times = SelectedName(form, "cmbReleasePaper", ReleasePaperList);
+        if (!times || KeySetByte(user, 416, Byte(*times)) != 0) {
+            ShowInfo(TxtWith("Lang_All_00010013_11", Txt("Lang_All_00210024_11")));
+        }
+    }
+    if (CodePageRowApplies()) {
+        if (const std::optional<long> page = SelectedName(form, "cmbCodepage", CodePageNames)) {
+            KeySetWord(user, 322, static_cast<int>(*page));
+        }
+    }
+}
+
+void TParaSetMiro::cmbDHCPChange() {
+    TFormModel& form = Form();
+    const bool manual = form["cmbDHCP"].SelectedText() == "OFF";
+    for (const char* prefix : {"txtIP", "txtSubnet", "txtGateway"}) {
+        for (int n = 1; n <= 4; ++n) {
+            form.SetEnabled(prefix + std::to_string(n), manual);
+        }
+    }
+}
+
+void TParaSetMiro::UserChanged(std::string_view control) {
+    if (control == "cmbDHCP") {
+        cmbDHCPChange();
+    }
+}
+
+bool TParaSetMiro::AcceptsKey(std::string_view edit, char32_t key) const {
+    const bool control = key == 8 || key == 13;
+    const bool digit = key >= '0' && key <= '9';
+    if (edit == "txtBTName") {
+        return (key >= 33 && key <= 127) || control;
+    }
+    if (edit == "txtPrintToStop") {
+        return digit || control || key == 127 || key == '-';
+    }
+    // The password and the address fields take digits.
+    return digit || control || key == 127;
+}
+
+void TParaSetMiro::LeaveField(std::string_view edit) {
+    TFormModel& form = Form();
+    const std::string text = Trim(form[edit].text);
+    const std::optional<long> value = ParseSmallInteger(text);
+    if (edit == "txtPrintToStop") {
+        // The word holds -4096 to 4095 millimetres in dots.
+        if (!value) {
+            form.SetText(edit, "0");
+        } else if (*value * kDotsPerMm > 32767 || *value * kDotsPerMm < -32768) {
+            form.SetText(edit, *value > 0 ? "4095" : "-4096");
+        }
+    } else if (edit.rfind("txt", 0) == 0 && edit != "txtBTName" && edit != "txtBTPWD") {
+        if (!value) {
+            form.SetText(edit, "0");
+        } else if (*value > 255) {
+            form.SetText(edit, "255");
+        }
+    }
+}
+
+} // namespace tolvane::params
