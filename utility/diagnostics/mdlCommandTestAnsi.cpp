@@ -11,8 +11,9 @@
 namespace tolvane::diagnostics {
 namespace {
 
+// iconv's name of a Windows code page (65001 is UTF-8).
 std::string CodePageName(int codePage) {
-    return "CP" + std::to_string(codePage);
+    return codePage == 65001 ? std::string("UTF-8") : "CP" + std::to_string(codePage);
 }
 
 // An iconv descriptor that closes itself.
@@ -131,6 +132,10 @@ std::optional<std::string> AnsiToUtf8(std::string_view bytes, int codePage) {
         }
     }
     return out;
+}
+
+bool CodePageKnown(int codePage) {
+    return TIconv(CodePageName(codePage), "UTF-8").Ok();
 }
 
 bool IsValidUtf8(std::string_view bytes) {

@@ -17,12 +17,15 @@ int AnsiCodePageOfLanguage(std::string_view languageId);
 // user-interface language.
 int UiAnsiCodePage();
 
-// UTF-8 to the code page; a character the code page lacks (or an invalid
+// UTF-8 to the code page (65001: UTF-8 itself); a character the code page lacks (or an invalid
 // UTF-8 sequence) becomes "?".
 std::string Utf8ToAnsi(std::string_view text, int codePage);
 // The code page's bytes to UTF-8; nothing when they are not a valid text
 // of the code page.
 std::optional<std::string> AnsiToUtf8(std::string_view bytes, int codePage);
+
+// Whether iconv knows a Windows code page (65001 is UTF-8).
+bool CodePageKnown(int codePage);
 
 // Whether the bytes are a valid UTF-8 text.
 bool IsValidUtf8(std::string_view bytes);

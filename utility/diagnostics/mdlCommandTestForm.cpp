@@ -3,6 +3,7 @@
 
 #include "mdlCommandTestAnsi.h"
 #include "mdlCommandTestBytes.h"
+#include "mdlFormLayout.h"
 #include "mdlMessages.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -14,15 +15,8 @@ using params::TControlKind;
 using params::Txt;
 using K = TControlKind;
 
-struct TLayoutEntry {
-    const char* name;
-    K kind;
-    const char* parent;
-    int left, top, width, height;
-};
-
 // Design positions in pixels, relative to the parent.
-const TLayoutEntry kLayout[] = {
+const params::TLayoutEntry kLayout[] = {
     {"tabCommandPages", K::Pages, "", 8, 8, 470, 250},
     {"P1", K::Page, "tabCommandPages", 0, 0, 466, 224},
     {"P2", K::Page, "tabCommandPages", 0, 0, 466, 224},
@@ -67,13 +61,7 @@ TCommandTest::TCommandTest(params::TParaDialogContext context) : TParaDialogMode
 
 void TCommandTest::BuildControls() {
     params::TFormModel& form = Form();
-    for (const TLayoutEntry& entry : kLayout) {
-        params::TControl& control = form.Add(entry.name, entry.kind, entry.parent);
-        control.left = entry.left;
-        control.top = entry.top;
-        control.width = entry.width;
-        control.height = entry.height;
-    }
+    params::AddLayout(form, kLayout);
     form["tabCommandPages"].index = 0;
     for (int n = 1; n <= kPageCount; ++n) {
         form["P" + std::to_string(n)].text = std::to_string(n);

@@ -2,6 +2,7 @@
 
 #include "mdlCatalogueOverlay.h"
 #include "mdlCodePageText.h"
+#include "mdlFormLayout.h"
 #include "mdlGlobal.h"
 #include "mdlGlobal_Permission.h"
 #include "mdlMessageBoxes.h"
@@ -20,15 +21,8 @@ namespace {
 using params::TControlKind;
 using K = TControlKind;
 
-struct TLayoutEntry {
-    const char* name;
-    K kind;
-    const char* parent;
-    int left, top, width, height;
-};
-
 // Design positions; the rows' tops come from the row layout.
-const TLayoutEntry kLayout[] = {
+const params::TLayoutEntry kLayout[] = {
     {"lblContent", K::Label, "", 8, 8, 444, 20},
     {"txtPrintText", K::Memo, "", 8, 30, 444, 120},
     {"gpbLanguage", K::Group, "", 8, 0, 444, 64},
@@ -70,13 +64,7 @@ TPrintText::TPrintText(params::TParaDialogContext context) : TParaDialogModel(st
 
 void TPrintText::BuildControls() {
     params::TFormModel& form = Form();
-    for (const TLayoutEntry& entry : kLayout) {
-        params::TControl& control = form.Add(entry.name, entry.kind, entry.parent);
-        control.left = entry.left;
-        control.top = entry.top;
-        control.width = entry.width;
-        control.height = entry.height;
-    }
+    params::AddLayout(form, kLayout);
 }
 
 void TPrintText::FormCreate() {

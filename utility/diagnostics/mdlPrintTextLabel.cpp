@@ -2,6 +2,7 @@
 
 #include "mdlCatalogueOverlay.h"
 #include "mdlCodePageText.h"
+#include "mdlFormLayout.h"
 #include "mdlGlobal_Permission.h"
 #include "mdlModelList.h"
 #include "mdlModelListNames.h"
@@ -17,14 +18,7 @@ namespace {
 using params::TControlKind;
 using K = TControlKind;
 
-struct TLayoutEntry {
-    const char* name;
-    K kind;
-    const char* parent;
-    int left, top, width, height;
-};
-
-const TLayoutEntry kLayout[] = {
+const params::TLayoutEntry kLayout[] = {
     {"lblContent", K::Label, "", 8, 8, 444, 20},
     {"txtPrintText", K::Memo, "", 8, 30, 444, 120},
     {"lblPrintableWidth", K::Label, "", 8, 160, 120, 24},
@@ -60,13 +54,7 @@ TPrintTextLabel::TPrintTextLabel(params::TParaDialogContext context, bool miroVa
 
 void TPrintTextLabel::BuildControls() {
     params::TFormModel& form = Form();
-    for (const TLayoutEntry& entry : kLayout) {
-        params::TControl& control = form.Add(entry.name, entry.kind, entry.parent);
-        control.left = entry.left;
-        control.top = entry.top;
-        control.width = entry.width;
-        control.height = entry.height;
-    }
+    params::AddLayout(form, kLayout);
     form["txtPrintableWidth"].maxLength = 3;
     form["txtPrintableHeigh"].maxLength = 3;
     form.SetClientSize(kClientWidth, kClientHeight);

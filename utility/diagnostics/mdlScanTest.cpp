@@ -1,6 +1,7 @@
 #include "mdlScanTest.h"
 
 #include "mdlCodePageText.h"
+#include "mdlFormLayout.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlParaHelpers.h"
@@ -21,14 +22,7 @@ namespace {
 using params::TControlKind;
 using K = TControlKind;
 
-struct TLayoutEntry {
-    const char* name;
-    K kind;
-    const char* parent;
-    int left, top, width, height;
-};
-
-const TLayoutEntry kLayout[] = {
+const params::TLayoutEntry kLayout[] = {
     {"grpTestParam", K::Group, "", 8, 8, 304, 96},
     {"lblPrintWidth", K::Label, "grpTestParam", 12, 26, 100, 24},
     {"edtPrintWidth", K::Edit, "grpTestParam", 116, 26, 80, 24},
@@ -101,13 +95,7 @@ TScanTest::~TScanTest() {
 
 void TScanTest::BuildControls() {
     params::TFormModel& form = Form();
-    for (const TLayoutEntry& entry : kLayout) {
-        params::TControl& control = form.Add(entry.name, entry.kind, entry.parent);
-        control.left = entry.left;
-        control.top = entry.top;
-        control.width = entry.width;
-        control.height = entry.height;
-    }
+    params::AddLayout(form, kLayout);
     form.SetClientSize(kClientWidth, kClientHeight);
 }
 

@@ -83,11 +83,16 @@ std::string FormatSpaceNumber(const std::string& reply) {
         return {};
     }
     const bool negative = value < 0;
-    std::string digits = std::to_string(static_cast<long long>(std::fabs(value)));
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<size_t>(at), ",");
+    const std::string digits = std::to_string(static_cast<long long>(std::fabs(value)));
+    // A comma before every group of three digits counted from the right.
+    std::string grouped = negative ? "-" : "";
+    for (std::size_t n = 0; n < digits.size(); ++n) {
+        if (n > 0 && (digits.size() - n) % 3 == 0) {
+            grouped += ',';
+        }
+        grouped += digits[n];
     }
-    return negative ? "-" + digits : digits;
+    return grouped;
 }
 
 int ToIntOrZero(const std::string& text) {

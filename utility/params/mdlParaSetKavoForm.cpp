@@ -2,6 +2,7 @@
 #include "mdlParaSetKavo.h"
 
 #include "mdlCatalogueOverlay.h"
+#include "mdlFormLayout.h"
 #include "mdlFunction_Permission.h"
 #include "mdlGlobal_Permission.h"
 #include "mdlModelList.h"
@@ -13,13 +14,6 @@ namespace tolvane::params {
 namespace {
 
 using K = TControlKind;
-
-struct TLayoutEntry {
-    const char* name;
-    K kind;
-    const char* parent;
-    int left, top, width, height;
-};
 
 // Design positions in pixels, relative to the parent.
 constexpr int kRow = 24;
@@ -126,13 +120,7 @@ TParaSetKavo::~TParaSetKavo() = default;
 
 void TParaSetKavo::BuildControls() {
     TFormModel& form = Form();
-    for (const TLayoutEntry& entry : kLayout) {
-        TControl& control = form.Add(entry.name, entry.kind, entry.parent);
-        control.left = entry.left;
-        control.top = entry.top;
-        control.width = entry.width;
-        control.height = entry.height;
-    }
+    AddLayout(form, kLayout);
     for (const auto& [prefix, top] : kAddressRows) {
         for (int n = 1; n <= 4; ++n) {
             TControl& field =
