@@ -9,8 +9,9 @@
 
 namespace emulator {
 
-// The files a printer keeps: images ("bitmaps"), label templates ("labels")
-// and auto-templates ("autoform") in RAM ('R') or flash ('E'), each memory
+// The files a printer keeps: images ("bitmaps"), label templates ("labels"),
+// auto-templates ("autoform"), fonts ("fonts") and user fonts ("userfont",
+// named by their encoding) in RAM ('R') or flash ('E'), each memory
 // with a capacity; files stored by TSPL commands live in flash with the
 // kind "direct". A download received block by block is collected in
 // `pending` until its short last block arrives.
@@ -28,6 +29,10 @@ class FileStore {
         std::string name;
         Bytes data;
         uint32_t nextBlock = 0;
+        // A user font: blocks filled with 0xFF whose sum covers the whole
+        // data area; the file ends with its last block, whatever its
+        // length, so every accepted block is stored at once.
+        bool userFont = false;
     };
 
     size_t capacity(char memory) const { return memory == 'R' ? ramCapacity : flashCapacity; }
