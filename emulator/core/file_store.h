@@ -13,7 +13,7 @@ namespace emulator {
 // auto-templates ("autoform"), fonts ("fonts") and user fonts ("userfont",
 // named by their encoding) in RAM ('R') or flash ('E'), each memory
 // with a capacity; files stored by TSPL commands live in flash with the
-// kind "direct". A download received block by block is collected in
+// kind "direct", or on the memory card ('F') with the kind "card". A download received block by block is collected in
 // `pending` until its short last block arrives.
 class FileStore {
   public:
@@ -35,7 +35,9 @@ class FileStore {
         bool userFont = false;
     };
 
-    size_t capacity(char memory) const { return memory == 'R' ? ramCapacity : flashCapacity; }
+    size_t capacity(char memory) const {
+        return memory == 'R' ? ramCapacity : memory == 'F' ? cardCapacity : flashCapacity;
+    }
     size_t used(char memory) const;
     size_t remaining(char memory) const;
 
@@ -50,6 +52,8 @@ class FileStore {
 
     size_t flashCapacity = 4 << 20;
     size_t ramCapacity = 512 << 10;
+    // The memory card of a TSPL printer (memory 'F', kind "card").
+    size_t cardCapacity = 1 << 20;
     std::optional<PendingDownload> pending;
     // For tests: the block of this number is refused (status 1).
     std::optional<uint32_t> refuseBlock;
