@@ -172,7 +172,7 @@ void TTsplFileManager::Refresh() {
 }
 
 bool TTsplFileManager::Confirm(const std::string& key) {
-    return MessageSink().AskOkCancel(Txt(key), Txt("_MSG_Title_Warn"));
+    return !AskBeforeDelete || MessageSink().AskOkCancel(Txt(key), Txt("_MSG_Title_Warn"));
 }
 
 void TTsplFileManager::MouseClick(const std::string& button) {

@@ -68,6 +68,8 @@ class TTsplFileManager {
     // How the download button shows the batch dialog (modally); the host
     // sets it. Without it the dialog is not shown.
     std::function<void(TTsplBatchDownload&)> ShowDownload;
+    // Deletes without asking (tolvane-cli: the command line is the request).
+    bool AskBeforeDelete = true;
 
     const std::vector<std::string>& Files() const { return form_["lstImagesList"].items; }
     // The last space read (free and total bytes), or nothing.
