@@ -13,8 +13,8 @@ namespace emulator {
 // auto-templates ("autoform"), fonts ("fonts") and user fonts ("userfont",
 // named by their encoding) in RAM ('R') or flash ('E'), each memory
 // with a capacity; files stored by TSPL commands live in flash with the
-// kind "direct", or on the memory card ('F') with the kind "card". A download received block by block is collected in
-// `pending` until its short last block arrives.
+// kind "direct", or on the memory card ('F') with the kind "card". A download received block by block is
+// collected in `pending` until its short last block arrives.
 class FileStore {
   public:
     struct File {

@@ -37,7 +37,8 @@ void storeUserFontBlock(ByteView frame, size_t length, Exchange& exchange) {
             return;
         }
     }
-    pending.data.insert(pending.data.end(), frame.begin() + 10, frame.begin() + 10 + static_cast<long>(length));
+    pending.data.insert(pending.data.end(), frame.begin() + 10,
+                        frame.begin() + 10 + static_cast<long>(length));
     ++pending.nextBlock;
     files.erase(pending.kind, "E_" + pending.name);
     if (!files.store({pending.kind, pending.memory, pending.name, pending.data})) {

@@ -72,7 +72,8 @@ void FileActionHandler::handle(ByteView frame, Exchange& exchange) {
     if (parts.key == "userfont_download") {
         if (args.size() != 1 || !isOneOf(kEncodings, args[0]) || files.remaining('E') == 0) {
             files.pending.reset();
-            exchange.addNote(args.size() == 1 && isOneOf(kEncodings, args[0]) ? "memory full" : "unknown encoding");
+            exchange.addNote(args.size() == 1 && isOneOf(kEncodings, args[0]) ? "memory full"
+                                                                              : "unknown encoding");
             exchange.reply(bytesOf("ER"));
             return;
         }

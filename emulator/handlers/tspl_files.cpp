@@ -145,8 +145,8 @@ void TsplFileHandler::handle(ByteView frame, Exchange& exchange) {
     if (const DownloadShape shape = scanDownload(frame); shape.scan.verdict == Scan::Verdict::Complete) {
         exchange.describe("tspl_download", shape.name, std::to_string(shape.dataLength) + " bytes");
         const ByteView data = frame.subspan(shape.dataStart, shape.dataLength);
-        const bool stored = files.store(
-            {shape.memory == 'F' ? "card" : "direct", shape.memory, shape.name, Bytes(data.begin(), data.end())});
+        const bool stored = files.store({shape.memory == 'F' ? "card" : "direct", shape.memory, shape.name,
+                                         Bytes(data.begin(), data.end())});
         exchange.addNote(stored ? "stored" : "refused: memory full");
         return;
     }

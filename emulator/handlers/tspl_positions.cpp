@@ -50,8 +50,9 @@ const char* kindOf(bool card) {
 
 Scan TsplPositionHandler::scan(ByteView pending) const {
     bool more = false;
-    for (const Scan scan : {scanTextCommand(pending, kSpace), scanTextCommand(pending, kListN),
-                            scanTextCommand(pending, kListF), scanLine(pending, kKillN), scanLine(pending, kKillF)}) {
+    for (const Scan scan :
+         {scanTextCommand(pending, kSpace), scanTextCommand(pending, kListN),
+          scanTextCommand(pending, kListF), scanLine(pending, kKillN), scanLine(pending, kKillF)}) {
         if (scan.verdict == Scan::Verdict::Complete) {
             return scan;
         }

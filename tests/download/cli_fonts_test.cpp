@@ -62,8 +62,9 @@ TEST_F(CliFontsTest, FontsAreStoredListedTestPrintedAndDeleted) {
         const emulator::Bytes bytes = printer->received();
         return std::string(bytes.begin(), bytes.end());
     }();
-    EXPECT_NE(received.find("SIZE 40 mm,30 mm\r\nCLS\r\nTEXT 10,10,\"KAI.TTF\",0,48,48,\"Hello\"\r\nPRINT 1,1\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        received.find("SIZE 40 mm,30 mm\r\nCLS\r\nTEXT 10,10,\"KAI.TTF\",0,48,48,\"Hello\"\r\nPRINT 1,1\r\n"),
+        std::string::npos);
 
     EXPECT_EQ(Run({"fonts", "delete", "NONE.TTF"}).status, 1);
     EXPECT_EQ(Run({"fonts", "delete", "--all"}).status, 0);
@@ -92,14 +93,14 @@ TEST_F(CliFontsTest, TsplFilesAreDownloadedListedRunAndDeleted) {
 }
 
 TEST_F(CliFontsTest, BadUsageIsRefusedBeforeThePrinter) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"fonts", "download"},
-             {"fonts", "download", "a.ttf", "--memory", "disk"},
-             {"userfont", "download", "a.bin"},
-             {"userfont", "download", "a.bin", "--encoding", "UTF8"},
-             {"tspl-files", "delete", "A.BAS", "--all"},
-             {"tspl-files", "list", "--position", "X"},
-             {"fonts", "test-print", "A.TTF", "Hi", "--width", "wide"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"fonts", "download"},
+                                               {"fonts", "download", "a.ttf", "--memory", "disk"},
+                                               {"userfont", "download", "a.bin"},
+                                               {"userfont", "download", "a.bin", "--encoding", "UTF8"},
+                                               {"tspl-files", "delete", "A.BAS", "--all"},
+                                               {"tspl-files", "list", "--position", "X"},
+                                               {"fonts", "test-print", "A.TTF", "Hi", "--width", "wide"}}) {
         const CliResult result = Run(args);
         EXPECT_EQ(result.status, 2) << args[0] << ' ' << args[1];
         EXPECT_FALSE(result.err.empty());

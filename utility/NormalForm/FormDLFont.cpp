@@ -18,7 +18,8 @@ QString BrowseFor(QWidget* parent, const std::string& filter) {
 } // namespace
 
 TfrmDLF::TfrmDLF(QWidget* parent)
-    : TModelWindow(parent), dialog_(std::make_unique<download::TDLFontDialog>(params::SelectedPrinterContext())) {
+    : TModelWindow(parent),
+      dialog_(std::make_unique<download::TDLFontDialog>(params::SelectedPrinterContext())) {
     setObjectName("frmDLF");
     Attach(dialog_->Form());
     dialog_->SetPost([this](std::function<void()> work) {

@@ -25,8 +25,7 @@ QString Q(const std::string& text) {
 
 } // namespace
 
-TModelWindow::TModelWindow(QWidget* parent) : QDialog(parent) {
-}
+TModelWindow::TModelWindow(QWidget* parent) : QDialog(parent) {}
 
 TModelWindow::~TModelWindow() {
     Detach();
@@ -158,7 +157,12 @@ void TModelWindow::Build() {
         const bool wide = control->kind == TControlKind::Table || control->kind == TControlKind::Memo ||
                           control->kind == TControlKind::Group || control->kind == TControlKind::Progress ||
                           (control->kind == TControlKind::List && !name.starts_with("cmb"));
-        if (control->kind == TControlKind::Label && caption == nullptr) {
+        if (control->kind == TControlKind::Label) {
+            // A label is the caption of the field after it; two labels in a
+            // row give the first a row of its own.
+            if (caption != nullptr) {
+                grid->addWidget(caption, row++, 0, 1, 2);
+            }
             caption = static_cast<QLabel*>(widget);
             continue;
         }
@@ -178,6 +182,7 @@ void TModelWindow::Build() {
         grid->addWidget(caption, row++, 0, 1, 2);
     }
     grid->setColumnStretch(1, 1);
+    setMinimumWidth(420);
     for (const auto& [name, widget] : widgets_) {
         Sync(name);
     }

@@ -31,9 +31,8 @@ bool OneOf(const std::vector<std::string>& values, const std::string& value) {
 }
 
 bool IsMillimetres(const std::string& text) {
-    return !text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    return !text.empty() && text.size() <= 4 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string Parse(const std::string& command, const std::vector<std::string>& args, TFontArgs& out) {
@@ -112,7 +111,8 @@ std::string Parse(const std::string& command, const std::vector<std::string>& ar
     }
     if (verb == "delete") {
         const int forms = (operands == 1 ? 1 : 0) + (out.all ? 1 : 0) + (out.positionAll ? 1 : 0);
-        return usage(forms == 1 && operands <= 1, "tspl-files delete takes one of NAME, --position-all, --all");
+        return usage(forms == 1 && operands <= 1,
+                     "tspl-files delete takes one of NAME, --position-all, --all");
     }
     if (verb == "download") {
         return usage(operands >= 1, "tspl-files download takes one or more FILEs");
@@ -160,8 +160,8 @@ class TFontsRun {
         dialog.FormShow();
         const auto& encodings = download::UserFontEncodings();
         dialog.Form().SetIndex(
-            "cmbFontID",
-            static_cast<int>(std::find(encodings.begin(), encodings.end(), args_.encoding) - encodings.begin()));
+            "cmbFontID", static_cast<int>(std::find(encodings.begin(), encodings.end(), args_.encoding) -
+                                          encodings.begin()));
         if (!dialog.ChooseFile(args_.words[1])) {
             return kExitBadInput;
         }

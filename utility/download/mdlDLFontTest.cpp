@@ -1,7 +1,7 @@
 // The font dialog's test print: the job of the printer's command language
 // in the chosen font, written in UTF-8 or the ANSI code page.
-#include "mdlCodePageText.h"
 #include "mdlDLFont.h"
+#include "mdlCodePageText.h"
 #include "mdlMessages.h"
 #include "mdlModelList.h"
 #include "mdlParaHelpers.h"
@@ -30,8 +30,8 @@ std::string FontTestJob(const TFontTestJob& job) {
         return "SIZE " + job.widthMm + " mm," + job.heightMm + " mm" + end + "CLS" + end + "TEXT 10,10,\"" +
                job.fontName + "\",0,48,48,\"" + text + "\"" + end + "PRINT 1,1" + end;
     case 4:
-        return "^XA" + end + "^A@N,50,50," + job.prefix + job.fontName + end + "^FO100,100" + end + "^FD" + text +
-               "^FS" + end + "^XZ" + end;
+        return "^XA" + end + "^A@N,50,50," + job.prefix + job.fontName + end + "^FO100,100" + end + "^FD" +
+               text + "^FS" + end + "^XZ" + end;
     case 5:
         return "N" + end + "A300,10,0,1,2,2,N,\"" + text + "\"" + end + "P1" + end;
     default:

@@ -128,7 +128,8 @@ void TDLUserFontDialog::btnDownloadClick() {
         return Fail("_Err_FileNotExist");
     }
     if (const int result = PrtLib_Create(TPrtLib::Tsprix, context_.model); result != 0) {
-        MessageSink().ShowError(Txt("_Err_CreatePrinter") + ":" + std::to_string(result), Txt("_MSG_Title_Error"));
+        MessageSink().ShowError(Txt("_Err_CreatePrinter") + ":" + std::to_string(result),
+                                Txt("_MSG_Title_Error"));
     }
     if (PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress()) != 0) {
         return Fail("_Err_OpenPort");
@@ -146,9 +147,9 @@ void TDLUserFontDialog::btnDownloadClick() {
     if (size > 0 && !in.read(reinterpret_cast<char*>(data_.data()), size)) {
         return Fail("_Err_FileNotExist");
     }
-    const std::string encoding = Lower(form_["cmbFontID"].SelectedText().empty()
-                                           ? UserFontEncodings().front()
-                                           : form_["cmbFontID"].SelectedText());
+    const std::string encoding =
+        Lower(form_["cmbFontID"].SelectedText().empty() ? UserFontEncodings().front()
+                                                        : form_["cmbFontID"].SelectedText());
     if (CmdDoArg("\"userfont_download\"", encoding) != 0) {
         return Fail("FormDownloadFont_ErrIO");
     }

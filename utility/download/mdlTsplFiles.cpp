@@ -27,7 +27,8 @@ void ShowError(const std::string& key) {
     MessageSink().ShowError(Txt(key), Txt("_MSG_Title_Error"));
 }
 
-const char* const kActionButtons[] = {"btnDownload", "btnPrint", "btnDelCurrent", "btnDelPosiAll", "btnDelAll"};
+const char* const kActionButtons[] = {"btnDownload", "btnPrint", "btnDelCurrent", "btnDelPosiAll",
+                                      "btnDelAll"};
 
 } // namespace
 
