@@ -177,6 +177,20 @@ TEST_F(FontTest, ACpclTestPrintIgnoresTheFontAndIsSentInUtf8WhenTicked) {
     }
 }
 
+TEST_F(FontTest, TheTestPrintSizeIsKeptWithinItsLimits) {
+    OpenFonts();
+    auto& form = fonts->Form();
+    for (const auto& [edit, typed, kept] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{{"txtPrintableWidth", "5", "10"},
+                                                                        {"txtPrintableWidth", "", "10"},
+                                                                        {"txtPrintableHeigh", "300", "210"},
+                                                                        {"txtPrintableHeigh", "80", "80"}}) {
+        form.SetText(edit, typed);
+        fonts->CheckValue(edit);
+        EXPECT_EQ(form[edit].text, kept) << edit << ' ' << typed;
+    }
+}
+
 TEST_F(FontTest, UserFontBlocksAreFilledWithFFAndSummedWhole) {
     struct Case {
         size_t size;

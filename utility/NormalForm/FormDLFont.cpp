@@ -27,6 +27,7 @@ TfrmDLF::TfrmDLF(QWidget* parent)
     });
     OnShow = [this] { dialog_->FormShow(); };
     OnClose = [this] { dialog_->FormClose(); };
+    OnEdited = [this](const std::string& name) { dialog_->CheckValue(name); };
     OnSelect = [this](const std::string& name) {
         if (name == "lvFonts") {
             dialog_->lvFontsClick();

@@ -67,6 +67,11 @@ void TModelWindow::Build() {
             auto* edit = new QLineEdit(this);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, name](const QString& text) { (*form_)[name].text = text.toStdString(); });
+            connect(edit, &QLineEdit::editingFinished, this, [this, name] {
+                if (OnEdited) {
+                    OnEdited(name);
+                }
+            });
             widget = edit;
             break;
         }

@@ -32,6 +32,8 @@ class TModelWindow : public QDialog {
     std::function<void(const std::string&)> OnClick;
     // A list's or table's selection changed (after the model was updated).
     std::function<void(const std::string&)> OnSelect;
+    // The user left an edit, by its control name.
+    std::function<void(const std::string&)> OnEdited;
     // Called once when the window is first shown, and when it closes.
     std::function<void()> OnShow;
     std::function<void()> OnClose;

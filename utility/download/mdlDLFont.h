@@ -58,6 +58,9 @@ class TDLFontDialog {
     void lvFontsClick();
     void btnTestFontClick();
     bool GetSpace();
+    // On leaving a size edit: the width is kept within 10 and the model's
+    // widest printable width, the height within 10 and 210 (millimetres).
+    void CheckValue(const std::string& edit);
 
     bool Busy() const;
     void WaitForTransfer();

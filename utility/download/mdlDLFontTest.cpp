@@ -10,6 +10,9 @@
 #include "mdlPrtCommands.h"
 
 #include "mdlCatalogueOverlay.h"
+#include "mdlPaperWidth.h"
+
+#include <charconv>
 
 namespace tolvane::download {
 
@@ -39,6 +42,30 @@ std::string FontTestJob(const TFontTestJob& job) {
     }
 }
 
+void TDLFontDialog::CheckValue(const std::string& edit) {
+    constexpr int kMinMm = 10;
+    int limit = 0;
+    if (edit == "txtPrintableWidth") {
+        const std::string widest = DefaultPaperWidth(context_.model);
+        std::from_chars(widest.data(), widest.data() + widest.size(), limit);
+    } else if (edit == "txtPrintableHeigh") {
+        limit = 210;
+    } else {
+        return;
+    }
+    const std::string& text = form_[edit].text;
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        value = -1; // not a number counts as too small
+    }
+    if (limit >= kMinMm && value > limit) {
+        form_.SetText(edit, std::to_string(limit));
+    } else if (value < kMinMm) {
+        form_.SetText(edit, std::to_string(kMinMm));
+    }
+}
+
 void TDLFontDialog::btnTestFontClick() {
     const int index = form_["lvFonts"].index;
     if (index < 0 || static_cast<size_t>(index) >= fonts_.size()) {
@@ -55,6 +82,8 @@ void TDLFontDialog::btnTestFontClick() {
     job.fontName = font.name;
     job.prefix = font.ram ? "R_" : "E_";
     job.text = form_["rtTestText"].text.substr(0, 255);
+    CheckValue("txtPrintableWidth");
+    CheckValue("txtPrintableHeigh");
     job.widthMm = form_["txtPrintableWidth"].text;
     job.heightMm = form_["txtPrintableHeigh"].text;
     const std::string utf8 = FontTestJob(job);
