@@ -9,11 +9,12 @@
 
 namespace emulator {
 
-// The files a printer keeps: images ("bitmaps"), label templates ("labels")
-// and auto-templates ("autoform") in RAM ('R') or flash ('E'), each memory
+// The files a printer keeps: images ("bitmaps"), label templates ("labels"),
+// auto-templates ("autoform"), fonts ("fonts") and user fonts ("userfont",
+// named by their encoding) in RAM ('R') or flash ('E'), each memory
 // with a capacity; files stored by TSPL commands live in flash with the
-// kind "direct". A download received block by block is collected in
-// `pending` until its short last block arrives.
+// kind "direct", or on the memory card ('F') with the kind "card". A download received block by block is
+// collected in `pending` until its short last block arrives.
 class FileStore {
   public:
     struct File {
@@ -28,9 +29,15 @@ class FileStore {
         std::string name;
         Bytes data;
         uint32_t nextBlock = 0;
+        // A user font: blocks filled with 0xFF whose sum covers the whole
+        // data area; the file ends with its last block, whatever its
+        // length, so every accepted block is stored at once.
+        bool userFont = false;
     };
 
-    size_t capacity(char memory) const { return memory == 'R' ? ramCapacity : flashCapacity; }
+    size_t capacity(char memory) const {
+        return memory == 'R' ? ramCapacity : memory == 'F' ? cardCapacity : flashCapacity;
+    }
     size_t used(char memory) const;
     size_t remaining(char memory) const;
 
@@ -45,6 +52,8 @@ class FileStore {
 
     size_t flashCapacity = 4 << 20;
     size_t ramCapacity = 512 << 10;
+    // The memory card of a TSPL printer (memory 'F', kind "card").
+    size_t cardCapacity = 1 << 20;
     std::optional<PendingDownload> pending;
     // For tests: the block of this number is refused (status 1).
     std::optional<uint32_t> refuseBlock;

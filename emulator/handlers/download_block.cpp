@@ -24,6 +24,33 @@ Bytes acknowledgement(ByteView block, uint16_t status) {
     return ack;
 }
 
+// A user font's block: its data is added and the font stored at once, so
+// the font on the printer is always the blocks received so far.
+void storeUserFontBlock(ByteView frame, size_t length, Exchange& exchange) {
+    FileStore& files = exchange.printer().files();
+    FileStore::PendingDownload& pending = *files.pending;
+    for (size_t i = 10 + length; i < 10 + DownloadBlockHandler::kDataSize; ++i) {
+        if (frame[i] != 0xFF) {
+            files.pending.reset();
+            exchange.addNote("refused: fill is not 0xFF");
+            exchange.replyWithSum(acknowledgement(frame, 1), 10);
+            return;
+        }
+    }
+    pending.data.insert(pending.data.end(), frame.begin() + 10,
+                        frame.begin() + 10 + static_cast<long>(length));
+    ++pending.nextBlock;
+    files.erase(pending.kind, "E_" + pending.name);
+    if (!files.store({pending.kind, pending.memory, pending.name, pending.data})) {
+        files.pending.reset();
+        exchange.addNote("refused: memory full");
+        exchange.replyWithSum(acknowledgement(frame, 1), 10);
+        return;
+    }
+    exchange.addNote("stored user font block");
+    exchange.replyWithSum(acknowledgement(frame, 0), 10);
+}
+
 } // namespace
 
 Scan DownloadBlockHandler::scan(ByteView pending) const {
@@ -51,13 +78,17 @@ void DownloadBlockHandler::handle(ByteView frame, Exchange& exchange) {
     if (length > kDataSize || number != files.pending->nextBlock) {
         return refuse("refused: wrong block number or length");
     }
-    if (readWordLe(frame, 10 + kDataSize) != sum16(frame.first(10 + length))) {
+    const bool userFont = files.pending->userFont;
+    if (readWordLe(frame, 10 + kDataSize) != sum16(frame.first(10 + (userFont ? kDataSize : length)))) {
         return refuse("refused: wrong sum");
     }
     if (files.refuseBlock == number) {
         return refuse("refused on request");
     }
     FileStore::PendingDownload& pending = *files.pending;
+    if (userFont) {
+        return storeUserFontBlock(frame, length, exchange);
+    }
     if (pending.data.size() + length > files.remaining(pending.memory)) {
         return refuse("refused: memory full");
     }

@@ -10,8 +10,9 @@ namespace {
 
 constexpr std::string_view kDo = "do ";
 constexpr std::string_view kGetVal = "getval ";
-constexpr std::array<std::string_view, 3> kActions = {"download", "print", "delete"};
-constexpr std::array<std::string_view, 3> kKinds = {"bitmaps", "labels", "autoform"};
+constexpr std::array<std::string_view, 4> kActions = {"download", "print", "delete", "userfont_download"};
+constexpr std::array<std::string_view, 4> kKinds = {"bitmaps", "labels", "autoform", "fonts"};
+constexpr std::array<std::string_view, 5> kEncodings = {"gbk", "big5", "jis", "euc", "ascii"};
 constexpr std::array<std::string_view, 4> kCapacityKeys = {"use_capacity", "remain_capacity",
                                                            "use_capacity_ram", "remain_capacity_ram"};
 
@@ -68,6 +69,20 @@ void FileActionHandler::handle(ByteView frame, Exchange& exchange) {
     exchange.describe("do", parts.key, parts.rest);
     const std::vector<std::string> args = quotedTexts(parts.rest);
     FileStore& files = exchange.printer().files();
+    if (parts.key == "userfont_download") {
+        if (args.size() != 1 || !isOneOf(kEncodings, args[0]) || files.remaining('E') == 0) {
+            files.pending.reset();
+            exchange.addNote(args.size() == 1 && isOneOf(kEncodings, args[0]) ? "memory full"
+                                                                              : "unknown encoding");
+            exchange.reply(bytesOf("ER"));
+            return;
+        }
+        files.erase("userfont", "E_" + args[0]);
+        files.pending = FileStore::PendingDownload{"userfont", 'E', args[0], {}, 0, true};
+        exchange.addNote("waiting for user font blocks");
+        exchange.reply(bytesOf("OK"));
+        return;
+    }
     if (args.size() != 2 || !isOneOf(kKinds, args[0])) {
         exchange.addNote("malformed file action");
         exchange.reply(bytesOf("ER"));

@@ -7,7 +7,10 @@ namespace emulator {
 // The stored-file actions of the private channel: do "download" KIND
 // "M_NAME" (answers "OK" and waits for the blocks; "ER" when the memory
 // has no room at all), do "print" and do "delete" KIND "NAME" (answer
-// "OK", or "ER" for a file it does not have).
+// "OK", or "ER" for a file it does not have); KIND is bitmaps, labels,
+// autoform or fonts. do "userfont_download" "ENCODING" (gbk, big5, jis,
+// euc or ascii) waits for the blocks of a user font (0xFF fill, the sum over
+// the whole block).
 class FileActionHandler : public Handler {
   public:
     std::string_view name() const override { return "file_action"; }

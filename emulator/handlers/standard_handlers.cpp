@@ -19,6 +19,7 @@
 #include "emulator/handlers/set_key.h"
 #include "emulator/handlers/set_value.h"
 #include "emulator/handlers/tspl_files.h"
+#include "emulator/handlers/tspl_positions.h"
 #include "emulator/handlers/unknown_private.h"
 
 #include <memory>
@@ -53,6 +54,7 @@ void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
     handlers.add(std::make_shared<DownloadBlockHandler>());
     if (profile.language == kLanguageTspl) {
         handlers.add(std::make_shared<TsplFileHandler>());
+        handlers.add(std::make_shared<TsplPositionHandler>());
     }
     if (profile.language == kLanguageZpl) {
         handlers.add(std::make_shared<ZplGraphicHandler>());

@@ -9,7 +9,14 @@
 namespace emulator {
 namespace {
 
-constexpr std::string_view kDownload = "DOWNLOAD E,\"";
+// The starts of a TSPL download and the memory each stores in: flash
+// ("E", "N" or no letter) or the memory card ("F").
+struct DownloadHead {
+    std::string_view text;
+    char memory;
+};
+constexpr DownloadHead kDownloadHeads[] = {
+    {"DOWNLOAD E,\"", 'E'}, {"DOWNLOAD N,\"", 'E'}, {"DOWNLOAD F,\"", 'F'}, {"DOWNLOAD \"", 'E'}};
 constexpr std::string_view kEop = "\r\nEOP\r\n";
 constexpr std::string_view kList = "~!F";
 constexpr std::string_view kKill = "KILL E,\"";
@@ -40,6 +47,7 @@ std::string quotedName(std::string_view text) {
 
 struct DownloadShape {
     Scan scan;
+    char memory = 'E';
     std::string name;
     size_t dataStart = 0;
     size_t dataLength = 0;
@@ -47,7 +55,7 @@ struct DownloadShape {
 
 // DOWNLOAD E,"NAME" followed by either CR LF (data up to CR LF EOP CR LF)
 // or ",SIZE," and SIZE bytes.
-DownloadShape scanDownload(ByteView pending) {
+DownloadShape scanDownloadAfter(ByteView pending, std::string_view kDownload) {
     DownloadShape shape;
     shape.scan = scanLiteral(pending, bytesOf(kDownload));
     if (shape.scan.verdict != Scan::Verdict::Complete) {
@@ -99,6 +107,21 @@ DownloadShape scanDownload(ByteView pending) {
     return shape;
 }
 
+DownloadShape scanDownload(ByteView pending) {
+    bool more = false;
+    for (const DownloadHead& head : kDownloadHeads) {
+        DownloadShape shape = scanDownloadAfter(pending, head.text);
+        if (shape.scan.verdict == Scan::Verdict::Complete) {
+            shape.memory = head.memory;
+            return shape;
+        }
+        more = more || shape.scan.verdict == Scan::Verdict::NeedMore;
+    }
+    DownloadShape none;
+    none.scan = more ? Scan::needMore() : Scan::noMatch();
+    return none;
+}
+
 Scan firstMatch(std::initializer_list<Scan> scans) {
     bool more = false;
     for (const Scan& scan : scans) {
@@ -122,7 +145,8 @@ void TsplFileHandler::handle(ByteView frame, Exchange& exchange) {
     if (const DownloadShape shape = scanDownload(frame); shape.scan.verdict == Scan::Verdict::Complete) {
         exchange.describe("tspl_download", shape.name, std::to_string(shape.dataLength) + " bytes");
         const ByteView data = frame.subspan(shape.dataStart, shape.dataLength);
-        const bool stored = files.store({"direct", 'E', shape.name, Bytes(data.begin(), data.end())});
+        const bool stored = files.store({shape.memory == 'F' ? "card" : "direct", shape.memory, shape.name,
+                                         Bytes(data.begin(), data.end())});
         exchange.addNote(stored ? "stored" : "refused: memory full");
         return;
     }
@@ -143,7 +167,8 @@ void TsplFileHandler::handle(ByteView frame, Exchange& exchange) {
         return;
     }
     exchange.describe("tspl_run", name);
-    exchange.addNote(files.find("direct", name) != nullptr ? "printed" : "no such file");
+    const bool known = files.find("direct", name) != nullptr || files.find("card", name) != nullptr;
+    exchange.addNote(known ? "printed" : "no such file");
 }
 
 namespace {

@@ -129,6 +129,13 @@ void TfrmDLFile::Build() {
     connect(static_cast<QPushButton*>(widgets_["btnDLFile"]), &QPushButton::clicked, this,
             [this] { Clicked("btnDLFile"); });
     left->addWidget(widgets_["btnDLFile"], row++, 0, 1, 3);
+    widgets_["btnTspl"] = new QPushButton(this);
+    connect(static_cast<QPushButton*>(widgets_["btnTspl"]), &QPushButton::clicked, this, [this] {
+        if (const TDialogOpener open = FindDialog("T_frmTempletManage")) {
+            open(this);
+        }
+    });
+    left->addWidget(widgets_["btnTspl"], row++, 0, 1, 3);
     widgets_["lblProgressInfo_F"] = new QLabel(this);
     widgets_["ProgressBar2"] = new QProgressBar(this);
     left->addWidget(widgets_["lblProgressInfo_F"], row, 0);

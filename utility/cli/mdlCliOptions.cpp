@@ -1,6 +1,7 @@
 #include "mdlCliOptions.h"
 
 #include "mdlCliFiles.h"
+#include "mdlCliFonts.h"
 
 namespace tolvane::cli {
 namespace {
@@ -31,6 +32,7 @@ const char* const kProgramHelp =
     "  scan-test [--width MM --height MM]\n"
     "                        trigger the printer's scanner and print what it scanned\n"
     "  files COMMAND         list, download, print and delete stored files (files --help)\n"
+    "  fonts, userfont, tspl-files COMMAND   fonts, user fonts and TSPL files (fonts --help)\n"
     "  network get [--out F] read the Ethernet settings (DHCP, addresses) as INI text\n"
     "  network set FILE      write the Ethernet settings of FILE\n"
     "  rfid ...              the RFID tag and module (rfid --help)\n"
@@ -201,6 +203,9 @@ std::string CliHelp(const std::string& topic) {
     if (topic.rfind("files", 0) == 0) {
         return FilesHelp();
     }
+    if (IsFontCommand(topic.substr(0, topic.find(' ')))) {
+        return FontsHelp();
+    }
     if (topic == "params") {
         return std::string(kParamsGetHelp) + "\n" + kParamsSetHelp;
     }
@@ -228,7 +233,8 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             into = args[++n];
             return true;
         };
-        if (!words.empty() && words[0] == "files" && arg != "--help" && arg != "-h") {
+        if (!words.empty() && (words[0] == "files" || IsFontCommand(words[0])) && arg != "--help" &&
+            arg != "-h") {
             options.filesArgs.push_back(arg); // the files command reads its own options
             continue;
         }
@@ -319,6 +325,17 @@ TCliParse ParseCliArguments(const std::vector<std::string>& args) {
             return {std::nullopt, error};
         }
         options.command = TCliCommand::Files;
+        return {options, {}};
+    }
+    if (IsFontCommand(words[0])) {
+        if (named == addressed || (addressed && (options.portAddress.empty() || options.model.empty()))) {
+            return {std::nullopt, words[0] + " needs --printer NAME, or --port ADDRESS with --model MODEL"};
+        }
+        if (const std::string error = CheckFontArguments(words[0], options.filesArgs); !error.empty()) {
+            return {std::nullopt, error};
+        }
+        options.command = TCliCommand::Fonts;
+        options.fontCommand = words[0];
         return {options, {}};
     }
     if (words[0] == "rfid") {

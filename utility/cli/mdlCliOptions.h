@@ -40,6 +40,7 @@ enum class TCliCommand {
     PrintText,
     ScanTest,
     Files,
+    Fonts, // fonts, userfont, tspl-files (mdlCliFonts.h)
     Rfid,
 };
 
@@ -62,7 +63,8 @@ struct TCliOptions {
     std::string widthMm;                // print-text, scan-test --width
     std::string heightMm;               // print-text, scan-test --height
     std::string text;                   // print-text TEXT ("\n" between lines)
-    std::vector<std::string> filesArgs; // the words and options after "files"
+    std::vector<std::string> filesArgs; // the words and options after "files" (and the font commands)
+    std::string fontCommand;            // fonts, userfont or tspl-files
     // The dialog of the command when it is not the printer's parameter
     // dialog ("network get/set": the Ethernet dialog).
     std::string dialogClass;

@@ -5,6 +5,7 @@
 #include "mdlCliDiagnostics.h"
 #include "mdlCliFiles.h"
 #include "mdlCliFirmware.h"
+#include "mdlCliFonts.h"
 #include "mdlCliOptions.h"
 #include "mdlCliPrintText.h"
 #include "mdlCliSink.h"
@@ -190,6 +191,16 @@ class TCliRun {
         // The main window's rule: printers of the catalogue key take the image-only dialog.
         const bool imagesOnly = IsModelInList(PrinterIdentity().Model, ReadCatalogue("DLFile_Kavo"));
         return RunFilesCommand(options_.filesArgs, imagesOnly, streams_, sink_);
+    }
+
+    int Fonts() {
+        if (const int selected = Select(); selected != kExitDone) {
+            return selected;
+        }
+        if (!Detect()) {
+            return kExitPrinterError;
+        }
+        return RunFontCommand(options_.fontCommand, options_.filesArgs, streams_, sink_);
     }
 
     int Rfid() {
@@ -444,6 +455,9 @@ int RunCli(const std::vector<std::string>& args, TCliStreams streams) {
         break;
     case TCliCommand::ScanTest:
         status = run.ScanTest();
+        break;
+    case TCliCommand::Fonts:
+        status = run.Fonts();
         break;
     case TCliCommand::Files:
         status = run.Files();

@@ -59,6 +59,8 @@ void TDLFileDialog::BuildForm() {
     f.Add("txtFilePath", TControlKind::Edit).readOnly = true;
     f.Add("Button7", TControlKind::Button).text = "...";
     f.Add("btnDLFile", TControlKind::Button);
+    // Opens the manager of the files a TSPL printer stores itself.
+    f.Add("btnTspl", TControlKind::Button).visible = false;
     for (const char* name : kProgressControls) {
         f.Add(name, TControlKind::Label).visible = false;
     }
@@ -107,6 +109,7 @@ void TDLFileDialog::LanguageIni() {
                f["ComboBox1"].index);
     f.SetText("lblFilePath", Txt("FormDLFile_lblFilePath"));
     f.SetText("btnDLFile", Txt("msgDL"));
+    f.SetText("btnTspl", Txt("FormDLFile_btnTspl"));
     f.SetText("lblProgressInfo_F", Txt("FormDLF_ProgressInfo"));
     f.SetText("grpImages", Txt("FormDLFile_grpImages"));
     f.SetText("grpTemplates", Txt("FormDLFile_grpTemplates"));
@@ -155,6 +158,7 @@ void TDLFileDialog::FormShow() {
         form_.SetEnabled("cmbFileType", false);
     }
     LanguageIni();
+    form_.SetVisible("btnTspl", ProtocolKind == 1);
     form_.SetIndex("ComboBox1", 1);
     GetSpace();
     form_.SetIndex("cmbImageTimes", 0);

@@ -90,7 +90,7 @@ void TTransferRun::SenderRun() {
         if (state_.BlocksSent >= state_.BlockTotal) {
             Pause(pacing_.finishWaitMs);
             TFinishReads reads;
-            reads.bitmaps = CmdGetVal("\"bitmaps\"");
+            reads.bitmaps = CmdGetVal(listKey_);
             reads.used = CmdGetVal(flash_ ? "\"use_capacity\"" : "\"use_capacity_ram\"");
             reads.free = CmdGetVal(flash_ ? "\"remain_capacity\"" : "\"remain_capacity_ram\"");
             PrtLib_EndExchange();

@@ -90,6 +90,8 @@ class TTransferRun {
     // Clears the cancel flag, starts the progress thread, then the sender.
     void Start();
     void Cancel() { state_.Cancel = true; }
+    // The list read after the last block ("\"bitmaps\"" unless set).
+    void SetListKey(std::string key) { listKey_ = std::move(key); }
     // Waits for both threads.
     void Join();
     bool SenderDone() const { return senderDone_; }
@@ -105,6 +107,7 @@ class TTransferRun {
     TTransferPacing pacing_;
     TTransferCallbacks callbacks_;
     bool flash_;
+    std::string listKey_ = "\"bitmaps\"";
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     std::atomic<bool> senderDone_{false};
     std::thread sender_;

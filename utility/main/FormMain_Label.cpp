@@ -23,6 +23,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -166,6 +167,22 @@ void T_frmMain_Label::BuildFunctionPage() {
     for (const TFuncButtonName& entry : FuncButtonNames()) {
         funcButtons_[entry.button] = NewButton(gpbFunction_, entry.objectName, kButtonWidth, kButtonHeight);
     }
+    // On a TSPL printer the file-management button's menu (right click)
+    // also offers the manager of the files the printer stores itself.
+    QPushButton* files = funcButtons_.at(TFuncButton::FileManagement);
+    files->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(files, &QWidget::customContextMenuRequested, this, [this, files](const QPoint& at) {
+        if (ProtocolKind != 1) {
+            return;
+        }
+        QMenu menu(files);
+        menu.addAction(LangQText("FormDLFile_btnTspl"), this, [this] {
+            if (PrepareDialog()) {
+                OpenDialogClass("T_frmTempletManage");
+            }
+        });
+        menu.exec(files->mapToGlobal(at));
+    });
 }
 
 void T_frmMain_Label::BuildSysParaPage() {

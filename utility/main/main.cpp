@@ -6,6 +6,7 @@
 //   tolvane --version       prints the version and exits
 #include "FormCommandTest.h"
 #include "FormDLFile.h"
+#include "FormDLFont.h"
 #include "FormFirmware.h"
 #include "FormMain_Label.h"
 #include "FormPrinterInformation.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     RegisterFirmwareDialogs();
     RegisterPrintTextDialogs();
     RegisterFileDialogs();
+    RegisterFontDialogs();
     QuitOnSignals();
 
     std::string libraryError;

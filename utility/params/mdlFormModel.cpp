@@ -124,6 +124,9 @@ void TFormModel::SetIndex(std::string_view name, int index) {
             return child->kind == TControlKind::Page && child->parent == control.name;
         });
         control.index = index >= 0 && index < pages ? index : -1;
+    } else if (control.kind == TControlKind::Table) {
+        // A table's index counts its rows.
+        control.index = index >= 0 && index < static_cast<int>(control.rows.size()) ? index : -1;
     } else {
         control.index = index >= 0 && index < static_cast<int>(control.items.size()) ? index : -1;
     }

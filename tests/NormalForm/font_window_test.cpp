@@ -1,0 +1,137 @@
+// The font and TSPL file manager windows offscreen: registered for the main
+// window, a font selected in the window's table and deleted, the user font
+// transfer run by the window's timer, the manager's list, and the
+// screenshots in both languages.
+#include "FormDLFont.h"
+#include "ParamsFixture.h"
+#include "mdlDialogRegistry.h"
+#include "mdlParaHelpers.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLib_Call.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace tolvane::test {
+namespace {
+
+class FontWindowTest : public EmulatedPrinterTest {
+  protected:
+    template <typename W>
+    static W* Find(QWidget* window, const char* name) {
+        W* widget = window->findChild<W*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static void Spin(const std::function<bool()>& done, int rounds = 500) {
+        for (int n = 0; n < rounds && !done(); ++n) {
+            QApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    void StoreFiles() {
+        printer->changePrinter([](emulator::Printer& p) {
+            p.files().store({"fonts", 'R', "A.TTF", {1}});
+            p.files().store({"fonts", 'E', "B.TTF", {1}});
+            p.files().store({"card", 'F', "A.BAS", {1}});
+            p.files().store({"card", 'F', "B.PCX", {1}});
+        });
+    }
+    static void Save(QWidget& window, const std::string& name, const char* suffix) {
+        const QImage picture = window.grab().toImage();
+        EXPECT_EQ(picture.size(), window.size());
+        if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
+            const QString path = QString("%1/%2-%3.png").arg(folder, QString::fromStdString(name), suffix);
+            EXPECT_TRUE(picture.save(path)) << path.toStdString();
+        }
+    }
+};
+
+TEST_F(FontWindowTest, RegisteredForTheMainWindow) {
+    RegisterFontDialogs();
+    for (const char* name : {"TfrmDLF", "TfrmDLUF", "T_frmTempletManage", "T_frmImagesManageTSPL"}) {
+        EXPECT_TRUE(FindDialog(name)) << name;
+    }
+}
+
+TEST_F(FontWindowTest, AFontChosenInTheTableIsDeleted) {
+    SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+    StoreFiles();
+    auto window = std::make_unique<TfrmDLF>();
+    window->show();
+    QApplication::processEvents();
+    auto* table = Find<QTreeWidget>(window.get(), "lvFonts");
+    ASSERT_EQ(table->topLevelItemCount(), 2);
+    table->setCurrentItem(table->topLevelItem(1));
+    EXPECT_EQ(window->Dialog().Form()["lvFonts"].index, 1);
+    Find<QPushButton>(window.get(), "btnDeleteCurFont")->click();
+    EXPECT_EQ(table->topLevelItemCount(), 1);
+    ASSERT_TRUE(printer->waitFor([](const emulator::Record& r) {
+        return r.key == "delete" && r.value.find("E_B.TTF") != std::string::npos;
+    }));
+    window->close();
+    window.reset();
+    EXPECT_FALSE(PrtLib_ExchangeOpen());
+}
+
+TEST_F(FontWindowTest, TheUserFontTimerRunsTheTransfer) {
+    SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+    const std::string path = (std::filesystem::path(home.Path()) / "u.bin").string();
+    std::ofstream(path, std::ios::binary) << std::string(1500, 'u');
+    auto window = std::make_unique<TfrmDLUF>();
+    window->show();
+    ASSERT_TRUE(window->Dialog().ChooseFile(path));
+    Find<QPushButton>(window.get(), "btnDownload")->click();
+    Spin([&] { return window->Dialog().Outcome() != download::TDLUserFontDialog::TOutcome::None; });
+    EXPECT_EQ(window->Dialog().Outcome(), download::TDLUserFontDialog::TOutcome::Success);
+    window->close();
+}
+
+// With TOLVANE_SCREENSHOT_DIR set (scripts/screenshots.sh) the windows are
+// saved there as fonts-*, user-font-* and tspl-files-* in both languages.
+TEST_F(FontWindowTest, RendersInBothLanguages) {
+    const std::pair<const char*, const char*> languages[] = {{"-CN", "zh-CN"}, {"-EN", "en"}};
+    for (const auto& [languageSwitch, suffix] : languages) {
+        SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"), languageSwitch);
+        StoreFiles();
+        {
+            TfrmDLF fonts;
+            fonts.show();
+            QApplication::processEvents();
+            EXPECT_EQ(Find<QTreeWidget>(&fonts, "lvFonts")->topLevelItemCount(), 2);
+            Save(fonts, "fonts", suffix);
+            fonts.close();
+        }
+        {
+            TfrmDLUF userFonts;
+            userFonts.show();
+            QApplication::processEvents();
+            Save(userFonts, "user-font", suffix);
+            userFonts.close();
+        }
+        {
+            T_frmTempletManage manager;
+            manager.show();
+            QApplication::processEvents();
+            EXPECT_EQ(Find<QListWidget>(&manager, "lstImagesList")->count(), 2);
+            Save(manager, "tspl-files", suffix);
+            manager.close();
+        }
+        PrtLib_Close(TPrtLib::Tsprix);
+        printer.reset();
+        MainWindowDestroySteps();
+        AfterMessageLoop();
+    }
+}
+
+} // namespace
+} // namespace tolvane::test

@@ -1,0 +1,114 @@
+// The TSPL file managers and the batch download against the emulated
+// printer: the lists of both positions, the space reply, RUN, the KILL
+// forms with their confirmation, and files sent in chunks.
+#include "DownloadFixture.h"
+#include "mdlTsplFiles.h"
+
+namespace tolvane::test {
+namespace {
+
+using download::TTsplFileManager;
+
+TEST(TsplFileFormats, ListSpaceAndKillForms) {
+    const std::string reply = "A.BAS,B.PCX\r";
+    const auto names = download::ParseTsplFileList(
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(reply.data()), reply.size()));
+    EXPECT_EQ(names, (std::vector<std::string>{"A.BAS", "B.PCX"}));
+
+    const uint8_t space[16] = {0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x04, 0x00, 1, 2, 3, 4, 5, 6, 7, 8};
+    const download::TTsplSpace card = download::TsplSpaceOf(space, download::kPositionCard);
+    EXPECT_EQ(card.total / 1024, 1024u);
+    EXPECT_EQ(card.free / 1024, 256u);
+    EXPECT_EQ(download::TsplSpaceOf(space, download::kPositionInternal).total, 0x04030201u);
+
+    EXPECT_EQ(download::TsplKillCommand(download::kPositionCard, "A.BAS"), "KILL F,\"A.BAS\"\r\n");
+    EXPECT_EQ(download::TsplKillCommand(download::kPositionInternal, "A.BAS"), "KILL \"A.BAS\"\r\n");
+    EXPECT_EQ(download::TsplKillAllCommand(), "KILL \"*\"\r\nKILL F,\"*\"\r\n");
+}
+
+class TsplManagerTest : public DownloadTest {
+  protected:
+    TTsplFileManager& OpenManager() {
+        SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+        printer->changePrinter([](emulator::Printer& p) {
+            auto& files = p.files();
+            files.cardCapacity = 1024 * 1024;
+            files.store({"card", 'F', "A.BAS", emulator::Bytes(256 * 1024, 'a')});
+            files.store({"card", 'F', "B.PCX", emulator::Bytes(512 * 1024, 'b')});
+            files.store({"direct", 'E', "C.BAS", emulator::Bytes(10, 'c')});
+        });
+        download::TTsplPacing pacing;
+        pacing.spacePauseMs = 20;
+        manager = std::make_unique<TTsplFileManager>("T_frmTempletManage", pacing);
+        manager->FormShow();
+        return *manager;
+    }
+
+    void TearDown() override {
+        manager.reset();
+        DownloadTest::TearDown();
+    }
+
+    std::unique_ptr<TTsplFileManager> manager;
+};
+
+TEST_F(TsplManagerTest, ThePositionsAreListedWithTheirSpace) {
+    OpenManager();
+    EXPECT_EQ(manager->Files(), (std::vector<std::string>{"A.BAS", "B.PCX"}));
+    EXPECT_EQ(manager->Form()["lblSpaceInfo"].text, "Free: 256 KB  Total: 1024 KB");
+    EXPECT_TRUE(manager->Form()["btnDelAll"].enabled);
+    manager->Form().SetIndex("cmbTempletSavePosition", download::kPositionInternal);
+    manager->cmbTempletSavePositionChange();
+    EXPECT_EQ(manager->Files(), (std::vector<std::string>{"C.BAS"}));
+    EXPECT_TRUE(Boxes("error").empty());
+}
+
+TEST_F(TsplManagerTest, PrintAndDeleteAskFirstAndDeleteAllIsOneWrite) {
+    OpenManager();
+    manager->Form().SetIndex("lstImagesList", 1);
+    manager->MouseClick("btnPrint");
+    ASSERT_TRUE(printer->waitForCommand("tspl_run", "B.PCX").has_value());
+
+    sink.answers = {false};
+    manager->MouseClick("btnDelCurrent");
+    EXPECT_EQ(manager->Files().size(), 2u);
+    sink.answers = {true, true};
+    manager->Form().SetIndex("lstImagesList", 0);
+    manager->MouseClick("btnDelCurrent");
+    EXPECT_EQ(manager->Files(), std::vector<std::string>{"B.PCX"});
+    EXPECT_FALSE(Stored("card", "A.BAS").has_value());
+
+    sink.answers = {true};
+    manager->MouseClick("btnDelAll");
+    EXPECT_TRUE(manager->Files().empty());
+    EXPECT_FALSE(manager->Form()["btnDelAll"].enabled);
+    EXPECT_FALSE(Stored("direct", "C.BAS").has_value());
+    bool oneWrite = false;
+    for (const emulator::Record& record : printer->records()) {
+        const std::string text(record.received.begin(), record.received.end());
+        oneWrite = oneWrite || text == "KILL \"*\"\r\n";
+    }
+    EXPECT_TRUE(oneWrite);
+}
+
+TEST_F(TsplManagerTest, TheBatchDownloadSendsEachFileInChunks) {
+    OpenManager();
+    const std::string body = "\"LOGO.PCX\",3000," + std::string(3000, 'x');
+    const std::string path = WriteFile("logo.dl", body);
+    int chunks = 0;
+    manager->ShowDownload = [&](download::TTsplBatchDownload& batch) {
+        batch.ProcessMessages = [&] { ++chunks; };
+        batch.AddFile(path);
+        EXPECT_TRUE(batch.btnDownloadClick());
+    };
+    manager->MouseClick("btnDownload");
+    EXPECT_EQ(chunks, 3);
+    const auto stored = Stored("card", "LOGO.PCX");
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->size(), 3000u);
+    EXPECT_EQ(manager->Form()["lstImagesList"].index, 0);
+    EXPECT_EQ(Boxes("info").size(), 1u);
+}
+
+} // namespace
+} // namespace tolvane::test

@@ -1,0 +1,286 @@
+// The TSPL file managers and the batch download dialog.
+#include "mdlTsplFiles.h"
+
+#include "mdlDevNewPrt.h"
+#include "mdlMessages.h"
+#include "mdlParaHelpers.h"
+#include "mdlPrinterLib.h"
+#include "mdlPrinterLib_Call.h"
+#include "mdlPrinterLib_TSPL.h"
+
+#include <algorithm>
+#include <exception>
+#include <fstream>
+
+namespace tolvane::download {
+
+using params::TControlKind;
+using params::Txt;
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+// Largest file the batch download reads whole.
+constexpr uint64_t kMaxBatchFile = 64u << 20;
+
+void ShowError(const std::string& key) {
+    MessageSink().ShowError(Txt(key), Txt("_MSG_Title_Error"));
+}
+
+const char* const kActionButtons[] = {"btnDownload", "btnPrint", "btnDelCurrent", "btnDelPosiAll",
+                                      "btnDelAll"};
+
+} // namespace
+
+std::string TsplListCommand(int position) {
+    return std::string(position == kPositionCard ? "ZZZFILES F" : "ZZZFILES N") + kLineEnd;
+}
+
+std::string TsplRunCommand(const std::string& name) {
+    return "RUN \"" + name + "\"" + kLineEnd;
+}
+
+std::string TsplKillCommand(int position, const std::string& name) {
+    return std::string(position == kPositionCard ? "KILL F,\"" : "KILL \"") + name + "\"" + kLineEnd;
+}
+
+std::string TsplKillAllCommand() {
+    return TsplKillCommand(kPositionInternal, "*") + TsplKillCommand(kPositionCard, "*");
+}
+
+std::string TsplDownloadStart(int position) {
+    return position == kPositionCard ? "DOWNLOAD F," : "DOWNLOAD ";
+}
+
+std::vector<std::string> ParseTsplFileList(std::span<const uint8_t> reply) {
+    std::string text;
+    for (const uint8_t byte : reply) {
+        if (byte == 0x0D) {
+            break;
+        }
+        if (byte != 0) {
+            text.push_back(static_cast<char>(byte));
+        }
+    }
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (!text.empty() && start <= text.size()) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        if (comma > start) {
+            names.push_back(text.substr(start, comma - start));
+        }
+        start = comma + 1;
+    }
+    return names;
+}
+
+TTsplSpace TsplSpaceOf(std::span<const uint8_t, 16> reply, int position) {
+    const size_t base = position == kPositionCard ? 0 : 8;
+    const auto word = [&](size_t at) {
+        return static_cast<uint32_t>(reply[at]) | static_cast<uint32_t>(reply[at + 1]) << 8 |
+               static_cast<uint32_t>(reply[at + 2]) << 16 | static_cast<uint32_t>(reply[at + 3]) << 24;
+    };
+    return {word(base), word(base + 4)};
+}
+
+TTsplFileManager::TTsplFileManager(std::string className, TTsplPacing pacing)
+    : className_(std::move(className)), pacing_(pacing) {
+    auto& f = form_;
+    f.Add("lblPosition", TControlKind::Label);
+    f.Add("cmbTempletSavePosition", TControlKind::List);
+    f.Add("lstImagesList", TControlKind::List);
+    f.Add("lblSpaceInfo", TControlKind::Label);
+    for (const char* name : kActionButtons) {
+        f.Add(name, TControlKind::Button);
+    }
+    f.Add("btnRefresh", TControlKind::Button);
+    f.Add("btnClose", TControlKind::Button);
+}
+
+TTsplFileManager::~TTsplFileManager() = default;
+
+int TTsplFileManager::Position() const {
+    return form_["cmbTempletSavePosition"].index == kPositionInternal ? kPositionInternal : kPositionCard;
+}
+
+void TTsplFileManager::FormShow() {
+    form_.SetTitle(Txt("FormTempletManage_Caption"));
+    form_.SetText("lblPosition", Txt("FormTempletManage_lblPosition"));
+    form_.SetItems("cmbTempletSavePosition",
+                   {Txt("FormTempletManage_cmbTempletSavePosition_Item2"),
+                    Txt("FormTempletManage_cmbTempletSavePosition_Item1")},
+                   0);
+    for (const char* name : kActionButtons) {
+        form_.SetText(name, Txt(std::string("FormTempletManage_") + name));
+    }
+    form_.SetText("btnRefresh", Txt("FormTempletManage_btnRefresh"));
+    form_.SetText("btnClose", Txt("FormTempletManage_btnClose"));
+    Refresh();
+}
+
+void TTsplFileManager::FormClose() {
+    PrtLib_Close(TPrtLib::Tsprix);
+}
+
+void TTsplFileManager::cmbTempletSavePositionChange() {
+    Refresh();
+}
+
+void TTsplFileManager::OpenPort() {
+    const int result = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
+    if (result != 0 && result != 5) {
+        MessageSink().ShowError(Txt("_Err_OpenPort") + ":" + std::to_string(result), Txt("_MSG_Title_Error"));
+    }
+}
+
+void TTsplFileManager::Write(const std::string& text) {
+    PrtLib_Write(TPrtLib::Tsprix, text);
+}
+
+void TTsplFileManager::Refresh() {
+    OpenPort();
+    Write(TsplListCommand(Position()));
+    uint8_t reply[1024] = {};
+    int count = 0;
+    PrtLib_ReadUntil(TPrtLib::Tsprix, reply, 0, static_cast<int>(sizeof reply), count, 0x0D, 0);
+    count = std::clamp(count, 0, static_cast<int>(sizeof reply));
+    std::vector<std::string> names;
+    if (count > 1) {
+        names = ParseTsplFileList(std::span<const uint8_t>(reply, static_cast<size_t>(count)));
+    }
+    form_.SetItems("lstImagesList", names, -1);
+    form_.SetEnabled("btnDelPosiAll", !names.empty());
+    form_.SetEnabled("btnDelAll", !names.empty());
+
+    Write(std::string("ZZZFILESSIZE") + kLineEnd);
+    uint8_t space[16] = {};
+    count = 0;
+    PrtLib_ReadRepeated(space, 16, count, pacing_.spacePauseMs, pacing_.spacePasses);
+    spaceRead_ = count == 16;
+    if (!spaceRead_) {
+        ShowError("_Err_ReadData");
+        return;
+    }
+    const TTsplSpace s = TsplSpaceOf(std::span<const uint8_t, 16>(space), Position());
+    std::string text = Txt("FormTempletManage_lblSpaceInfo");
+    for (const auto& [mark, value] : {std::pair<std::string, uint32_t>{"{0}", s.free / 1024},
+                                      std::pair<std::string, uint32_t>{"{1}", s.total / 1024}}) {
+        if (const size_t at = text.find(mark); at != std::string::npos) {
+            text.replace(at, mark.size(), std::to_string(value));
+        }
+    }
+    form_.SetText("lblSpaceInfo", text);
+}
+
+bool TTsplFileManager::Confirm(const std::string& key) {
+    return !AskBeforeDelete || MessageSink().AskOkCancel(Txt(key), Txt("_MSG_Title_Warn"));
+}
+
+void TTsplFileManager::MouseClick(const std::string& button) {
+    try {
+        OpenPort();
+        const int position = Position();
+        if (button == "btnDownload") {
+            TTsplBatchDownload batch(position == kPositionInternal);
+            batch.FormShow();
+            if (ShowDownload) {
+                ShowDownload(batch);
+            }
+            Refresh();
+            if (!Files().empty()) {
+                form_.SetIndex("lstImagesList", 0);
+            }
+        } else if (button == "btnPrint") {
+            const std::string name = form_["lstImagesList"].SelectedText();
+            if (!name.empty()) {
+                Write(TsplRunCommand(name));
+            }
+        } else if (button == "btnDelCurrent") {
+            const std::string name = form_["lstImagesList"].SelectedText();
+            // Nothing selected: nothing to ask about or delete.
+            if (!name.empty() && Confirm("FormTempletManage_DelCurrentTip")) {
+                Write(TsplKillCommand(position, name));
+                Refresh();
+            }
+        } else if (button == "btnDelPosiAll") {
+            if (Confirm("FormTempletManage_DelAllTip")) {
+                Write(TsplKillCommand(position, "*"));
+                Refresh();
+            }
+        } else if (button == "btnDelAll") {
+            if (Confirm("FormTempletManage_DelAllTip")) {
+                Write(TsplKillAllCommand());
+                Refresh();
+            }
+        }
+    } catch (const std::exception& error) {
+        MessageSink().ShowError(error.what(), Txt("_MSG_Title_Error"));
+    }
+}
+
+TTsplBatchDownload::TTsplBatchDownload(bool internalPosition) : internal_(internalPosition) {
+    form_.Add("lstTempletsList", TControlKind::List);
+    form_.Add("btnAdd", TControlKind::Button);
+    form_.Add("btnDel", TControlKind::Button);
+    form_.Add("btnDownload", TControlKind::Button);
+    form_.Add("btnClose", TControlKind::Button);
+}
+
+void TTsplBatchDownload::FormShow() {
+    form_.SetTitle(Txt("FormDownloadFile_TSPL_BatchCaption"));
+    form_.SetText("btnAdd", Txt("FormDownloadFile_TSPL_btnAdd"));
+    form_.SetText("btnDel", Txt("FormDownloadFile_TSPL_btnDel"));
+    form_.SetText("btnDownload", Txt("FormDownloadFile_TSPL_btnDownload"));
+    form_.SetText("btnClose", Txt("FormDownloadFile_TSPL_btnClose"));
+}
+
+void TTsplBatchDownload::AddFile(const std::string& path) {
+    form_.AddItem("lstTempletsList", path);
+    form_.SetIndex("lstTempletsList", static_cast<int>(form_["lstTempletsList"].items.size()) - 1);
+}
+
+void TTsplBatchDownload::btnDelClick() {
+    auto items = form_["lstTempletsList"].items;
+    const int index = form_["lstTempletsList"].index;
+    if (index < 0 || index >= static_cast<int>(items.size())) {
+        return;
+    }
+    items.erase(items.begin() + index);
+    form_.SetItems("lstTempletsList", std::move(items), -1);
+}
+
+bool TTsplBatchDownload::btnDownloadClick() {
+    const int result = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
+    if (result != 0 && result != 5) {
+        ShowError("_Err_OpenPort");
+        return false;
+    }
+    const std::string start = TsplDownloadStart(internal_ ? kPositionInternal : kPositionCard);
+    for (const std::string& path : form_["lstTempletsList"].items) {
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+        // A file that cannot be read whole is not started: a DOWNLOAD
+        // without its data would leave the printer waiting for bytes.
+        if (size < 0 || static_cast<uint64_t>(size) > kMaxBatchFile) {
+            ShowError("_Err_FileNotExist");
+            return false;
+        }
+        std::string data(static_cast<size_t>(size), '\0');
+        in.seekg(0);
+        if (size > 0 && !in.read(data.data(), size)) {
+            ShowError("_Err_FileNotExist");
+            return false;
+        }
+        PrtLib_Write(TPrtLib::Tsprix, start);
+        for (size_t at = 0; at < data.size(); at += kChunk) {
+            PrtLib_Write(TPrtLib::Tsprix, std::string_view(data).substr(at, kChunk));
+            if (ProcessMessages) {
+                ProcessMessages();
+            }
+        }
+    }
+    MessageSink().ShowInfo(Txt("_DownloadSuccess"), Txt("_MSG_Title_Message"));
+    return true;
+}
+
+} // namespace tolvane::download
