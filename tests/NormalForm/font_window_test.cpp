@@ -97,7 +97,8 @@ TEST_F(FontWindowTest, TheUserFontTimerRunsTheTransfer) {
 }
 
 // With TOLVANE_SCREENSHOT_DIR set (scripts/screenshots.sh) the windows are
-// saved there as fonts-*, user-font-* and tspl-files-* in both languages.
+// saved there as fonts-*, user-font-*, tspl-files-* and tspl-batch-download-*
+// in both languages.
 TEST_F(FontWindowTest, RendersInBothLanguages) {
     const std::pair<const char*, const char*> languages[] = {{"-CN", "zh-CN"}, {"-EN", "en"}};
     for (const auto& [languageSwitch, suffix] : languages) {
@@ -125,6 +126,18 @@ TEST_F(FontWindowTest, RendersInBothLanguages) {
             EXPECT_EQ(Find<QListWidget>(&manager, "lstImagesList")->count(), 2);
             Save(manager, "tspl-files", suffix);
             manager.close();
+        }
+        {
+            const std::filesystem::path file = std::filesystem::temp_directory_path() / "LABEL.BAS";
+            std::ofstream(file) << "SIZE 40 mm,30 mm\r\n";
+            download::TTsplBatchDownload batch(true);
+            batch.FormShow(); // as the manager's download button does
+            batch.AddFile(file.string());
+            T_frmDownloadFile_TSPL batchWindow(batch);
+            batchWindow.show();
+            QApplication::processEvents();
+            Save(batchWindow, "tspl-batch-download", suffix);
+            batchWindow.close();
         }
         PrtLib_Close(TPrtLib::Tsprix);
         printer.reset();
