@@ -7,6 +7,9 @@
 
 #include <cerrno>
 #include <charconv>
+#include <map>
+#include <mutex>
+#include <utility>
 
 namespace tolvane::diagnostics {
 namespace {
@@ -16,13 +19,24 @@ std::string CodePageName(int codePage) {
     return codePage == 65001 ? std::string("UTF-8") : "CP" + std::to_string(codePage);
 }
 
-// An iconv descriptor that closes itself.
+// An iconv descriptor for one conversion, held for the program's life and
+// used by one caller at a time. glibc loads a code page's converter module on
+// the first open and unloads it when its last descriptor closes; opening and
+// closing for every text would load the module again each time, and an
+// unloaded module leaves stale thread-local storage behind that the leak
+// checker of the sanitizer builds trips over.
 class TIconv {
   public:
-    TIconv(const std::string& to, const std::string& from) : cd_(iconv_open(to.c_str(), from.c_str())) {}
-    ~TIconv() {
+    TIconv(const std::string& to, const std::string& from) : lock_(Mutex()) {
+        auto& cache = Cache();
+        const auto key = std::make_pair(to, from);
+        auto found = cache.find(key);
+        if (found == cache.end()) {
+            found = cache.emplace(key, iconv_open(to.c_str(), from.c_str())).first;
+        }
+        cd_ = found->second;
         if (Ok()) {
-            iconv_close(cd_);
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr); // a fresh shift state
         }
     }
     TIconv(const TIconv&) = delete;
@@ -31,6 +45,17 @@ class TIconv {
     iconv_t Get() const { return cd_; }
 
   private:
+    static std::mutex& Mutex() {
+        static std::mutex mutex;
+        return mutex;
+    }
+    static std::map<std::pair<std::string, std::string>, iconv_t>& Cache() {
+        // Never destroyed: descriptors stay open until the program ends.
+        static auto* cache = new std::map<std::pair<std::string, std::string>, iconv_t>();
+        return *cache;
+    }
+
+    std::unique_lock<std::mutex> lock_;
     iconv_t cd_;
 };
 
