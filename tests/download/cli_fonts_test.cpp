@@ -58,6 +58,8 @@ TEST_F(CliFontsTest, FontsAreStoredListedTestPrintedAndDeleted) {
 
     const CliResult print = Run({"fonts", "test-print", "KAI.TTF", "Hello", "--width", "40"});
     EXPECT_EQ(print.status, 0) << print.err;
+    // A job has no answer: wait until the printer has taken it in.
+    printer->waitFor([](const emulator::Record& record) { return record.command == "job"; });
     const std::string received = [&] {
         const emulator::Bytes bytes = printer->received();
         return std::string(bytes.begin(), bytes.end());
