@@ -33,7 +33,7 @@ enum class TItems : uint8_t {
     PrintType,     // radio items: thermal, ribbon
 };
 
-struct TControlSpec {
+struct TControlDesign {
     std::string_view name;
     K kind;
     std::string_view group;      // the group it sits in; empty: the dialog
@@ -45,7 +45,7 @@ struct TControlSpec {
 // Every control a block family can show, in the order of the rows of its
 // group.
 // clang-format off
-constexpr std::array<TControlSpec, 37> kControls = {{
+constexpr std::array<TControlDesign, 37> kControls = {{
     {"gpbAutoPosition",           K::Radio, "",                   "FormParaSet_Tramwe_gpbAutoPosition",          TItems::DisableEnable, 0},
     {"gpbPrintType",              K::Radio, "",                   "FormParaSet_Tramwe_gpbPrintType",             TItems::PrintType,     0},
     {"gpbReprintWhenError",       K::Radio, "",                   "FormParaSet_Tramwe_gpbReprintWhenError",      TItems::DisableEnable, 0},
@@ -223,17 +223,18 @@ std::vector<std::string> LanguageItems(TBlockFamily family, TItems items) {
 }
 
 // The family's controls, each once, in the order of the control table.
-std::vector<const TControlSpec*> FamilyControls(TBlockFamily family) {
+std::vector<const TControlDesign*> FamilyControls(TBlockFamily family) {
     const std::vector<TBlockField> layout = BlockLayout(family);
-    std::vector<const TControlSpec*> specs;
-    for (const TControlSpec& spec : kControls) {
-        const bool shown = std::any_of(layout.begin(), layout.end(),
-                                       [&](const TBlockField& field) { return field.control == spec.name; });
+    std::vector<const TControlDesign*> designs;
+    for (const TControlDesign& design : kControls) {
+        const bool shown = std::any_of(layout.begin(), layout.end(), [&](const TBlockField& field) {
+            return field.control == design.name;
+        });
         if (shown) {
-            specs.push_back(&spec);
+            designs.push_back(&design);
         }
     }
-    return specs;
+    return designs;
 }
 
 // The rows of a group: the inputs (the first field of an address row
@@ -289,31 +290,32 @@ std::string BlockLabelOf(std::string_view control) {
 
 void BuildBlockForm(TBlockFamily family, TFormModel& form) {
     const bool rows = family == Sendo; // Sendo: rows on the dialog, laid out one below the other
-    const std::vector<const TControlSpec*> specs = FamilyControls(family);
+    const std::vector<const TControlDesign*> designs = FamilyControls(family);
     for (const auto& [group, key] : kGroups) {
-        const bool used = std::any_of(specs.begin(), specs.end(), [&](const TControlSpec* spec) {
-            return spec->group == group && (!rows || group == "gpbBT");
+        const bool used = std::any_of(designs.begin(), designs.end(), [&](const TControlDesign* design) {
+            return design->group == group && (!rows || group == "gpbBT");
         });
         if (used) {
             form.Add(std::string(group), K::Group);
         }
     }
-    for (const TControlSpec* spec : specs) {
-        const std::string parent = rows && spec->group != "gpbBT" ? std::string() : std::string(spec->group);
-        const std::string label = BlockLabelOf(spec->name);
+    for (const TControlDesign* design : designs) {
+        const std::string parent =
+            rows && design->group != "gpbBT" ? std::string() : std::string(design->group);
+        const std::string label = BlockLabelOf(design->name);
         if (!label.empty()) {
             form.Add(label, K::Label, parent);
         }
-        if (IsAddressField(spec->name)) {
-            const std::string prefix = std::string(spec->name.substr(0, spec->name.size() - 1));
+        if (IsAddressField(design->name)) {
+            const std::string prefix = std::string(design->name.substr(0, design->name.size() - 1));
             for (int n = 1; n <= 4; ++n) {
-                form.Add(prefix + std::to_string(n), K::Edit, parent).maxLength = spec->maxLength;
+                form.Add(prefix + std::to_string(n), K::Edit, parent).maxLength = design->maxLength;
             }
             continue;
         }
-        TControl& control = form.Add(std::string(spec->name), spec->kind, parent);
-        control.maxLength = spec->maxLength;
-        if (const auto fixed = FixedItems(family, spec->items)) {
+        TControl& control = form.Add(std::string(design->name), design->kind, parent);
+        control.maxLength = design->maxLength;
+        if (const auto fixed = FixedItems(family, design->items)) {
             control.items = *fixed;
             control.index = control.items.empty() ? -1 : 0;
         }
@@ -339,14 +341,15 @@ void ApplyBlockTexts(TBlockFamily family, TFormModel& form) {
             form.SetText(group, Txt(std::string(key)));
         }
     }
-    for (const TControlSpec& spec : kControls) {
-        if (form.Find(spec.name) == nullptr) {
+    for (const TControlDesign& design : kControls) {
+        if (form.Find(design.name) == nullptr) {
             continue;
         }
-        const std::string label = BlockLabelOf(spec.name);
-        form.SetText(label.empty() ? std::string(spec.name) : label, Txt(std::string(spec.captionKey)));
-        if (!FixedItems(family, spec.items) && spec.items != TItems::None && spec.items != TItems::Speed) {
-            form.SetItems(spec.name, LanguageItems(family, spec.items), 0);
+        const std::string label = BlockLabelOf(design.name);
+        form.SetText(label.empty() ? std::string(design.name) : label, Txt(std::string(design.captionKey)));
+        if (!FixedItems(family, design.items) && design.items != TItems::None &&
+            design.items != TItems::Speed) {
+            form.SetItems(design.name, LanguageItems(family, design.items), 0);
         }
     }
     if (form.Find("pnlTool") != nullptr) {
@@ -365,9 +368,9 @@ void LayoutBlockForm(TFormModel& form) {
     };
     // The radio groups down the left column, then each group in the
     // shorter column.
-    for (const TControlSpec& spec : kControls) {
-        if (spec.kind == K::Radio && form.Find(spec.name) != nullptr && form[spec.name].visible) {
-            place(std::string(spec.name), 0, 48);
+    for (const TControlDesign& design : kControls) {
+        if (design.kind == K::Radio && form.Find(design.name) != nullptr && form[design.name].visible) {
+            place(std::string(design.name), 0, 48);
         }
     }
     for (const auto& [groupName, key] : kGroups) {
