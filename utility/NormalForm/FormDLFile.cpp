@@ -1,6 +1,7 @@
 #include "FormDLFile.h"
 
 #include "mdlDialogRegistry.h"
+#include "mdlWidgetSync.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -191,35 +192,7 @@ void TfrmDLFile::Sync(const std::string& name) {
         return;
     }
     syncing_ = true;
-    widget->setVisible(control->visible);
-    widget->setEnabled(control->enabled);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(Q(control->text));
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        group->setTitle(Q(control->text));
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        button->setText(Q(control->text));
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        if (edit->text().toStdString() != control->text) {
-            edit->setText(Q(control->text));
-        }
-        edit->setReadOnly(control->readOnly);
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        combo->clear();
-        for (const std::string& item : control->items) {
-            combo->addItem(Q(item));
-        }
-        combo->setCurrentIndex(control->index);
-    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        list->clear();
-        for (const std::string& item : control->items) {
-            list->addItem(EntryShown(item));
-        }
-        list->setCurrentRow(control->index);
-    } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
-        bar->setMaximum(std::max(1, control->maxLength));
-        bar->setValue(std::max(0, control->index));
-    }
+    SyncWidget(*widget, *control, EntryShown);
     syncing_ = false;
 }
 

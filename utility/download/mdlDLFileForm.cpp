@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <string_view>
 
 namespace tolvane::download {
 
@@ -62,7 +63,8 @@ void TDLFileDialog::BuildForm() {
     // Opens the manager of the files a TSPL printer stores itself.
     f.Add("btnTspl", TControlKind::Button).visible = false;
     for (const char* name : kProgressControls) {
-        f.Add(name, TControlKind::Label).visible = false;
+        const bool bar = std::string_view(name) == "ProgressBar2";
+        f.Add(name, bar ? TControlKind::Progress : TControlKind::Label).visible = false;
     }
     f["ProgressBar2"].index = 0;
     f.Add("lblSpace_File", TControlKind::Label).visible = false;

@@ -260,7 +260,7 @@ void TDLFileDialog::StartBlockTransfer(const std::string& kindWord) {
     }
     state.BlockTotal = BlockTotal(state.FileSize, state.BlockSize);
     form_.SetIndex("ProgressBar2", 0);
-    form_["ProgressBar2"].maxLength = state.BlockTotal;
+    form_["ProgressBar2"].maximum = state.BlockTotal;
     form_.SetText("Label1", "0");
     form_.SetText("Label2", [&] {
         std::string text = Txt("FormDLF_DLI2");
