@@ -7,6 +7,7 @@
 // takes about three and a half minutes. Also printed: the growth of the
 // peak resident memory over the download (the emulator in the same process
 // keeps its own copy of the file and of the bytes it received).
+#include "../support/bench_printer.h"
 #include "emulator/emulator.h"
 #include "mdlCatalogueHooks.h"
 #include "mdlDLFile.h"
@@ -45,40 +46,18 @@ long PeakKiB() {
 } // namespace
 
 int main(int, char** argv) {
-    const fs::path folder = fs::temp_directory_path() / ("tolvane-bench-dl-" + std::to_string(::getpid()));
-    fs::create_directories(folder / "files");
-    for (const char* name : {"Option.ini", "UtilityForLabelLanguage.ini", "PrinterTypeList_Label.ini",
-                             "ProtocolType.ini", "PrinterMap.ini", "CompanyPrinterList_Label.txt"}) {
-        fs::copy_file(fs::path(TOLVANE_SOURCE_DIR) / "files" / name, folder / "files" / name);
+    bench::TBenchPrinter bench;
+    if (!bench::StartBenchPrinter(argv[0], "download", bench)) {
+        return 1;
     }
-    ::setenv("HOME", folder.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-    SetAppFolder(folder.string() + "/");
-    const std::string file = (folder / "big.prn").string();
+    emulator::Emulator& printer = *bench.printer;
+    const std::string file = (bench.folder / "big.prn").string();
     {
         std::ofstream out(file, std::ios::binary);
         for (size_t i = 0; i < kFileBytes; ++i) {
             out.put(static_cast<char>(i * 7 + i / 1024));
         }
     }
-
-    std::string error;
-    if (!PrtLib_LoadLibrariesFrom(fs::path(argv[0]).parent_path().string() + "/", error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
-    auto profile = emulator::loadProfile(std::string(EMULATOR_PROFILES "/kavo_tspl.profile"), error);
-    emulator::Emulator printer(profile.value_or(emulator::defaultProfile()));
-    if (!printer.listenTcp("127.0.0.1", 0, error) || !printer.start(error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
-    TPrinterEntry entry;
-    entry.ListName = "Kavo";
-    entry.PortKind = "NET";
-    entry.PortAddress = "NET,127.0.0.1," + std::to_string(printer.tcpPort());
-    StartHeadlessSession({argv[0], "-EN"});
-    SelectPrinter(entry);
 
     const download::TTransferPacing pacing; // the printer's own
     download::TUiQueue queue;
@@ -125,7 +104,5 @@ int main(int, char** argv) {
 
     EndHeadlessSession();
     PrtLib_Close(TPrtLib::Tsprix);
-    printer.stop();
-    fs::remove_all(folder);
     return ok && blocks == 1025 && overhead < kLimitPercent ? 0 : 1;
 }

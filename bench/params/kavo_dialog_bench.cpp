@@ -7,6 +7,7 @@
 // in the same run; the overhead of everything else (framing, sockets, the
 // dialog's logic) must stay below 5 %. Medians of five runs; the program
 // fails when an overhead reaches 5 %.
+#include "../support/bench_printer.h"
 #include "emulator/emulator.h"
 #include "mdlCatalogueHooks.h"
 #include "mdlHeadlessSession.h"
@@ -75,35 +76,11 @@ bool Report(const char* what, const std::vector<Figures>& runs) {
 } // namespace
 
 int main(int, char** argv) {
-    // A program folder of its own with the shipped data, so that the user's
-    // printer list is never touched.
-    const fs::path folder = fs::temp_directory_path() / ("tolvane-bench-" + std::to_string(::getpid()));
-    fs::create_directories(folder / "files");
-    for (const char* name : {"Option.ini", "UtilityForLabelLanguage.ini", "PrinterTypeList_Label.ini",
-                             "ProtocolType.ini", "PrinterMap.ini", "CompanyPrinterList_Label.txt"}) {
-        fs::copy_file(fs::path(TOLVANE_SOURCE_DIR) / "files" / name, folder / "files" / name);
-    }
-    ::setenv("HOME", folder.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-    SetAppFolder(folder.string() + "/");
-
-    std::string error;
-    if (!PrtLib_LoadLibrariesFrom(fs::path(argv[0]).parent_path().string() + "/", error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    bench::TBenchPrinter bench;
+    if (!bench::StartBenchPrinter(argv[0], "kavo", bench)) {
         return 1;
     }
-    auto profile = emulator::loadProfile(std::string(EMULATOR_PROFILES "/kavo_tspl.profile"), error);
-    emulator::Emulator printer(profile.value_or(emulator::defaultProfile()));
-    if (!printer.listenTcp("127.0.0.1", 0, error) || !printer.start(error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
-    }
-    TPrinterEntry entry;
-    entry.ListName = "Kavo";
-    entry.PortKind = "NET";
-    entry.PortAddress = "NET,127.0.0.1," + std::to_string(printer.tcpPort());
-    StartHeadlessSession({argv[0], "-EN"});
-    SelectPrinter(entry);
+    emulator::Emulator& printer = *bench.printer;
 
     std::vector<Figures> reads;
     std::vector<Figures> writes;
@@ -136,7 +113,5 @@ int main(int, char** argv) {
 
     EndHeadlessSession();
     PrtLib_Close(TPrtLib::Tsprix);
-    printer.stop();
-    fs::remove_all(folder);
     return readOk && setOk ? 0 : 1;
 }
