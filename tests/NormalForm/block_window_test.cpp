@@ -1,6 +1,7 @@
 // The parameter-block windows offscreen: one view for the eighteen
 // families, registered under each class name, built from the family's form
 // data and filled by the read.
+#include "BlockFamilyPrinters.h"
 #include "ParamsFixture.h"
 #include "mdlDialogRegistry.h"
 #include "mdlFormView.h"
@@ -71,33 +72,7 @@ TEST_F(BlockWindowTest, EveryFamilyIsRegisteredForTheParameterButton) {
 // Each family's window opens for a printer of the family, reads its block
 // and has a widget for every control of its form.
 TEST_F(BlockWindowTest, EveryFamilysWindowOpensAndReads) {
-    struct Family {
-        params::TBlockFamily family;
-        const char* listName;
-        const char* profile;
-    };
-    using enum params::TBlockFamily;
-    const Family families[] = {
-        {Pelso, "Pelso-80", "pelso_esc.profile"},
-        {Tramwe, "Tramwe-80", "gulvo_esc.profile"},
-        {Gulvo, "Gulvo-80", "gulvo_esc.profile"},
-        {Gulvo_Tarnik, "Gulvo-58", "gulvo_esc.profile"},
-        {Dovrin, "Tallis", "tallis_esc.profile"},
-        {Dovrin_Tarnik, "Halden", "tallis_esc.profile"},
-        {Dovrin_Brenn, "Tallis-Lite", "tallis_esc.profile"},
-        {Quist, "Quist", "quist_tspl.profile"},
-        {Quist_Tarnik, "Quist", "quist_tspl.profile"},
-        {Sendo, "TessinBT", "tessin_esc.profile"},
-        {Velko, "Velko-80", "gulvo_esc.profile"},
-        {Oskin, "Oskin-80BT", "oskin_esc.profile"},
-        {Kesto, "Kesto-80", "gulvo_esc.profile"},
-        {Fenno, "Fenno-58", "gulvo_esc.profile"},
-        {Ombra, "Ombra-80", "gulvo_esc.profile"},
-        {Pirvo, "Pirvo-58", "gulvo_esc.profile"},
-        {Lunec, "Lunec-80", "gulvo_esc.profile"},
-        {Dapra, "Dapra-D2", "gulvo_esc.profile"},
-    };
-    for (const Family& f : families) {
+    for (const FamilyCase& f : kBlockFamilyPrinters) {
         const std::string className = params::BlockDialogClassName(f.family);
         SCOPED_TRACE(className);
         std::unique_ptr<TFormView> window = OpenWindow(className, f.listName, f.profile);

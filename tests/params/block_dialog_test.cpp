@@ -2,6 +2,7 @@
 // reads its block, writes it back byte for byte and changes only the bytes
 // of the control that changed; the family conditions that change what is
 // read or written; failed reads and values that cannot be stored.
+#include "BlockFamilyPrinters.h"
 #include "ParamsFixture.h"
 #include "mdlBlockForms.h"
 #include "mdlFunction_Permission.h"
@@ -21,34 +22,6 @@ using params::TBlockCodec;
 using params::TBlockFamily;
 using params::TParaSetBlock;
 using enum params::TBlockFamily;
-
-struct FamilyCase {
-    TBlockFamily family;
-    const char* listName;
-    const char* profile;
-};
-
-// A printer of each family on the profile of its block layout.
-const FamilyCase kFamilies[] = {
-    {Pelso, "Pelso-80", "pelso_esc.profile"},
-    {Tramwe, "Tramwe-80", "gulvo_esc.profile"},
-    {Gulvo, "Gulvo-80", "gulvo_esc.profile"},
-    {Gulvo_Tarnik, "Gulvo-58", "gulvo_esc.profile"},
-    {Dovrin, "Tallis", "tallis_esc.profile"},
-    {Dovrin_Tarnik, "Halden", "tallis_esc.profile"},
-    {Dovrin_Brenn, "Tallis-Lite", "tallis_esc.profile"},
-    {Quist, "Quist", "quist_tspl.profile"},
-    {Quist_Tarnik, "Quist", "quist_tspl.profile"},
-    {Sendo, "TessinBT", "tessin_esc.profile"},
-    {Velko, "Velko-80", "gulvo_esc.profile"},
-    {Oskin, "Oskin-80BT", "oskin_esc.profile"},
-    {Kesto, "Kesto-80", "gulvo_esc.profile"},
-    {Fenno, "Fenno-58", "gulvo_esc.profile"},
-    {Ombra, "Ombra-80", "gulvo_esc.profile"},
-    {Pirvo, "Pirvo-58", "gulvo_esc.profile"},
-    {Lunec, "Lunec-80", "gulvo_esc.profile"},
-    {Dapra, "Dapra-D2", "gulvo_esc.profile"},
-};
 
 class BlockDialogTest : public EmulatedPrinterTest {
   protected:
@@ -197,7 +170,7 @@ std::string FamilyName(const ::testing::TestParamInfo<FamilyCase>& info) {
     return std::string(params::FamilyToken(info.param.family));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFamilies, BlockFamilyTest, ::testing::ValuesIn(kFamilies), FamilyName);
+INSTANTIATE_TEST_SUITE_P(AllFamilies, BlockFamilyTest, ::testing::ValuesIn(kBlockFamilyPrinters), FamilyName);
 
 // ---- a change end to end ----
 
