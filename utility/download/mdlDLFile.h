@@ -8,6 +8,7 @@
 
 #include "mdlDLNames.h"
 #include "mdlDLTransfer.h"
+#include "mdlDLTransferDialog.h"
 #include "mdlFormModel.h"
 #include "mdlParaDialogModel.h"
 
@@ -16,28 +17,20 @@
 
 namespace tolvane::download {
 
-class TDLFileDialog {
+class TDLFileDialog : public TDLTransferDialog {
   public:
     TDLFileDialog(params::TParaDialogContext context, bool imagesOnly, TTransferPacing pacing = {});
     ~TDLFileDialog();
     TDLFileDialog(const TDLFileDialog&) = delete;
     TDLFileDialog& operator=(const TDLFileDialog&) = delete;
 
-    params::TFormModel& Form() { return form_; }
-    const params::TFormModel& Form() const { return form_; }
     bool ImagesOnly() const { return imagesOnly_; }
-
-    // How worker threads reach the user-interface thread (queued).
-    void SetPost(TPost post) { post_ = std::move(post); }
 
     void FormShow();
     void FormClose();
     void cmbFileTypeChange();
     void cmbPPLChange();
     void ComboBox1Change();
-    // The file the chooser returned (Button7Click after the chooser);
-    // false when the name was refused (the message was shown).
-    bool ChooseFile(const std::string& path);
     // "*.bmp|*.bmp" for images, "*.prn|*.prn" otherwise.
     std::string FileFilter() const;
     void CheckValue();
@@ -48,14 +41,6 @@ class TDLFileDialog {
     void DoActive_Bitmap(const std::string& button);
     void DoActive_Label(const std::string& button);
     void DoActive_AutoTmp(const std::string& button);
-
-    // A transfer is running (the button shows the cancel text).
-    bool Busy() const;
-    // Waits for the threads of the running transfer (tests, tolvane-cli).
-    void WaitForTransfer();
-    // How the last start or transfer ended (tolvane-cli's exit status).
-    enum class TOutcome { None, Success, Failed, Cancelled };
-    TOutcome Outcome() const { return outcome_; }
 
     // One entry of the image or template list: its memory text and name.
     static std::string EntryText(const std::string& memory, const std::string& name);
@@ -72,8 +57,6 @@ class TDLFileDialog {
     void LanguageIni();
     void SetTemplateStatus();
     void SetUIStatus_Template(bool enabled);
-    void SetBusy(bool busy);
-    void ShowProgress(bool visible);
     TFileKind Kind() const;
     bool Flash() const;
     bool DirectTspl() const;
@@ -88,7 +71,6 @@ class TDLFileDialog {
     void StartBlockTransfer(const std::string& kindWord);
     void TransferEnded(TTransferEnd end, const TFinishReads& reads);
     void CompleteDialogForm();
-    void Fail(const std::string& key);
 
     void FillKeyList(const char* list, const std::string& reply);
     void FillDirectList(const char* list, const std::string& reply, const char* extension);
@@ -99,13 +81,7 @@ class TDLFileDialog {
     void RemoveSelected(const char* list);
     void Consume();
 
-    params::TParaDialogContext context_;
     bool imagesOnly_;
-    TTransferPacing pacing_;
-    params::TFormModel form_;
-    TPost post_;
-    std::unique_ptr<TTransferRun> run_;
-    TOutcome outcome_ = TOutcome::None;
     bool directPortOpen_ = false;
     std::string autoName_;
     std::string autoList_;

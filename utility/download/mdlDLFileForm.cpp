@@ -36,14 +36,14 @@ const char* const kPrintSizeControls[] = {"lblPrintWidth",  "txtPrintWidth", "lb
 } // namespace
 
 TDLFileDialog::TDLFileDialog(params::TParaDialogContext context, bool imagesOnly, TTransferPacing pacing)
-    : context_(std::move(context)), imagesOnly_(imagesOnly), pacing_(pacing) {
+    : TDLTransferDialog(std::move(context), pacing, "btnDLFile",
+                        {std::begin(kProgressControls), std::end(kProgressControls)}, "txtFilePath"),
+      imagesOnly_(imagesOnly) {
     BuildForm();
 }
 
 TDLFileDialog::~TDLFileDialog() {
-    // Closing during a transfer: the sender stops before its next block and
-    // both threads are joined before the controls go away.
-    run_.reset();
+    StopTransfer();
 }
 
 void TDLFileDialog::BuildForm() {
@@ -226,25 +226,6 @@ void TDLFileDialog::ComboBox1Change() {
 
 std::string TDLFileDialog::FileFilter() const {
     return Kind() == TFileKind::Image ? "*.bmp|*.bmp" : "*.prn|*.prn";
-}
-
-bool TDLFileDialog::ChooseFile(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    switch (CheckDownloadName(name)) {
-    case TNameCheck::TooLong:
-        MessageSink().ShowError(params::TxtWith("_Err_FileNameLength", std::to_string(kMaxDownloadName + 1)),
-                                Txt("_MSG_Title_Error"));
-        return false;
-    case TNameCheck::HasSpace:
-        MessageSink().ShowError(Txt("msgASCIIFileName"), Txt("_MSG_Title_Error"));
-        return false;
-    case TNameCheck::Ok:
-        break;
-    }
-    DLState().DownloadName = name;
-    form_.SetText("txtFilePath", path);
-    return true;
 }
 
 void TDLFileDialog::CheckValue() {

@@ -54,35 +54,6 @@ void ShowError(const std::string& key) {
 
 } // namespace
 
-bool TDLFileDialog::Busy() const {
-    return form_["btnDLFile"].text == Txt("msgCC");
-}
-
-void TDLFileDialog::SetBusy(bool busy) {
-    form_.SetText("btnDLFile", Txt(busy ? "msgCC" : "msgDL"));
-}
-
-void TDLFileDialog::ShowProgress(bool visible) {
-    for (const char* name : {"ProgressBar2", "lblProgressInfo_F", "Label1", "Label2"}) {
-        form_.SetVisible(name, visible);
-    }
-}
-
-void TDLFileDialog::WaitForTransfer() {
-    if (run_) {
-        run_->Join();
-    }
-}
-
-void TDLFileDialog::Fail(const std::string& key) {
-    if (!key.empty()) {
-        ShowError(key);
-    }
-    PrtLib_EndExchange();
-    SetBusy(false);
-    outcome_ = TOutcome::Failed;
-}
-
 void TDLFileDialog::btnDLFileClick() {
     if (Kind() != TFileKind::Image && form_["cmbPPL"].SelectedText().empty()) {
         ShowError("_Err_Select_PPL");

@@ -78,12 +78,13 @@ TTransferPacing TDLFontDialog::FontPacing() {
 }
 
 TDLFontDialog::TDLFontDialog(params::TParaDialogContext context, TTransferPacing pacing)
-    : context_(std::move(context)), pacing_(pacing) {
+    : TDLTransferDialog(std::move(context), pacing, "btnDLFont",
+                        {std::begin(kProgressControls), std::end(kProgressControls)}, "txtFilePath_F") {
     BuildForm();
 }
 
 TDLFontDialog::~TDLFontDialog() {
-    run_.reset();
+    StopTransfer();
 }
 
 void TDLFontDialog::BuildForm() {
@@ -222,56 +223,6 @@ bool TDLFontDialog::GetSpace() {
     DLState().FreeCapacity = ToIntOrZero(free);
     ShowSpace(used, free);
     return true;
-}
-
-bool TDLFontDialog::ChooseFile(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    switch (CheckDownloadName(name)) {
-    case TNameCheck::TooLong:
-        MessageSink().ShowError(params::TxtWith("_Err_FileNameLength", std::to_string(kMaxDownloadName + 1)),
-                                Txt("_MSG_Title_Error"));
-        return false;
-    case TNameCheck::HasSpace:
-        MessageSink().ShowError(Txt("msgASCIIFileName"), Txt("_MSG_Title_Error"));
-        return false;
-    case TNameCheck::Ok:
-        break;
-    }
-    DLState().DownloadName = name;
-    form_.SetText("txtFilePath_F", path);
-    return true;
-}
-
-bool TDLFontDialog::Busy() const {
-    return form_["btnDLFont"].text == Txt("msgCC");
-}
-
-void TDLFontDialog::SetBusy(bool busy) {
-    form_.SetText("btnDLFont", Txt(busy ? "msgCC" : "msgDL"));
-}
-
-void TDLFontDialog::ShowProgress(bool visible) {
-    for (const char* name : kProgressControls) {
-        form_.SetVisible(name, visible);
-    }
-}
-
-void TDLFontDialog::WaitForTransfer() {
-    if (run_) {
-        run_->Join();
-    }
-}
-
-void TDLFontDialog::Fail(const std::string& key) {
-    if (!key.empty()) {
-        ShowError(key);
-    }
-    PrtLib_EndExchange();
-    // The button is given back so that the next download can start; a
-    // failed start has nothing left to cancel.
-    SetBusy(false);
-    outcome_ = TOutcome::Failed;
 }
 
 void TDLFontDialog::btnDLFontClick() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "mdlDLTransfer.h"
+#include "mdlDLTransferDialog.h"
 #include "mdlFormModel.h"
 #include "mdlParaDialogModel.h"
 
@@ -34,7 +35,7 @@ struct TFontTestJob {
 };
 std::string FontTestJob(const TFontTestJob& job);
 
-class TDLFontDialog {
+class TDLFontDialog : public TDLTransferDialog {
   public:
     TDLFontDialog(params::TParaDialogContext context, TTransferPacing pacing = FontPacing());
     ~TDLFontDialog();
@@ -44,14 +45,9 @@ class TDLFontDialog {
     // The file dialog's pacing with 300 ms between acknowledgement reads.
     static TTransferPacing FontPacing();
 
-    params::TFormModel& Form() { return form_; }
-    const params::TFormModel& Form() const { return form_; }
-    void SetPost(TPost post) { post_ = std::move(post); }
-
     void FormShow();
     void FormClose();
     static std::string FileFilter() { return "*.ttf,*.prtf|*.ttf;*.prtf"; }
-    bool ChooseFile(const std::string& path);
     void btnDLFontClick();
     void btnDeleteCurFontClick();
     void btnDeleteAllFontClick();
@@ -62,10 +58,6 @@ class TDLFontDialog {
     // widest printable width, the height within 10 and 210 (millimetres).
     void CheckValue(const std::string& edit);
 
-    bool Busy() const;
-    void WaitForTransfer();
-    enum class TOutcome { None, Success, Failed, Cancelled };
-    TOutcome Outcome() const { return outcome_; }
     // The listed fonts, in the list's order.
     const std::vector<TFontEntry>& Fonts() const { return fonts_; }
     // Selects the listed font of that name; false when none is listed.
@@ -74,22 +66,13 @@ class TDLFontDialog {
   private:
     void BuildForm();
     void LanguageIni();
-    void SetBusy(bool busy);
-    void ShowProgress(bool visible);
     void FillFonts(const std::string& reply);
     void ShowFonts();
     void ShowSpace(const std::string& used, const std::string& free);
     void UpdateTestControls();
-    void Fail(const std::string& key);
     void TransferEnded(TTransferEnd end, const TFinishReads& reads);
     void DeleteFont(const TFontEntry& entry);
 
-    params::TParaDialogContext context_;
-    TTransferPacing pacing_;
-    params::TFormModel form_;
-    TPost post_;
-    std::unique_ptr<TTransferRun> run_;
-    TOutcome outcome_ = TOutcome::None;
     std::vector<TFontEntry> fonts_;
 };
 
