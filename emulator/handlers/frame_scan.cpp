@@ -14,6 +14,18 @@ Scan scanLiteral(ByteView pending, ByteView literal) {
     return n == literal.size() ? Scan::complete(n) : Scan::needMore();
 }
 
+Scan scanLine(ByteView pending, std::string_view head, size_t maxLength) {
+    const Scan start = scanLiteral(pending, bytesOf(head));
+    if (start.verdict != Scan::Verdict::Complete) {
+        return start;
+    }
+    const auto end = std::find(pending.begin(), pending.end(), '\n');
+    if (end != pending.end()) {
+        return Scan::complete(static_cast<size_t>(end - pending.begin()) + 1);
+    }
+    return pending.size() > maxLength ? Scan::noMatch() : Scan::needMore();
+}
+
 Scan scanTextCommand(ByteView pending, std::string_view word) {
     const Scan head = scanLiteral(pending, bytesOf(word));
     if (head.verdict != Scan::Verdict::Complete) {

@@ -16,6 +16,10 @@ constexpr size_t kMaxPrivateLine = 2048;
 // `pending` against a fixed byte sequence.
 Scan scanLiteral(ByteView pending, ByteView literal);
 
+// A line that starts with `head` and is complete at its LF; longer than
+// `maxLength` bytes without one, it is no match.
+Scan scanLine(ByteView pending, std::string_view head, size_t maxLength);
+
 // A text command: `word` followed by "\r\n" or "\n".
 Scan scanTextCommand(ByteView pending, std::string_view word);
 

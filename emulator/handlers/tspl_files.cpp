@@ -24,19 +24,6 @@ constexpr std::string_view kRun = "RUN \"";
 constexpr size_t kMaxName = 64;
 constexpr size_t kMaxFile = 16 << 20;
 
-// A line that starts with `head`: complete at its LF.
-Scan scanLine(ByteView pending, std::string_view head) {
-    const Scan start = scanLiteral(pending, bytesOf(head));
-    if (start.verdict != Scan::Verdict::Complete) {
-        return start;
-    }
-    const auto end = std::find(pending.begin(), pending.end(), '\n');
-    if (end != pending.end()) {
-        return Scan::complete(static_cast<size_t>(end - pending.begin()) + 1);
-    }
-    return pending.size() > head.size() + kMaxName + 4 ? Scan::noMatch() : Scan::needMore();
-}
-
 // The text between the first two double quotes of a line.
 std::string quotedName(std::string_view text) {
     const size_t open = text.find('"');
@@ -136,8 +123,9 @@ Scan firstMatch(std::initializer_list<Scan> scans) {
 } // namespace
 
 Scan TsplFileHandler::scan(ByteView pending) const {
-    return firstMatch({scanDownload(pending).scan, scanTextCommand(pending, kList), scanLine(pending, kKill),
-                       scanLine(pending, kRun)});
+    return firstMatch({scanDownload(pending).scan, scanTextCommand(pending, kList),
+                       scanLine(pending, kKill, kKill.size() + kMaxName + 4),
+                       scanLine(pending, kRun, kRun.size() + kMaxName + 4)});
 }
 
 void TsplFileHandler::handle(ByteView frame, Exchange& exchange) {

@@ -15,19 +15,6 @@ constexpr std::string_view kKillN = "KILL \"";
 constexpr std::string_view kKillF = "KILL F,\"";
 constexpr size_t kMaxLine = 96;
 
-// A line that starts with `head`: complete at its LF.
-Scan scanLine(ByteView pending, std::string_view head) {
-    const Scan start = scanLiteral(pending, bytesOf(head));
-    if (start.verdict != Scan::Verdict::Complete) {
-        return start;
-    }
-    const auto end = std::find(pending.begin(), pending.end(), '\n');
-    if (end != pending.end()) {
-        return Scan::complete(static_cast<size_t>(end - pending.begin()) + 1);
-    }
-    return pending.size() > kMaxLine ? Scan::noMatch() : Scan::needMore();
-}
-
 std::string quotedName(std::string_view text) {
     const size_t open = text.find('"');
     const size_t close = open == std::string_view::npos ? open : text.find('"', open + 1);
@@ -50,9 +37,9 @@ const char* kindOf(bool card) {
 
 Scan TsplPositionHandler::scan(ByteView pending) const {
     bool more = false;
-    for (const Scan scan :
-         {scanTextCommand(pending, kSpace), scanTextCommand(pending, kListN),
-          scanTextCommand(pending, kListF), scanLine(pending, kKillN), scanLine(pending, kKillF)}) {
+    for (const Scan scan : {scanTextCommand(pending, kSpace), scanTextCommand(pending, kListN),
+                            scanTextCommand(pending, kListF), scanLine(pending, kKillN, kMaxLine),
+                            scanLine(pending, kKillF, kMaxLine)}) {
         if (scan.verdict == Scan::Verdict::Complete) {
             return scan;
         }

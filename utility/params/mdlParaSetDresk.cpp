@@ -178,15 +178,7 @@ void TParaSetDresk::ParaReadGDS() {
         form.SetText("txtTearOff", GetVal("tear_off"));
         form.SetIndex("RadioGroup1", GetVal("sensor_select") == "reflective" ? 0 : 1);
         form.SetIndex("g5", GetVal(LidKey) == "off" ? 0 : 1);
-        if (ReleasePaperSupported) {
-            try {
-                ReadReleasePaper();
-            } catch (const std::exception& error) {
-                ReleasePaperArmed = true;
-                ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")) + "\n\n" +
-                         error.what());
-            }
-        }
+        ReadReleasePaperReported();
     } catch (const std::exception& error) {
         // An address reply without four parts ends the read here.
         ShowErrorBox(Txt("_Err_ReadData") + ":" + error.what());

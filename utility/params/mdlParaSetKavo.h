@@ -109,6 +109,9 @@ class TParaSetKavo : public TParaDialogModel {
     void BuildProtocolList();
     void ReadAddress(const std::string& key, const char* field);
     void ReadReleasePaper();
+    // ReadReleasePaper when the printer has it; a failure is reported and
+    // arms the setting for the next write, and the read goes on.
+    void ReadReleasePaperReported();
     void WriteAddress(const std::string& key, const char* field);
     void WriteAll();
     void SetEnabledButtons(bool enabled);

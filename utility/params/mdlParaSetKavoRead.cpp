@@ -72,6 +72,18 @@ void TParaSetKavo::ReadAddress(const std::string& key, const char* field) {
     }
 }
 
+void TParaSetKavo::ReadReleasePaperReported() {
+    if (!ReleasePaperSupported) {
+        return;
+    }
+    try {
+        ReadReleasePaper();
+    } catch (const std::exception& error) {
+        ReleasePaperArmed = true;
+        ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")) + "\n\n" + error.what());
+    }
+}
+
 void TParaSetKavo::ReadReleasePaper() {
     const std::string failed = TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11"));
     const std::string reply = GetVal("stickers_times");
@@ -204,14 +216,8 @@ void TParaSetKavo::ReadParameters() {
         // 31: release paper; its failures are reported and the read goes on.
         if (ReleasePaperSupported) {
             status("Lang_All_00210024_11");
-            try {
-                ReadReleasePaper();
-            } catch (const std::exception& error) {
-                ReleasePaperArmed = true;
-                ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")) + "\n\n" +
-                         error.what());
-            }
         }
+        ReadReleasePaperReported();
     } catch (const std::exception& error) {
         // An address reply without four parts ends the read here.
         ShowErrorBox(Txt("_Err_ReadData") + ":" + error.what());
