@@ -1,6 +1,7 @@
 // tolvane-cli's files commands in-process against the emulated printer:
 // a download with the printer's own pacing, the list, print and delete of
 // what it stored, the memory line, and bad usage.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
 
@@ -11,12 +12,6 @@
 namespace tolvane::test {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliFilesTest : public EmulatedPrinterTest {
   protected:
     void SetUp() override {
@@ -24,15 +19,9 @@ class CliFilesTest : public EmulatedPrinterTest {
         WriteFiles("PrinterList.txt", "Vorlan|NET|" + StartPrinter() + "|notes|\n");
     }
     CliResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"tolvane-cli", "--lang", "1033", "--printer", "Vorlan"});
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in;
-        CliResult result;
-        result.status = cli::RunCli(args, {out, err, in, false});
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+        std::vector<std::string> all{"--lang", "1033", "--printer", "Vorlan"};
+        all.insert(all.end(), args.begin(), args.end());
+        return RunCliInProcess(all);
     }
 };
 

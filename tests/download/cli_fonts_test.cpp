@@ -1,5 +1,6 @@
 // tolvane-cli's fonts, userfont and tspl-files commands in-process against
 // the emulated printer, with the printer's own pacing, and bad usage.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
 
@@ -10,12 +11,6 @@
 namespace tolvane::test {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliFontsTest : public EmulatedPrinterTest {
   protected:
     void SetUp() override {
@@ -23,15 +18,9 @@ class CliFontsTest : public EmulatedPrinterTest {
         WriteFiles("PrinterList.txt", "Kavo|NET|" + StartPrinter() + "|notes|\n");
     }
     CliResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"tolvane-cli", "--lang", "1033", "--printer", "Kavo"});
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in;
-        CliResult result;
-        result.status = cli::RunCli(args, {out, err, in, false});
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+        std::vector<std::string> all{"--lang", "1033", "--printer", "Kavo"};
+        all.insert(all.end(), args.begin(), args.end());
+        return RunCliInProcess(all);
     }
     std::string File(const std::string& name, size_t size) {
         const std::string path = (std::filesystem::path(home.Path()) / name).string();

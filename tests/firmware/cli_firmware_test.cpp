@@ -2,6 +2,7 @@
 // both update paths end to end, the section list without a printer, the
 // update mode with the external updater, and files refused before the
 // printer hears anything.
+#include "CliRunner.h"
 #include "FirmwareFiles.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
@@ -17,12 +18,6 @@
 namespace tolvane::test {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliFirmwareTest : public EmulatedPrinterTest {
   protected:
     void PrinterInList() {
@@ -30,15 +25,9 @@ class CliFirmwareTest : public EmulatedPrinterTest {
         WriteFiles("PrinterList.txt", "Kavo|NET|" + address + "||\n");
     }
     CliResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"tolvane-cli", "--lang", "1033"});
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in;
-        CliResult result;
-        result.status = cli::RunCli(args, {out, err, in, false, false, firmware::ShortFirmwareWaits()});
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+        std::vector<std::string> all{"--lang", "1033"};
+        all.insert(all.end(), args.begin(), args.end());
+        return RunCliInProcess(all, {}, firmware::ShortFirmwareWaits());
     }
     std::string File(const std::vector<std::uint8_t>& bytes, const std::string& name = "firmware.bin") {
         return WriteFiles(name, AsString(bytes));

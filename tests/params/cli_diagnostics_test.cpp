@@ -1,6 +1,7 @@
 // tolvane-cli's diagnostic commands in-process against the emulated
 // printer: send in both formats, with a reply, repeated and from a file;
 // read; status as lines and as JSON; info; and the usage errors.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
 #include "mdlFileUtil.h"
@@ -13,12 +14,6 @@
 namespace tolvane::test {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliDiagnosticsTest : public EmulatedPrinterTest {
   protected:
     void SetUp() override {
@@ -27,15 +22,9 @@ class CliDiagnosticsTest : public EmulatedPrinterTest {
         WriteFiles("PrinterList.txt", "Vorlan|NET|" + address + "||\nPelso-58|NET|" + address + "||\n");
     }
     CliResult Run(std::vector<std::string> args, const std::string& printerName = "Vorlan") {
-        args.insert(args.begin(), {"tolvane-cli", "--lang", "1033", "--printer", printerName});
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in;
-        CliResult result;
-        result.status = cli::RunCli(args, {out, err, in, false});
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+        std::vector<std::string> all{"--lang", "1033", "--printer", printerName};
+        all.insert(all.end(), args.begin(), args.end());
+        return RunCliInProcess(all);
     }
     std::string Received() const {
         const emulator::Bytes bytes = printer->received();

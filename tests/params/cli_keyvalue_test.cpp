@@ -1,6 +1,7 @@
 // tolvane-cli's params get and set for the Dresk, Miro and Quistel
 // printers: a value read, edited and written back, with the frames the
 // printer received.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
 
@@ -11,26 +12,13 @@ namespace {
 
 class CliKeyValueTest : public EmulatedPrinterTest {
   protected:
-    struct Result {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
+    using Result = CliResult;
     void PrinterInList(const std::string& listName, const std::string& profile) {
         const std::string address = StartPrinter(profile);
         WriteFiles("PrinterList.txt", listName + "|NET|" + address + "|notes|\n");
     }
     Result Run(const std::vector<std::string>& rest, const std::string& input = {}) {
-        std::vector<std::string> args{"tolvane-cli"};
-        args.insert(args.end(), rest.begin(), rest.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in(input);
-        Result result;
-        result.status = cli::RunCli(args, {out, err, in, false});
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+        return RunCliInProcess(rest, input);
     }
     // Reads the parameters, replaces one line, writes them back and reads
     // them again; the text of the second read.

@@ -1,5 +1,6 @@
 // tolvane-cli's print-text and scan-test in-process against the emulated
 // printer: the jobs the printer received, and bad input that prints nothing.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
 
@@ -8,33 +9,13 @@
 namespace tolvane::test {
 namespace {
 
-struct CliOutcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliPrintTest : public EmulatedPrinterTest {
   protected:
     void PrinterInList(const std::string& listName, const std::string& profile = "kavo_tspl.profile") {
         const std::string address = StartPrinter(profile);
         WriteFiles("PrinterList.txt", listName + "|NET|" + address + "||\n");
     }
-    CliOutcome Run(const std::vector<std::string>& words) {
-        std::vector<std::string> args = {"tolvane-cli"};
-        args.reserve(words.size() + 1);
-        for (const std::string& word : words) {
-            args.push_back(word);
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in;
-        CliOutcome outcome;
-        outcome.status = cli::RunCli(args, {out, err, in, false});
-        outcome.out = out.str();
-        outcome.err = err.str();
-        return outcome;
-    }
+    CliResult Run(const std::vector<std::string>& words) { return RunCliInProcess(words); }
     std::string Job(const std::string& language, std::chrono::milliseconds wait = std::chrono::seconds(3)) {
         const auto record = printer->waitForCommand("job", language, wait);
         return record ? record->value : "<none>";
@@ -43,16 +24,16 @@ class CliPrintTest : public EmulatedPrinterTest {
 
 TEST_F(CliPrintTest, PrintTextOnALabelPrinter) {
     PrinterInList("Vorlan");
-    const CliOutcome done = Run({"--lang", "1033", "--printer", "Vorlan", "print-text", "--width", "40",
-                                 "--height", "30", "AB\\nCD"});
+    const CliResult done = Run({"--lang", "1033", "--printer", "Vorlan", "print-text", "--width", "40",
+                                "--height", "30", "AB\\nCD"});
     EXPECT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(Job("TSPL"), "CLS\r\nSIZE 40 mm,30 mm\r\nTEXT 10,10,\"0\",0,1,1,\"AB\"\r\n"
                            "TEXT 10,64,\"0\",0,1,1,\"CD\"\r\nPRINT 1\r\n");
     EXPECT_NE(done.out.find("the test text was sent to the printer"), std::string::npos) << done.out;
 
     printer->clearRecords();
-    const CliOutcome clamped = Run({"--printer", "Vorlan", "print-text", "--width", "5", "--height", "300",
-                                    "--code-page", "936", "中文"});
+    const CliResult clamped = Run({"--printer", "Vorlan", "print-text", "--width", "5", "--height", "300",
+                                   "--code-page", "936", "中文"});
     EXPECT_EQ(clamped.status, 0) << clamped.err;
     EXPECT_EQ(Job("TSPL"),
               "CLS\r\nSIZE 10 mm,210 mm\r\nTEXT 10,10,\"0\",0,1,1,\"\xD6\xD0\xCE\xC4\"\r\nPRINT 1\r\n");
@@ -71,7 +52,7 @@ TEST_F(CliPrintTest, BadPrintInputPrintsNothing) {
         {{"print-text", "AB"}, "--printer"},
     };
     for (const auto& c : cases) {
-        const CliOutcome outcome = Run(c.args);
+        const CliResult outcome = Run(c.args);
         EXPECT_EQ(outcome.status, 2) << c.message;
         EXPECT_NE(outcome.err.find(c.message), std::string::npos) << outcome.err;
     }
@@ -80,7 +61,7 @@ TEST_F(CliPrintTest, BadPrintInputPrintsNothing) {
 }
 
 TEST_F(CliPrintTest, PrintTextHelp) {
-    const CliOutcome help = Run({"print-text", "--help"});
+    const CliResult help = Run({"print-text", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--code-page N"), std::string::npos);
     EXPECT_NE(Run({"--help"}).out.find("scan-test"), std::string::npos);
@@ -88,13 +69,13 @@ TEST_F(CliPrintTest, PrintTextHelp) {
 
 TEST_F(CliPrintTest, ScanTestPrintsWhatWasScanned) {
     PrinterInList("Kavo-300");
-    const CliOutcome done = Run({"--lang", "1033", "--printer", "Kavo-300", "scan-test", "--width", "60"});
+    const CliResult done = Run({"--lang", "1033", "--printer", "Kavo-300", "scan-test", "--width", "60"});
     EXPECT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(done.out, "scanned and printed: KV-SCAN-0001\\n\n");
     EXPECT_EQ(Job("TSPL"), "CLS\r\nSIZE 60 mm,30 mm\r\nTEXT 10,10,\"9\",0,50,50,\"KV-SCAN-0001\"\r\n"
                            "TEXT 10,50,\"9\",0,50,50,\"\"\r\nPRINT 1\r\n");
 
-    const CliOutcome wide = Run({"--lang", "1033", "--printer", "Kavo-300", "scan-test", "--width", "109"});
+    const CliResult wide = Run({"--lang", "1033", "--printer", "Kavo-300", "scan-test", "--width", "109"});
     EXPECT_EQ(wide.status, 2);
     EXPECT_NE(wide.err.find("must not exceed 108mm"), std::string::npos) << wide.err;
 }

@@ -1,6 +1,7 @@
 // tolvane-cli in-process against the emulated printer: the printer list,
 // params get and set round trips with the frames the printer received, and
 // the bad input that must leave the printer untouched.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliOptions.h"
 #include "mdlCliRun.h"
@@ -12,12 +13,6 @@
 namespace tolvane::test {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliTest : public EmulatedPrinterTest {
   protected:
     // Starts the emulated printer and writes a printer list naming it.
@@ -27,15 +22,7 @@ class CliTest : public EmulatedPrinterTest {
         WriteFiles("PrinterList.txt", listName + "|NET|" + address + "|notes|\nDresk-4T|USB|USB||\n");
     }
     CliResult Run(std::vector<std::string> args, const std::string& input = {}) {
-        args.insert(args.begin(), "tolvane-cli");
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in(input);
-        CliResult result;
-        result.status = cli::RunCli(args, {out, err, in, false});
-        result.out = out.str();
-        result.err = err.str();
-        return result;
+        return RunCliInProcess(args, input);
     }
     std::vector<std::string> Written() const {
         std::vector<std::string> written;

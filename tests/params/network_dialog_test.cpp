@@ -1,6 +1,7 @@
 // The advanced settings and their Ethernet dialog against the emulated
 // printer: the button layout, the read, the "Set" rules and tolvane-cli's
 // network commands.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
 #include "mdlFormNet.h"
@@ -105,13 +106,8 @@ TEST_F(NetworkDialogTest, CliNetworkGetAndSet) {
     const std::string address = StartPrinter("halden_tspl.profile");
     WriteFiles("PrinterList.txt", "Halden|NET|" + address + "||\nKavo|NET|" + address + "||\n");
     const auto run = [](std::vector<std::string> rest, const std::string& input = {}) {
-        std::vector<std::string> args{"tolvane-cli"};
-        args.insert(args.end(), rest.begin(), rest.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in(input);
-        const int status = cli::RunCli(args, {out, err, in, false});
-        return std::make_pair(status, out.str() + err.str());
+        const CliResult result = RunCliInProcess(rest, input);
+        return std::make_pair(result.status, result.out + result.err);
     };
     const auto [got, text] = run({"--printer", "Halden", "network", "get"});
     ASSERT_EQ(got, 0) << text;

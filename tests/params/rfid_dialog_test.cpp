@@ -2,6 +2,7 @@
 // tag read, write and write-and-read with their answers, late answers and
 // silence; the power and threshold writes; the parameter read; the input
 // rules. The waits are scaled down; the printer's own timing is kept.
+#include "CliRunner.h"
 #include "ParamsFixture.h"
 #include "mdlCliRun.h"
 #include "mdlParaHelpers.h"
@@ -194,13 +195,10 @@ TEST_F(RfidDialogTest, CliCommandsAgainstTheModule) {
     const std::string address = StartPrinter("kavo_rfid.profile");
     WriteFiles("PrinterList.txt", "Kavo-300R|NET|" + address + "||\n");
     const auto run = [](std::vector<std::string> rest) {
-        std::vector<std::string> args{"tolvane-cli", "--lang", "1033", "--printer", "Kavo-300R", "rfid"};
-        args.insert(args.end(), rest.begin(), rest.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        std::istringstream in;
-        const int status = cli::RunCli(args, {out, err, in, false});
-        return std::make_tuple(status, out.str(), err.str());
+        std::vector<std::string> all{"--lang", "1033", "--printer", "Kavo-300R", "rfid"};
+        all.insert(all.end(), rest.begin(), rest.end());
+        const CliResult result = RunCliInProcess(all);
+        return std::make_tuple(result.status, result.out, result.err);
     };
     // Bad input: exit status 2 and nothing sent.
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"read", "--length", "13"},
