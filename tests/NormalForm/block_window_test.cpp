@@ -3,6 +3,7 @@
 // data and filled by the read.
 #include "BlockFamilyPrinters.h"
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDialogRegistry.h"
 #include "mdlFormView.h"
 #include "mdlHeadlessSession.h"
@@ -129,12 +130,7 @@ TEST_F(BlockWindowTest, RendersInBothLanguages) {
                 OpenWindow(family.className, family.listName, family.profile, languageSwitch);
             ShowAndRead(*window);
             EXPECT_EQ(Find<QPushButton>(window.get(), "btnSet")->text().toStdString(), params::Txt("_Set"));
-            const QImage picture = window->grab().toImage();
-            EXPECT_EQ(picture.size(), window->size());
-            if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-                const QString path = QString("%1/parameters-%2-%3.png").arg(folder, family.file, suffix);
-                EXPECT_TRUE(picture.save(path)) << path.toStdString();
-            }
+            SaveScreenshot(*window, QString("parameters-%1-%2").arg(family.file, suffix));
             window.reset();
             NextSession();
         }

@@ -7,6 +7,7 @@
 #include "FormPrinterInformation.h"
 #include "FormPrinterStatus.h"
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -59,12 +60,7 @@ class DiagnosticWindowsTest : public EmulatedPrinterTest {
         AfterMessageLoop();
     }
     static void Save(QWidget& window, const char* name, const char* suffix) {
-        const QImage picture = window.grab().toImage();
-        EXPECT_EQ(picture.size(), window.size());
-        if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-            const QString path = QString("%1/%2-%3.png").arg(folder, name, suffix);
-            EXPECT_TRUE(picture.save(path)) << path.toStdString();
-        }
+        SaveScreenshot(window, QString("%1-%2").arg(name, suffix));
     }
 };
 

@@ -4,6 +4,7 @@
 // screenshots in both languages.
 #include "FormDLFile.h"
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -85,12 +86,7 @@ TEST_F(FileWindowTest, RendersInBothLanguages) {
         QApplication::processEvents();
         EXPECT_EQ(Find<QPushButton>(window.get(), "btnDLFile")->text().toStdString(), params::Txt("msgDL"));
         EXPECT_EQ(Find<QListWidget>(window.get(), "lvFonts")->count(), 1);
-        const QImage picture = window->grab().toImage();
-        EXPECT_EQ(picture.size(), window->size());
-        if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-            const QString path = QString("%1/file-download-%2.png").arg(folder, suffix);
-            EXPECT_TRUE(picture.save(path)) << path.toStdString();
-        }
+        SaveScreenshot(*window, QString("file-download-%1").arg(suffix));
         window.reset();
         PrtLib_Close(TPrtLib::Tsprix);
         printer.reset();

@@ -5,6 +5,7 @@
 #include "../firmware/FirmwareFiles.h"
 #include "FormFirmware.h"
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDfuQuistel.h"
 #include "mdlDialogRegistry.h"
 #include "mdlDownFirmwareSelType.h"
@@ -133,12 +134,7 @@ TEST_F(FirmwareWindowTest, RendersInBothLanguages) {
             ASSERT_TRUE(window) << name;
             window->show();
             QApplication::processEvents();
-            const QImage picture = window->grab().toImage();
-            EXPECT_EQ(picture.size(), window->size());
-            if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-                const QString path = QString("%1/firmware-%2-%3.png").arg(folder, name.c_str(), suffix);
-                EXPECT_TRUE(picture.save(path)) << path.toStdString();
-            }
+            SaveScreenshot(*window, QString("firmware-%1-%2").arg(name.c_str(), suffix));
         }
         EXPECT_FALSE(Find<QComboBox>(windows[0].second.get(), "lstType")->isEnabled());
         windows.clear();

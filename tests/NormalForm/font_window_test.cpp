@@ -4,6 +4,7 @@
 // screenshots in both languages.
 #include "FormDLFont.h"
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -47,12 +48,7 @@ class FontWindowTest : public EmulatedPrinterTest {
         });
     }
     static void Save(QWidget& window, const std::string& name, const char* suffix) {
-        const QImage picture = window.grab().toImage();
-        EXPECT_EQ(picture.size(), window.size());
-        if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-            const QString path = QString("%1/%2-%3.png").arg(folder, QString::fromStdString(name), suffix);
-            EXPECT_TRUE(picture.save(path)) << path.toStdString();
-        }
+        SaveScreenshot(window, QString("%1-%2").arg(QString::fromStdString(name), suffix));
     }
 };
 

@@ -3,6 +3,7 @@
 // user input reaching the dialog's handlers.
 #include "FormParaSet_Kavo.h"
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaDialogViews.h"
 
@@ -119,12 +120,7 @@ TEST_F(KavoWindowTest, RendersInBothLanguages) {
         std::unique_ptr<TFormView> window = OpenWindow("Kavo-300", "kavo_tspl.profile", languageSwitch);
         ShowAndRead(*window);
         EXPECT_EQ(Find<QPushButton>(window.get(), "btnSet")->text().toStdString(), params::Txt("_Set"));
-        const QImage picture = window->grab().toImage();
-        EXPECT_EQ(picture.size(), window->size());
-        if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-            const QString path = QString("%1/parameters-kavo-%2.png").arg(folder, suffix);
-            EXPECT_TRUE(picture.save(path)) << path.toStdString();
-        }
+        SaveScreenshot(*window, QString("parameters-kavo-%1").arg(suffix));
         window.reset();
         // The next language in a session of its own.
         PrtLib_Close(TPrtLib::Tsprix);

@@ -2,6 +2,7 @@
 // the Ethernet dialog offscreen: registered for
 // the parameter button, read when shown, and rendered in both languages.
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDialogRegistry.h"
 #include "mdlFormView.h"
 #include "mdlParaDialogViews.h"
@@ -75,12 +76,7 @@ TEST_F(KeyValueWindowTest, ReadsWhenShownAndRendersInBothLanguages) {
                 ASSERT_NE(ethernet, nullptr);
                 EXPECT_TRUE(ethernet->isVisible());
             }
-            const QImage picture = window->grab().toImage();
-            EXPECT_EQ(picture.size(), window->size());
-            if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-                const QString path = QString("%1/parameters-%2-%3.png").arg(folder, c.family, suffix);
-                EXPECT_TRUE(picture.save(path)) << path.toStdString();
-            }
+            SaveScreenshot(*window, QString("parameters-%1-%2").arg(c.family, suffix));
             window.reset();
             PrtLib_Close(TPrtLib::Tsprix);
             PrtLib_Close(TPrtLib::Cobrix);

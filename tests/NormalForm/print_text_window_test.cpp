@@ -4,6 +4,7 @@
 // is silent, and the screenshots in both languages.
 #include "FormPrintText.h"
 #include "ParamsFixture.h"
+#include "WindowScreenshot.h"
 #include "mdlDialogRegistry.h"
 #include "mdlHeadlessSession.h"
 #include "mdlParaHelpers.h"
@@ -50,12 +51,7 @@ class PrintTextWindowTest : public EmulatedPrinterTest {
         Q_EMIT edit->editingFinished();
     }
     static void Save(QWidget& window, const char* name, const char* suffix) {
-        const QImage picture = window.grab().toImage();
-        EXPECT_EQ(picture.size(), window.size());
-        if (const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR")) {
-            const QString path = QString("%1/%2-%3.png").arg(folder, name, suffix);
-            EXPECT_TRUE(picture.save(path)) << path.toStdString();
-        }
+        SaveScreenshot(window, QString("%1-%2").arg(name, suffix));
     }
 };
 
