@@ -291,7 +291,8 @@ std::string BlockLabelOf(std::string_view control) {
 void BuildBlockForm(TBlockFamily family, TFormModel& form) {
     const bool rows = family == Sendo; // Sendo: rows on the dialog, laid out one below the other
     const std::vector<const TControlDesign*> designs = FamilyControls(family);
-    for (const auto& [group, key] : kGroups) {
+    for (const auto& entry : kGroups) {
+        const std::string_view group = entry.first;
         const bool used = std::any_of(designs.begin(), designs.end(), [&](const TControlDesign* design) {
             return design->group == group && (!rows || group == "gpbBT");
         });
