@@ -190,14 +190,9 @@ void TDLUserFontDialog::timSendTimer() {
     offset_ += length;
     ++blockNumber_;
     form_.SetProgress("proDLFont", static_cast<int>(blockNumber_), blockTotal_);
-    std::string info = Txt("FormDownloadFont_lblProgressInfo");
-    for (const auto& [mark, value] : {std::pair<std::string, int>{"{1}", kbTotal_},
-                                      std::pair<std::string, int>{"{2}", static_cast<int>(blockNumber_)}}) {
-        if (const size_t at = info.find(mark); at != std::string::npos) {
-            info.replace(at, mark.size(), std::to_string(value));
-        }
-    }
-    form_.SetText("lblProgressInfo", info);
+    form_.SetText("lblProgressInfo",
+                  params::TxtFilled("FormDownloadFont_lblProgressInfo",
+                                    {std::to_string(kbTotal_), std::to_string(blockNumber_)}, 1));
     Pause(blockNumber_ == 1 ? pacing_.firstBlockWaitMs : pacing_.blockWaitMs);
     uint8_t ack[kAckSize] = {};
     int count = 0;

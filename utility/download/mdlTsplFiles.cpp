@@ -162,14 +162,9 @@ void TTsplFileManager::Refresh() {
         return;
     }
     const TTsplSpace s = TsplSpaceOf(std::span<const uint8_t, 16>(space), Position());
-    std::string text = Txt("FormTempletManage_lblSpaceInfo");
-    for (const auto& [mark, value] : {std::pair<std::string, uint32_t>{"{0}", s.free / 1024},
-                                      std::pair<std::string, uint32_t>{"{1}", s.total / 1024}}) {
-        if (const size_t at = text.find(mark); at != std::string::npos) {
-            text.replace(at, mark.size(), std::to_string(value));
-        }
-    }
-    form_.SetText("lblSpaceInfo", text);
+    form_.SetText("lblSpaceInfo",
+                  params::TxtFilled("FormTempletManage_lblSpaceInfo",
+                                    {std::to_string(s.free / 1024), std::to_string(s.total / 1024)}));
 }
 
 bool TTsplFileManager::Confirm(const std::string& key) {

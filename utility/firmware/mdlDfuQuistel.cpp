@@ -183,8 +183,9 @@ void TDfuQuistel::ShowProgress() {
     const TOtaTransfer& transfer = *transfer_;
     Form().SetProgress("pbProgress", transfer.PacketNumber(), transfer.PacketTotal());
     Form().SetText("lblProgressInfo",
-                   TxtNumbered("FormDownloadFont_lblProgressInfo",
-                               {std::to_string(transfer.KbTotal()), std::to_string(transfer.KbSent())}));
+                   params::TxtFilled("FormDownloadFont_lblProgressInfo",
+                                     {std::to_string(transfer.KbTotal()), std::to_string(transfer.KbSent())},
+                                     1));
 }
 
 bool TDfuQuistel::ReadReply(std::uint8_t (&reply)[kOtaReplySize], bool last) {

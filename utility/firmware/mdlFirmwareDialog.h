@@ -21,9 +21,6 @@ class TFirmwareDialogModel : public params::TParaDialogModel {
     std::vector<std::string> ParameterControls() const override { return {}; }
 };
 
-// A language text with "{1}", "{2}" ... replaced by the values in order.
-std::string TxtNumbered(const std::string& key, const std::vector<std::string>& values);
-
 // Runs the dialog's timers as a window would, one tick after another,
 // until none is running. Returns the number of ticks run.
 long RunTimersUntilIdle(params::TParaDialogModel& dialog);

@@ -203,8 +203,9 @@ void TGdl::Download() {
 void TGdl::Advance() {
     ++steps_;
     Form().SetProgress("pbProgress", steps_, walk_.steps);
-    Form().SetText("lblProgressInfo", TxtNumbered("FormGDL_lblProgressInfo",
-                                                  {std::to_string(walk_.steps), std::to_string(steps_)}));
+    Form().SetText("lblProgressInfo",
+                   params::TxtFilled("FormGDL_lblProgressInfo",
+                                     {std::to_string(walk_.steps), std::to_string(steps_)}, 1));
     StartTimer(kTimer);
 }
 

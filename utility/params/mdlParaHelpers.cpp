@@ -17,6 +17,10 @@ std::string TxtWith(const std::string& key, const std::string& value) {
     return ReplaceText(Txt(key), value);
 }
 
+std::string TxtFilled(const std::string& key, const std::vector<std::string>& values, int first) {
+    return ReplaceNumbered(Txt(key), values, first);
+}
+
 std::string LowerAscii(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),

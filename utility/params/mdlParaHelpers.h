@@ -19,6 +19,8 @@ using TNameValues = std::vector<std::pair<std::string, std::string>>;
 std::string Txt(const std::string& key);
 // Txt with "{0}" replaced by a value.
 std::string TxtWith(const std::string& key, const std::string& value);
+// Txt with "{first}", "{first+1}" ... replaced by the values in order.
+std::string TxtFilled(const std::string& key, const std::vector<std::string>& values, int first = 0);
 
 // Selects the first entry equal to `text` ignoring case; entry 0 when none is.
 void SelectItemByText(TFormModel& form, std::string_view list, std::string_view text);

@@ -3,25 +3,11 @@
 #include "mdlArdelLength.h"
 #include "mdlParaFile.h"
 #include "mdlParaHelpers.h"
-#include "mdlReplaceText.h"
 
 #include <algorithm>
 
 namespace tolvane::params {
 namespace {
-
-std::string Message(const std::string& key, std::initializer_list<std::string> values) {
-    std::string text = Txt(key);
-    int n = 0;
-    for (const std::string& value : values) {
-        const std::string placeholder = "{" + std::to_string(n++) + "}";
-        for (std::size_t at = text.find(placeholder); at != std::string::npos;
-             at = text.find(placeholder, at + value.size())) {
-            text.replace(at, placeholder.size(), value);
-        }
-    }
-    return text;
-}
 
 bool IsParameterControl(const TParaDialogModel& dialog, const std::string& name) {
     const std::vector<std::string> names = dialog.ParameterControls();
@@ -39,23 +25,23 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
     const std::string number = std::to_string(line.line);
     TControl* control = form.Find(line.control);
     if (control == nullptr || !IsParameterControl(dialog, line.control)) {
-        return Fail(Message("Cli_UnknownControl", {number, line.control}));
+        return Fail(TxtFilled("Cli_UnknownControl", {number, line.control}));
     }
     if (!offline && (!form.EffectivelyVisible(line.control) || !form.EffectivelyEnabled(line.control))) {
-        return Fail(Message("Cli_ControlUnavailable", {number, line.control}), true);
+        return Fail(TxtFilled("Cli_ControlUnavailable", {number, line.control}), true);
     }
     switch (control->kind) {
     case TControlKind::List: {
         if (offline) {
             const std::vector<std::string> entries = dialog.PossibleEntries(line.control);
             if (std::find(entries.begin(), entries.end(), line.value) == entries.end()) {
-                return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}));
+                return Fail(TxtFilled("Cli_NotAnEntry", {number, line.value, line.control}));
             }
             return {};
         }
         const int before = control->index;
         if (!SelectItemByExactText(form, line.control, line.value)) {
-            return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}), true);
+            return Fail(TxtFilled("Cli_NotAnEntry", {number, line.value, line.control}), true);
         }
         if (form[line.control].index != before) {
             dialog.UserChanged(line.control);
@@ -68,7 +54,7 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
         const long count =
             control->kind == TControlKind::Check ? 2 : static_cast<long>(control->items.size());
         if (!position || *position < 0 || *position >= count) {
-            return Fail(Message("Cli_NotAnEntry", {number, line.value, line.control}));
+            return Fail(TxtFilled("Cli_NotAnEntry", {number, line.value, line.control}));
         }
         if (!offline && control->index != *position) {
             form.SetIndex(line.control, static_cast<int>(*position));
@@ -78,7 +64,7 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
     }
     case TControlKind::Edit: {
         if (control->readOnly || !dialog.AcceptsText(line.control, line.value)) {
-            return Fail(Message("Cli_Refused", {number, line.control, line.value}));
+            return Fail(TxtFilled("Cli_Refused", {number, line.control, line.value}));
         }
         if (!offline) {
             form.SetText(line.control, line.value);
@@ -87,7 +73,7 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
         return {};
     }
     default:
-        return Fail(Message("Cli_UnknownControl", {number, line.control}));
+        return Fail(TxtFilled("Cli_UnknownControl", {number, line.control}));
     }
 }
 
@@ -96,7 +82,7 @@ TParamsApply ApplyLine(TParaDialogModel& dialog, const TParamsLine& line, bool o
 TParamsParse ParseParamsText(std::string_view text) {
     TParamsParse parsed;
     if (text.size() > kParamsTextMaxBytes) {
-        return {false, Message("Cli_FileTooLarge", {"-"}), {}};
+        return {false, TxtFilled("Cli_FileTooLarge", {"-"}), {}};
     }
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         text.remove_prefix(3);
@@ -112,7 +98,7 @@ TParamsParse ParseParamsText(std::string_view text) {
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos || line.find('\0') != std::string::npos ||
             Trim(line.substr(0, equals)).empty()) {
-            return {false, Message("Cli_BadLine", {std::to_string(number)}), {}};
+            return {false, TxtFilled("Cli_BadLine", {std::to_string(number)}), {}};
         }
         parsed.lines.push_back({number, Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))});
     }

@@ -65,17 +65,6 @@ bool IsRefusal(const std::vector<uint8_t>& reply) {
            (reply.size() == 5 && text == "error");
 }
 
-std::string TxtWithTwo(const std::string& key, int first, int second) {
-    std::string text = Txt(key);
-    for (const auto& [placeholder, value] :
-         {std::pair{std::string("{0}"), first}, std::pair{std::string("{1}"), second}}) {
-        if (const std::size_t at = text.find(placeholder); at != std::string::npos) {
-            text.replace(at, placeholder.size(), std::to_string(value));
-        }
-    }
-    return text;
-}
-
 bool IsHexText(const std::string& text) {
     return !text.empty() && text.size() % 2 == 0 && std::all_of(text.begin(), text.end(), [](char c) {
         return std::isxdigit(static_cast<unsigned char>(c));
@@ -435,7 +424,7 @@ bool TRfidSet::WriteLevel(const char* field, const char* key, int max, const cha
     const std::string text = Trim(Form()[field].text);
     const std::optional<long> value = ParseSmallInteger(text);
     if (!value || *value < 0 || *value > max) {
-        ShowInfo(TxtWithTwo(rangeKey, 0, max));
+        ShowInfo(TxtFilled(rangeKey, {"0", std::to_string(max)}));
         return false;
     }
     if (!BeginCommand(button)) {
