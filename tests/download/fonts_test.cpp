@@ -4,6 +4,7 @@
 // checksum, encoding and size limit.
 #include "DownloadFixture.h"
 #include "mdlDLFont.h"
+#include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
 
@@ -115,6 +116,9 @@ TEST_F(FontTest, AFontIsStoredByTheBlockTransferAndListed) {
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(std::string(stored->begin(), stored->end()), bytes);
     EXPECT_EQ(Keys("download_block").size(), 3u);
+    // The progress line gives the whole size: 3 blocks of 1 KB.
+    EXPECT_EQ(fonts->Form()["Label2"].text, params::TxtFilled("FormDLF_DLI2", {"3"}, 1));
+    EXPECT_EQ(fonts->Form()["Label2"].text.find('{'), std::string::npos);
     ASSERT_EQ(fonts->Fonts().size(), 1u);
     EXPECT_EQ(fonts->Fonts()[0].name, "SIMSUN.TTF");
     EXPECT_EQ(fonts->Form()["btnDLFont"].text, LangText("msgDL"));

@@ -36,7 +36,10 @@ bool DirectoryExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& out) {
+namespace {
+
+template <typename Bytes>
+bool ReadWholeInto(const std::string& path, std::size_t maxBytes, Bytes& out) {
     out.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -67,6 +70,16 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& o
         out.clear();
     }
     return ok;
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& out) {
+    return ReadWholeInto(path, maxBytes, out);
+}
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& out) {
+    return ReadWholeInto(path, maxBytes, out);
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view data) {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane {
 
@@ -14,6 +16,7 @@ bool DirectoryExists(const std::string& path);
 // Reads the whole file into out. False when the file is missing, unreadable
 // or larger than maxBytes (out is then empty).
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& out);
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::vector<uint8_t>& out);
 
 // Replaces the file's content in one step: the data goes to a temporary file
 // in the same folder, which is synced and renamed over the target, so a

@@ -62,14 +62,12 @@ class TDLFileDialog : public TDLTransferDialog {
     bool DirectTspl() const;
     std::string RamText() const;
     std::string FlashText() const;
-    void ShowSpace(const std::string& used, const std::string& free);
 
     void StartDownload();
     bool PrepareImage(struct TMonoImage& image);
     void SendDirectTemplate();
     void SendDirectGraphic(const struct TMonoImage& image);
-    void StartBlockTransfer(const std::string& kindWord);
-    void TransferEnded(TTransferEnd end, const TFinishReads& reads);
+    void ShowStoredList(const std::string& reply) override;
     void CompleteDialogForm();
 
     void FillKeyList(const char* list, const std::string& reply);

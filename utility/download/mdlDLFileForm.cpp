@@ -36,8 +36,12 @@ const char* const kPrintSizeControls[] = {"lblPrintWidth",  "txtPrintWidth", "lb
 } // namespace
 
 TDLFileDialog::TDLFileDialog(params::TParaDialogContext context, bool imagesOnly, TTransferPacing pacing)
-    : TDLTransferDialog(std::move(context), pacing, "btnDLFile",
-                        {std::begin(kProgressControls), std::end(kProgressControls)}, "txtFilePath"),
+    : TDLTransferDialog(std::move(context), pacing,
+                        {"btnDLFile",
+                         {std::begin(kProgressControls), std::end(kProgressControls)},
+                         "ProgressBar2",
+                         "txtFilePath",
+                         "lblSpace_File"}),
       imagesOnly_(imagesOnly) {
     BuildForm();
 }
@@ -240,19 +244,6 @@ void TDLFileDialog::CheckValue() {
     }
 }
 
-void TDLFileDialog::ShowSpace(const std::string& used, const std::string& free) {
-    std::string text = Txt("FormDLF_SpaceInfo");
-    const auto put = [&](const std::string& mark, const std::string& value) {
-        if (const size_t at = text.find(mark); at != std::string::npos) {
-            text.replace(at, mark.size(), value);
-        }
-    };
-    put("{0}", FormatSpaceNumber(free));
-    put("{1}", FormatSpaceNumber(used));
-    form_.SetText("lblSpace_File", text);
-    form_.SetVisible("lblSpace_File", true);
-}
-
 bool TDLFileDialog::GetSpace() {
     if (!PrtLib_ExchangeOpen()) {
         if (PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress()) != 0) {
@@ -265,17 +256,7 @@ bool TDLFileDialog::GetSpace() {
     if (!imagesOnly_) {
         state.PplReply = CmdGetVal("\"ppl\"");
     }
-    const std::string used = CmdGetVal(Flash() ? "\"use_capacity\"" : "\"use_capacity_ram\"");
-    if (used.empty()) {
-        return false;
-    }
-    const std::string free = CmdGetVal(Flash() ? "\"remain_capacity\"" : "\"remain_capacity_ram\"");
-    if (free.empty()) {
-        return false;
-    }
-    state.FreeCapacity = ToIntOrZero(free);
-    ShowSpace(used, free);
-    return true;
+    return ReadSpace(Flash());
 }
 
 } // namespace tolvane::download

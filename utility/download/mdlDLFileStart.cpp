@@ -14,7 +14,6 @@
 
 #include <chrono>
 #include <exception>
-#include <fstream>
 #include <thread>
 
 namespace tolvane::download {
@@ -25,28 +24,6 @@ namespace {
 
 // Largest template file taken whole into memory.
 constexpr size_t kMaxTemplateBytes = 64u << 20;
-
-void Pause(int ms) {
-    if (ms > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-}
-
-// The whole file, at most kMaxTemplateBytes; false when it cannot be read
-// or is larger.
-bool ReadInto(const std::string& path, std::vector<uint8_t>& data) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return false;
-    }
-    const std::streamoff size = in.tellg();
-    if (size < 0 || static_cast<uint64_t>(size) > kMaxTemplateBytes) {
-        return false;
-    }
-    data.resize(static_cast<size_t>(size));
-    in.seekg(0);
-    return size == 0 || in.read(reinterpret_cast<char*>(data.data()), size).good();
-}
 
 void ShowError(const std::string& key) {
     MessageSink().ShowError(Txt(key), Txt("_MSG_Title_Error"));
@@ -60,11 +37,7 @@ void TDLFileDialog::btnDLFileClick() {
         return;
     }
     if (Busy()) {
-        DLState().Cancel = true;
-        SetBusy(false);
-        ShowProgress(false);
-        outcome_ = TOutcome::Cancelled;
-        return;
+        return CancelTransfer();
     }
     const std::string path = form_["txtFilePath"].text;
     if (path.empty()) {
@@ -140,7 +113,7 @@ void TDLFileDialog::StartDownload() {
     state.FileData.shrink_to_fit();
     if (kind != TFileKind::Image) {
         // Read straight into the download state: the file is held once.
-        if (!ReadInto(form_["txtFilePath"].text, state.FileData)) {
+        if (!ReadWholeFile(form_["txtFilePath"].text, kMaxTemplateBytes, state.FileData)) {
             return Fail("_Err_FileNotExist");
         }
     }
@@ -156,7 +129,7 @@ void TDLFileDialog::StartDownload() {
         [[fallthrough]];
     case TRoute::BlockTransfer:
         state.FileSize = static_cast<int>(state.FileData.size());
-        return StartBlockTransfer(KindWord(kind));
+        return StartBlockTransfer(KindWord(kind), "\"bitmaps\"", Flash());
     }
 }
 
@@ -218,72 +191,10 @@ void TDLFileDialog::CompleteDialogForm() {
     MessageSink().ShowInfo(Txt("_DownloadSuccess"), Txt("_MSG_Title_Message"));
 }
 
-void TDLFileDialog::StartBlockTransfer(const std::string& kindWord) {
-    TDLState& state = DLState();
-    if (state.FreeCapacity < state.FileSize) {
-        MessageSink().ShowError(Txt("mNoSP"), Txt("_MSG_Title_Warn"));
-        state.FileData.clear();
-        return Fail("");
+void TDLFileDialog::ShowStoredList(const std::string& reply) {
+    if (!reply.empty()) {
+        FillKeyList("lvFonts", reply);
     }
-    if (!RequestDownload(kindWord, MemoryPrefix(Flash()) + state.DownloadName, pacing_)) {
-        state.FileData.clear();
-        return Fail("FormGDL_ErrIO");
-    }
-    state.BlockTotal = BlockTotal(state.FileSize, state.BlockSize);
-    form_.SetIndex("ProgressBar2", 0);
-    form_["ProgressBar2"].maximum = state.BlockTotal;
-    form_.SetText("Label1", "0");
-    form_.SetText("Label2", [&] {
-        std::string text = Txt("FormDLF_DLI2");
-        if (const size_t at = text.find("{1}"); at != std::string::npos) {
-            text.replace(at, 3, std::to_string(state.BlockTotal * state.KBPerBlock));
-        }
-        return text;
-    }());
-    ShowProgress(true);
-    TTransferCallbacks callbacks;
-    callbacks.post = post_;
-    callbacks.progress = [this](int sent) {
-        form_.SetIndex("ProgressBar2", sent);
-        form_.SetText("Label1", std::to_string(sent));
-    };
-    callbacks.ended = [this](TTransferEnd end, const TFinishReads& reads) { TransferEnded(end, reads); };
-    TBlockFormat format;
-    format.blockSize = state.BlockSize;
-    run_ = std::make_unique<TTransferRun>(state, format, pacing_, std::move(callbacks), Flash());
-    run_->Start();
-}
-
-void TDLFileDialog::TransferEnded(TTransferEnd end, const TFinishReads& reads) {
-    TDLState& state = DLState();
-    switch (end) {
-    case TTransferEnd::Finished:
-        if (!reads.bitmaps.empty()) {
-            FillKeyList("lvFonts", reads.bitmaps);
-        }
-        if (!reads.used.empty() && !reads.free.empty()) {
-            state.FreeCapacity = ToIntOrZero(reads.free);
-            ShowSpace(reads.used, reads.free);
-        }
-        outcome_ = TOutcome::Success;
-        MessageSink().ShowInfo(Txt("_DownloadSuccess"), Txt("_MSG_Title_Message"));
-        SetBusy(false);
-        break;
-    case TTransferEnd::Cancelled:
-        outcome_ = TOutcome::Cancelled;
-        break;
-    case TTransferEnd::IoError:
-        outcome_ = TOutcome::Failed;
-        ShowError("FormGDL_ErrIO");
-        break;
-    case TTransferEnd::ChecksumError:
-        outcome_ = TOutcome::Failed;
-        ShowError("_Err_CheckSum");
-        break;
-    }
-    // The bytes are not needed any more.
-    state.FileData.clear();
-    state.FileData.shrink_to_fit();
 }
 
 } // namespace tolvane::download

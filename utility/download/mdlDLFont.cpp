@@ -13,7 +13,6 @@
 
 #include <chrono>
 #include <exception>
-#include <fstream>
 #include <thread>
 
 namespace tolvane::download {
@@ -29,30 +28,6 @@ constexpr uint64_t kMaxFontBytes = 64u << 20;
 const char* const kProgressControls[] = {"proDLFont", "lblProgressInfo_F", "Label1", "Label2"};
 const char* const kSizeControls[] = {"lblPrintableWidth", "txtPrintableWidth", "lblPrintableHeigh",
                                      "txtPrintableHeigh"};
-
-void Pause(int ms) {
-    if (ms > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-}
-
-void ShowError(const std::string& key) {
-    MessageSink().ShowError(Txt(key), Txt("_MSG_Title_Error"));
-}
-
-bool ReadWhole(const std::string& path, std::vector<uint8_t>& data) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return false;
-    }
-    const std::streamoff size = in.tellg();
-    if (size < 0 || static_cast<uint64_t>(size) > kMaxFontBytes) {
-        return false;
-    }
-    data.resize(static_cast<size_t>(size));
-    in.seekg(0);
-    return size == 0 || in.read(reinterpret_cast<char*>(data.data()), size).good();
-}
 
 } // namespace
 
@@ -78,8 +53,12 @@ TTransferPacing TDLFontDialog::FontPacing() {
 }
 
 TDLFontDialog::TDLFontDialog(params::TParaDialogContext context, TTransferPacing pacing)
-    : TDLTransferDialog(std::move(context), pacing, "btnDLFont",
-                        {std::begin(kProgressControls), std::end(kProgressControls)}, "txtFilePath_F") {
+    : TDLTransferDialog(std::move(context), pacing,
+                        {"btnDLFont",
+                         {std::begin(kProgressControls), std::end(kProgressControls)},
+                         "proDLFont",
+                         "txtFilePath_F",
+                         "lblSpace_Font"}) {
     BuildForm();
 }
 
@@ -197,41 +176,13 @@ void TDLFontDialog::lvFontsClick() {
     UpdateTestControls();
 }
 
-void TDLFontDialog::ShowSpace(const std::string& used, const std::string& free) {
-    std::string text = Txt("FormDLF_SpaceInfo");
-    const auto put = [&](const std::string& mark, const std::string& value) {
-        if (const size_t at = text.find(mark); at != std::string::npos) {
-            text.replace(at, mark.size(), value);
-        }
-    };
-    put("{0}", FormatSpaceNumber(free));
-    put("{1}", FormatSpaceNumber(used));
-    form_.SetText("lblSpace_Font", text);
-    form_.SetVisible("lblSpace_Font", true);
-}
-
 bool TDLFontDialog::GetSpace() {
-    const bool flash = form_["cmbFontID"].index != 0;
-    const std::string used = CmdGetVal(flash ? "\"use_capacity\"" : "\"use_capacity_ram\"");
-    if (used.empty()) {
-        return false;
-    }
-    const std::string free = CmdGetVal(flash ? "\"remain_capacity\"" : "\"remain_capacity_ram\"");
-    if (free.empty()) {
-        return false;
-    }
-    DLState().FreeCapacity = ToIntOrZero(free);
-    ShowSpace(used, free);
-    return true;
+    return ReadSpace(form_["cmbFontID"].index != 0);
 }
 
 void TDLFontDialog::btnDLFontClick() {
     if (Busy()) {
-        DLState().Cancel = true;
-        SetBusy(false);
-        ShowProgress(false);
-        outcome_ = TOutcome::Cancelled;
-        return;
+        return CancelTransfer();
     }
     const std::string path = form_["txtFilePath_F"].text;
     if (path.empty()) {
@@ -247,66 +198,15 @@ void TDLFontDialog::btnDLFontClick() {
     state.BlockSize = 1024;
     state.KBPerBlock = 1;
     state.BlocksSent = 0;
-    if (!ReadWhole(path, state.FileData)) {
+    if (!ReadWholeFile(path, kMaxFontBytes, state.FileData)) {
         return Fail("_Err_FileNotExist");
     }
     state.FileSize = static_cast<int>(state.FileData.size());
-    if (state.FreeCapacity < state.FileSize) {
-        MessageSink().ShowError(Txt("mNoSP"), Txt("_MSG_Title_Warn"));
-        state.FileData.clear();
-        return Fail("");
-    }
-    const bool flash = form_["cmbFontID"].index != 0;
-    if (!RequestDownload("\"fonts\"", MemoryPrefix(flash) + state.DownloadName, pacing_)) {
-        state.FileData.clear();
-        return Fail("FormGDL_ErrIO");
-    }
-    state.BlockTotal = BlockTotal(state.FileSize, state.BlockSize);
-    form_.SetProgress("proDLFont", 0, state.BlockTotal);
-    form_.SetText("Label1", "0");
-    form_.SetText("Label2", params::TxtWith("FormDLF_DLI2", std::to_string(state.BlockTotal)));
-    ShowProgress(true);
-    TTransferCallbacks callbacks;
-    callbacks.post = post_;
-    callbacks.progress = [this](int sent) {
-        form_.SetProgress("proDLFont", sent, DLState().BlockTotal);
-        form_.SetText("Label1", std::to_string(sent));
-    };
-    callbacks.ended = [this](TTransferEnd end, const TFinishReads& reads) { TransferEnded(end, reads); };
-    TBlockFormat format;
-    format.blockSize = state.BlockSize;
-    run_ = std::make_unique<TTransferRun>(state, format, pacing_, std::move(callbacks), flash);
-    run_->SetListKey("\"fonts\"");
-    run_->Start();
+    StartBlockTransfer("\"fonts\"", "\"fonts\"", form_["cmbFontID"].index != 0);
 }
 
-void TDLFontDialog::TransferEnded(TTransferEnd end, const TFinishReads& reads) {
-    TDLState& state = DLState();
-    switch (end) {
-    case TTransferEnd::Finished:
-        FillFonts(reads.bitmaps);
-        if (!reads.used.empty() && !reads.free.empty()) {
-            state.FreeCapacity = ToIntOrZero(reads.free);
-            ShowSpace(reads.used, reads.free);
-        }
-        SetBusy(false);
-        outcome_ = TOutcome::Success;
-        MessageSink().ShowInfo(Txt("_DownloadSuccess"), Txt("_MSG_Title_Message"));
-        break;
-    case TTransferEnd::Cancelled:
-        outcome_ = TOutcome::Cancelled;
-        break;
-    case TTransferEnd::IoError:
-        outcome_ = TOutcome::Failed;
-        ShowError("FormGDL_ErrIO");
-        break;
-    case TTransferEnd::ChecksumError:
-        outcome_ = TOutcome::Failed;
-        ShowError("_Err_CheckSum");
-        break;
-    }
-    state.FileData.clear();
-    state.FileData.shrink_to_fit();
+void TDLFontDialog::ShowStoredList(const std::string& reply) {
+    FillFonts(reply);
 }
 
 void TDLFontDialog::DeleteFont(const TFontEntry& entry) {

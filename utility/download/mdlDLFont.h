@@ -68,9 +68,8 @@ class TDLFontDialog : public TDLTransferDialog {
     void LanguageIni();
     void FillFonts(const std::string& reply);
     void ShowFonts();
-    void ShowSpace(const std::string& used, const std::string& free);
     void UpdateTestControls();
-    void TransferEnded(TTransferEnd end, const TFinishReads& reads);
+    void ShowStoredList(const std::string& reply) override;
     void DeleteFont(const TFontEntry& entry);
 
     std::vector<TFontEntry> fonts_;

@@ -10,15 +10,6 @@
 #include <cstring>
 
 namespace tolvane::download {
-namespace {
-
-void Pause(int ms) {
-    if (ms > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-}
-
-} // namespace
 
 TDLState& DLState() {
     static TDLState state;
@@ -143,6 +134,12 @@ void TTransferRun::ProgressRun() {
     if (callbacks_.progress) {
         const int sent = state_.BlocksSent * state_.KBPerBlock;
         Post([this, sent] { callbacks_.progress(sent); });
+    }
+}
+
+void Pause(int ms) {
+    if (ms > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     }
 }
 

@@ -51,6 +51,9 @@ struct TDLState {
 };
 TDLState& DLState();
 
+// A wait the exchange prescribes, on the calling thread; none for 0 or less.
+void Pause(int ms);
+
 // Sends do "download" KIND "VALUE" and waits for exactly "OK".
 bool RequestDownload(const std::string& kindWord, const std::string& value, const TTransferPacing& pacing);
 

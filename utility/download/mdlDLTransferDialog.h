@@ -1,7 +1,8 @@
 // What the file and font dialogs share around a block transfer: the form,
 // the queued path to the user-interface thread, the running transfer, the
 // download button that turns into the cancel button, the progress controls,
-// the chosen file's name check, and how a start or transfer ended.
+// the memory line, the chosen file's name check, the start of the transfer
+// and how a start or transfer ended.
 #pragma once
 
 #include "mdlDLTransfer.h"
@@ -36,20 +37,45 @@ class TDLTransferDialog {
     TOutcome Outcome() const { return outcome_; }
 
   protected:
-    // `downloadButton` turns into the cancel button while a transfer runs,
-    // `progressControls` are shown only then, `pathField` shows the chosen file.
-    TDLTransferDialog(params::TParaDialogContext context, TTransferPacing pacing, std::string downloadButton,
-                      std::vector<std::string> progressControls, std::string pathField);
-    ~TDLTransferDialog();
+    // The names of the dialog's own controls: `downloadButton` turns into
+    // the cancel button while a transfer runs, `progressControls` are shown
+    // only then (`progressBar` among them), `pathField` shows the chosen
+    // file and `spaceLabel` the printer's memory.
+    struct TControlNames {
+        std::string downloadButton;
+        std::vector<std::string> progressControls;
+        std::string progressBar;
+        std::string pathField;
+        std::string spaceLabel;
+    };
+    TDLTransferDialog(params::TParaDialogContext context, TTransferPacing pacing, TControlNames names);
+    virtual ~TDLTransferDialog();
 
     // Cancels a running transfer and joins its threads; the dialogs call it
     // first in their destructors, before their own members go away.
     void StopTransfer() { run_.reset(); }
     void SetBusy(bool busy);
+    // The cancel button: the sender stops before its next block, and the
+    // button and progress controls are given back at once.
+    void CancelTransfer();
     void ShowProgress(bool visible);
     // Shows the error of `key` (none when empty), ends the exchange and gives
     // the button back: a failed start has nothing left to cancel.
     void Fail(const std::string& key);
+
+    // The memory line with the free and used bytes the printer reported.
+    void ShowSpace(const std::string& used, const std::string& free);
+    // Reads the used and free bytes of the flash or RAM memory, keeps the
+    // free ones for the next transfer's check and shows both; false when
+    // the printer did not answer.
+    bool ReadSpace(bool flash);
+    // Refuses a file larger than the free memory, asks the printer to take
+    // it (`kindWord`, the download name with the memory's prefix) and starts
+    // the block transfer; the transfer ends by reading the printer's
+    // `listKey` list again.
+    void StartBlockTransfer(const std::string& kindWord, const std::string& listKey, bool flash);
+    // The list the printer reported after a transfer.
+    virtual void ShowStoredList(const std::string& reply) = 0;
 
     params::TParaDialogContext context_;
     TTransferPacing pacing_;
@@ -59,9 +85,9 @@ class TDLTransferDialog {
     TOutcome outcome_ = TOutcome::None;
 
   private:
-    std::string downloadButton_;
-    std::vector<std::string> progressControls_;
-    std::string pathField_;
+    void TransferEnded(TTransferEnd end, const TFinishReads& reads);
+
+    TControlNames names_;
 };
 
 } // namespace tolvane::download

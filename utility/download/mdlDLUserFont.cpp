@@ -13,7 +13,6 @@
 #include "mdlPrtCommands.h"
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -26,20 +25,8 @@ using params::Txt;
 
 namespace {
 
-void Pause(int ms) {
-    if (ms > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-}
-
 void ShowError(const std::string& key) {
     MessageSink().ShowError(Txt(key), Txt("_MSG_Title_Error"));
-}
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 } // namespace
@@ -148,7 +135,7 @@ void TDLUserFontDialog::btnDownloadClick() {
         return Fail("_Err_FileNotExist");
     }
     const std::string encoding =
-        Lower(form_["cmbFontID"].SelectedText().empty() ? UserFontEncodings().front()
+        params::LowerAscii(form_["cmbFontID"].SelectedText().empty() ? UserFontEncodings().front()
                                                         : form_["cmbFontID"].SelectedText());
     if (CmdDoArg("\"userfont_download\"", encoding) != 0) {
         return Fail("FormDownloadFont_ErrIO");

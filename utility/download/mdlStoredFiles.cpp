@@ -19,12 +19,6 @@ using params::Txt;
 
 namespace {
 
-void Pause(int ms) {
-    if (ms > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-}
-
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> pieces;
     size_t start = 0;
