@@ -14,7 +14,7 @@
 
 namespace tolvane::diagnostics {
 
-class TCommandTest : public params::TParaDialogModel {
+class TCommandTest : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "T_frmCommandTest";
     // The printer object the dialog creates in Tsprix.
@@ -34,9 +34,6 @@ class TCommandTest : public params::TParaDialogModel {
     void FormCreate() override;
     void FormShow() override;
     void FormDestroy() override;
-    void StartRead() override {}
-    void btnSetClick() override {}
-    std::vector<std::string> ParameterControls() const override { return {}; }
 
     bool AcceptsKey(std::string_view edit, char32_t key) const override;
     void LeaveField(std::string_view edit) override;

@@ -55,7 +55,7 @@ bool IsPage(std::string_view name) {
 
 } // namespace
 
-TCommandTest::TCommandTest(params::TParaDialogContext context) : TParaDialogModel(std::move(context)) {
+TCommandTest::TCommandTest(params::TParaDialogContext context) : TActionDialogModel(std::move(context)) {
     BuildControls();
 }
 

@@ -58,7 +58,7 @@ int PaperReplyKind(const std::string& model) {
 
 } // namespace
 
-TPrintText::TPrintText(params::TParaDialogContext context) : TParaDialogModel(std::move(context)) {
+TPrintText::TPrintText(params::TParaDialogContext context) : TActionDialogModel(std::move(context)) {
     BuildControls();
 }
 

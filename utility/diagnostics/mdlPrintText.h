@@ -15,7 +15,7 @@
 
 namespace tolvane::diagnostics {
 
-class TPrintText : public params::TParaDialogModel {
+class TPrintText : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "T_frmPrintText";
     static constexpr TLanguageGroup kLanguage = {"CheckBox1", "cmbInternationalCharacter"};
@@ -28,9 +28,7 @@ class TPrintText : public params::TParaDialogModel {
     void FormCreate() override;
     void FormShow() override;
     void FormDestroy() override;
-    void StartRead() override {}
     void btnSetClick() override { btnPrintClick(); }
-    std::vector<std::string> ParameterControls() const override { return {}; }
     void UserChanged(std::string_view control) override;
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
 

@@ -48,7 +48,7 @@ bool ModelIn(const char* catalogueKey, const std::string& model) {
 } // namespace
 
 TPrintTextLabel::TPrintTextLabel(params::TParaDialogContext context, bool miroVariant, std::string maxWidthMm)
-    : TParaDialogModel(std::move(context)), miro_(miroVariant), maxWidthMm_(std::move(maxWidthMm)) {
+    : TActionDialogModel(std::move(context)), miro_(miroVariant), maxWidthMm_(std::move(maxWidthMm)) {
     BuildControls();
 }
 

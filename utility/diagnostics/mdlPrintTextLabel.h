@@ -13,7 +13,7 @@
 
 namespace tolvane::diagnostics {
 
-class TPrintTextLabel : public params::TParaDialogModel {
+class TPrintTextLabel : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "T_frmPrintTextLabel";
     static constexpr const char* kMiroClassName = "T_frmPrintTextLabelCpclMirobt";
@@ -27,9 +27,7 @@ class TPrintTextLabel : public params::TParaDialogModel {
     std::string ClassName() const override { return miro_ ? kMiroClassName : kClassName; }
     void FormCreate() override;
     void FormShow() override;
-    void StartRead() override {}
     void btnSetClick() override { btnPrintClick(); }
-    std::vector<std::string> ParameterControls() const override { return {}; }
     bool AcceptsKey(std::string_view edit, char32_t key) const override;
     void LeaveField(std::string_view edit) override;
     void UserChanged(std::string_view control) override;

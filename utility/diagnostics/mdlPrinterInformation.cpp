@@ -95,7 +95,7 @@ TInformationWays InformationWays(const std::string& listName, const std::string&
 }
 
 TPrinterInformation::TPrinterInformation(params::TParaDialogContext context)
-    : TParaDialogModel(std::move(context)) {
+    : TActionDialogModel(std::move(context)) {
     params::TFormModel& form = Form();
     const struct {
         const char* name;

@@ -27,7 +27,7 @@ struct TInformationWays {
 // built-in lists and the edition's features.
 TInformationWays InformationWays(const std::string& listName, const std::string& model);
 
-class TPrinterInformation : public params::TParaDialogModel {
+class TPrinterInformation : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "T_frmPrinterInformation";
     // Waits of the fixed commands.
@@ -46,9 +46,6 @@ class TPrinterInformation : public params::TParaDialogModel {
     void FormCreate() override;
     // Reads and shows the three values.
     void FormShow() override;
-    void StartRead() override {}
-    void btnSetClick() override {}
-    std::vector<std::string> ParameterControls() const override { return {}; }
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
 
     std::string GetProduceDate();

@@ -51,7 +51,7 @@ std::vector<uint8_t> ReadStatusBlock() {
     return block;
 }
 
-TPrinterStatus::TPrinterStatus(params::TParaDialogContext context) : TParaDialogModel(std::move(context)) {
+TPrinterStatus::TPrinterStatus(params::TParaDialogContext context) : TActionDialogModel(std::move(context)) {
     params::TFormModel& form = Form();
     const struct {
         const char* name;

@@ -35,7 +35,7 @@ std::optional<std::vector<TStatusCondition>> SetConditions(std::span<const uint8
 // (fewer than 20 when the printer answered short or not at all).
 std::vector<uint8_t> ReadStatusBlock();
 
-class TPrinterStatus : public params::TParaDialogModel {
+class TPrinterStatus : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "T_frmPrinterStatus";
 
@@ -45,9 +45,6 @@ class TPrinterStatus : public params::TParaDialogModel {
     void FormCreate() override {}
     // Texts, then the first refresh.
     void FormShow() override;
-    void StartRead() override {}
-    void btnSetClick() override {}
-    std::vector<std::string> ParameterControls() const override { return {}; }
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
 
     void InitLanguage();

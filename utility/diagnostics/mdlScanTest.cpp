@@ -82,7 +82,7 @@ TScanWidthCheck CheckScanWidth(std::string_view text) {
 }
 
 TScanTest::TScanTest(params::TParaDialogContext context, TScanTestTimes times)
-    : TParaDialogModel(std::move(context)), times_(times) {
+    : TActionDialogModel(std::move(context)), times_(times) {
     BuildControls();
     AddTimer("tmrScanTest", times_.attemptIntervalMs, [this] { tmrScanTestTimer(); });
     AddTimer("tmrScanRead", times_.readPauseMs, [this] { tmrScanReadTimer(); });

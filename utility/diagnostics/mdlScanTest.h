@@ -41,7 +41,7 @@ std::string ScanLabelJob(std::string_view widthText, std::string_view heightText
 enum class TScanWidthCheck { Ok, NotANumber, TooWide };
 TScanWidthCheck CheckScanWidth(std::string_view text);
 
-class TScanTest : public params::TParaDialogModel {
+class TScanTest : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "T_frmScanTest";
     static constexpr int kMaxWidthMm = 108;
@@ -54,9 +54,7 @@ class TScanTest : public params::TParaDialogModel {
     void FormCreate() override;
     void FormShow() override;
     void FormDestroy() override;
-    void StartRead() override {}
     void btnSetClick() override { btnScanTestClick(); }
-    std::vector<std::string> ParameterControls() const override { return {}; }
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
 
     // Handlers.

@@ -34,7 +34,7 @@ bool SelectedPrinterEntersOtaByKey() {
 }
 
 TDfuQuistel::TDfuQuistel(params::TParaDialogContext context, bool keyCommandEntry, TFirmwareWaits waits)
-    : TFirmwareDialogModel(std::move(context)), keyCommandEntry_(keyCommandEntry), waits_(waits) {
+    : TActionDialogModel(std::move(context)), keyCommandEntry_(keyCommandEntry), waits_(waits) {
     FormCreate();
 }
 

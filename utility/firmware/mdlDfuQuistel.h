@@ -16,7 +16,7 @@
 
 namespace tolvane::firmware {
 
-class TDfuQuistel final : public TFirmwareDialogModel {
+class TDfuQuistel final : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "TfrmDFU_Quistel";
     // `keyCommandEntry`: the model enters OTA mode by the "enter_ota" action

@@ -9,7 +9,7 @@ using params::TControlKind;
 using params::Txt;
 
 TDownFirmwareSelType::TDownFirmwareSelType(params::TParaDialogContext context)
-    : TFirmwareDialogModel(std::move(context)) {
+    : TActionDialogModel(std::move(context)) {
     FormCreate();
 }
 

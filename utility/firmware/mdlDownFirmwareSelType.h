@@ -11,7 +11,7 @@
 
 namespace tolvane::firmware {
 
-class TDownFirmwareSelType final : public TFirmwareDialogModel {
+class TDownFirmwareSelType final : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "TfrmDownFirmwareSelType";
     explicit TDownFirmwareSelType(params::TParaDialogContext context);

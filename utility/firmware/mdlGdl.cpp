@@ -53,7 +53,7 @@ bool SelectedPrinterRestartsAfterUpdate() {
 }
 
 TGdl::TGdl(params::TParaDialogContext context, bool restartNote, TFirmwareWaits waits)
-    : TFirmwareDialogModel(std::move(context)), restartNote_(restartNote), waits_(waits) {
+    : TActionDialogModel(std::move(context)), restartNote_(restartNote), waits_(waits) {
     FormCreate();
 }
 

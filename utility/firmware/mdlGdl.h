@@ -20,7 +20,7 @@ namespace tolvane::firmware {
 // anything else none (an empty text).
 std::string GdlStatusKey(int status);
 
-class TGdl final : public TFirmwareDialogModel {
+class TGdl final : public params::TActionDialogModel {
   public:
     static constexpr const char* kClassName = "TfrmGDL";
     // `restartNote`: the model restarts after an update (the success

@@ -186,7 +186,7 @@ void TFormNet::ButtonClick(std::string_view button, const std::optional<std::str
 
 // ---- the advanced-settings window ----
 
-TAdvancedSettings::TAdvancedSettings(TParaDialogContext context) : TParaDialogModel(std::move(context)) {
+TAdvancedSettings::TAdvancedSettings(TParaDialogContext context) : TActionDialogModel(std::move(context)) {
     for (const TAdvancedButton& button : kAdvancedButtons) {
         TControl& control = Form().Add(button.name, K::Button);
         control.visible = false;

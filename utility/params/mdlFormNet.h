@@ -45,7 +45,7 @@ class TFormNet : public TParaDialogModel {
 
 // The advanced-settings window: buttons for functions only some models
 // have, laid out in two columns (or, in debug mode, a three-column grid).
-class TAdvancedSettings : public TParaDialogModel {
+class TAdvancedSettings : public TActionDialogModel {
   public:
     static constexpr const char* kClassName = "TfrmAdvancedSettings";
     static constexpr int kMargin = 30;
@@ -58,9 +58,6 @@ class TAdvancedSettings : public TParaDialogModel {
     std::string ClassName() const override { return kClassName; }
     void FormCreate() override;
     void FormShow() override {}
-    void StartRead() override {}
-    void btnSetClick() override {}
-    std::vector<std::string> ParameterControls() const override { return {}; }
     // btnEthernetSetting and btnFactoryParaSet: btnFactoryParaSetClick.
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
 

@@ -121,4 +121,15 @@ class TParaDialogModel {
     bool closeRequested_ = false;
 };
 
+// A dialog that runs commands and has no parameters to read or write: the
+// diagnostics, the firmware dialogs, the RFID and advanced settings. Its
+// "Set" does nothing unless the dialog gives it a command.
+class TActionDialogModel : public TParaDialogModel {
+  public:
+    using TParaDialogModel::TParaDialogModel;
+    void StartRead() override {}
+    void btnSetClick() override {}
+    std::vector<std::string> ParameterControls() const override { return {}; }
+};
+
 } // namespace tolvane::params

@@ -73,7 +73,7 @@ bool IsHexText(const std::string& text) {
 
 } // namespace
 
-TRfidSet::TRfidSet(TParaDialogContext context) : TParaDialogModel(std::move(context)) {
+TRfidSet::TRfidSet(TParaDialogContext context) : TActionDialogModel(std::move(context)) {
     BuildControls();
 }
 

@@ -25,7 +25,7 @@ struct TRfidTimes {
     int paramReadWaitMs = 200;  // for each value read by "Read"
 };
 
-class TRfidSet : public TParaDialogModel {
+class TRfidSet : public TActionDialogModel {
   public:
     static constexpr const char* kClassName = "TfrmRfidSet";
     static constexpr int kMaxTagBytes = 12;
@@ -38,9 +38,6 @@ class TRfidSet : public TParaDialogModel {
     std::string ClassName() const override { return kClassName; }
     void FormCreate() override;
     void FormShow() override {}
-    void StartRead() override {}
-    void btnSetClick() override {}
-    std::vector<std::string> ParameterControls() const override { return {}; }
     bool AcceptsKey(std::string_view edit, char32_t key) const override;
     void UserChanged(std::string_view control) override;
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
