@@ -10,6 +10,7 @@
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterInformationValues.h"
 #include "mdlPrinterLib.h"
+#include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtExchange.h"
 #include "mdlPrtFrames.h"
@@ -164,8 +165,7 @@ void TPrinterInformation::FormShow() {
     const int opened = PrtLib_Open(PrinterIdentity().PortAddress);
     if (opened != 0 && opened != kAlreadyOpenResult) {
         PrtLib_Close();
-        MessageSink().ShowError(LangText("_Err_OpenPort") + ":" + std::to_string(opened),
-                                LangText("_MSG_Title_Error"));
+        ShowOpenPortError(opened);
         return;
     }
     if (ways_.produceDate != TProduceDateWay::Hidden) {

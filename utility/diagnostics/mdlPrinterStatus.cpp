@@ -4,6 +4,7 @@
 #include "mdlParaHelpers.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
+#include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
 
@@ -100,8 +101,7 @@ void TPrinterStatus::btnRefreshClick() {
     const int opened = PrtLib_Open(PrinterIdentity().PortAddress);
     if (opened != 0 && opened != kAlreadyOpenResult) {
         PrtLib_Close();
-        MessageSink().ShowError(LangText("_Err_OpenPort") + ":" + std::to_string(opened),
-                                LangText("_MSG_Title_Error"));
+        ShowOpenPortError(opened);
         return;
     }
     Form().SetText("RichEdit1", {});

@@ -127,9 +127,9 @@ void TTsplFileManager::cmbTempletSavePositionChange() {
 }
 
 void TTsplFileManager::OpenPort() {
-    const int result = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
-    if (result != 0 && result != 5) {
-        MessageSink().ShowError(Txt("_Err_OpenPort") + ":" + std::to_string(result), Txt("_MSG_Title_Error"));
+    int result = 0;
+    if (!PrtLib_OpenForCommand(TPrtLib::Tsprix, result)) {
+        ShowOpenPortError(result);
     }
 }
 
@@ -245,8 +245,7 @@ void TTsplBatchDownload::btnDelClick() {
 }
 
 bool TTsplBatchDownload::btnDownloadClick() {
-    const int result = PrtLib_Open(TPrtLib::Tsprix, CurrentPortAddress());
-    if (result != 0 && result != 5) {
+    if (int result = 0; !PrtLib_OpenForCommand(TPrtLib::Tsprix, result)) {
         ShowError("_Err_OpenPort");
         return false;
     }
