@@ -3,7 +3,7 @@
 // data and filled by the read.
 #include "BlockFamilyPrinters.h"
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDialogRegistry.h"
 #include "mdlFormView.h"
 #include "mdlHeadlessSession.h"
@@ -46,12 +46,6 @@ class BlockWindowTest : public EmulatedPrinterTest {
             QThread::msleep(5);
         }
         QApplication::processEvents();
-    }
-    template <typename W>
-    static W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
     void NextSession() {
         PrtLib_Close(TPrtLib::Escrix);

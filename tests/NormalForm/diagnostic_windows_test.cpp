@@ -7,7 +7,7 @@
 #include "FormPrinterInformation.h"
 #include "FormPrinterStatus.h"
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,22 +31,6 @@ namespace {
 
 class DiagnosticWindowsTest : public EmulatedPrinterTest {
   protected:
-    template <typename W>
-    static W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    // Processes events until `done` holds or `ms` passed.
-    template <typename Done>
-    static bool ProcessUntil(Done done, int ms = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < ms) {
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        return done();
-    }
     std::string Received() const {
         const emulator::Bytes bytes = printer->received();
         return std::string(bytes.begin(), bytes.end());

@@ -4,7 +4,7 @@
 // screenshots in both languages.
 #include "FormDLFile.h"
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -16,30 +16,14 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 namespace tolvane::test {
 namespace {
 
-class FileWindowTest : public EmulatedPrinterTest {
-  protected:
-    template <typename W>
-    static W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Spin(const std::function<bool()>& done, int rounds = 500) {
-        for (int n = 0; n < rounds && !done(); ++n) {
-            QApplication::processEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    }
-};
+class FileWindowTest : public EmulatedPrinterTest {};
 
 TEST_F(FileWindowTest, RegisteredForTheFileButton) {
     RegisterFileDialogs();
@@ -60,7 +44,7 @@ TEST_F(FileWindowTest, ProgressArrivesQueuedAndClosingMidTransferJoinsTheThreads
     Find<QPushButton>(window.get(), "btnDLFile")->click();
     EXPECT_EQ(Find<QPushButton>(window.get(), "btnDLFile")->text().toStdString(), params::Txt("msgCC"));
     QLabel* sent = Find<QLabel>(window.get(), "Label1");
-    Spin([&] { return sent->text() == "2"; });
+    ProcessUntil([&] { return sent->text() == "2"; });
     EXPECT_EQ(sent->text(), "2");
     window->close();
     window.reset();

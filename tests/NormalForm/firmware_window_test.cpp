@@ -5,7 +5,7 @@
 #include "../firmware/FirmwareFiles.h"
 #include "FormFirmware.h"
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDfuQuistel.h"
 #include "mdlDialogRegistry.h"
 #include "mdlDownFirmwareSelType.h"
@@ -31,12 +31,6 @@ class FirmwareWindowTest : public EmulatedPrinterTest {
   protected:
     void Select(const char* languageSwitch = "-EN") {
         SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"), languageSwitch);
-    }
-    template <typename W>
-    static W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
     // Runs the event loop until `done` or 20 s have passed.
     static void RunUntil(const std::function<bool()>& done) {

@@ -4,7 +4,7 @@
 // screenshots in both languages.
 #include "FormDLFont.h"
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -16,29 +16,15 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 namespace tolvane::test {
 namespace {
 
 class FontWindowTest : public EmulatedPrinterTest {
   protected:
-    template <typename W>
-    static W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Spin(const std::function<bool()>& done, int rounds = 500) {
-        for (int n = 0; n < rounds && !done(); ++n) {
-            QApplication::processEvents();
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-    }
     void StoreFiles() {
         printer->changePrinter([](emulator::Printer& p) {
             p.files().store({"fonts", 'R', "A.TTF", {1}});
@@ -87,7 +73,7 @@ TEST_F(FontWindowTest, TheUserFontTimerRunsTheTransfer) {
     window->show();
     ASSERT_TRUE(window->Dialog().ChooseFile(path));
     Find<QPushButton>(window.get(), "btnDownload")->click();
-    Spin([&] { return window->Dialog().Outcome() != download::TDLUserFontDialog::TOutcome::None; });
+    ProcessUntil([&] { return window->Dialog().Outcome() != download::TDLUserFontDialog::TOutcome::None; });
     EXPECT_EQ(window->Dialog().Outcome(), download::TDLUserFontDialog::TOutcome::Success);
     window->close();
 }

@@ -3,7 +3,7 @@
 // user input reaching the dialog's handlers.
 #include "FormParaSet_Kavo.h"
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaDialogViews.h"
 
@@ -32,12 +32,6 @@ class KavoWindowTest : public EmulatedPrinterTest {
         std::unique_ptr<TFormView> window = CreateParaDialogWindow("T_frmParaSet_Kavo", nullptr);
         EXPECT_TRUE(window);
         return window;
-    }
-    template <typename W>
-    static W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
     // Shows the window and lets its read timer run until the read ended.
     static void ShowAndRead(TFormView& window) {

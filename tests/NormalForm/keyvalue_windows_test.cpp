@@ -2,7 +2,7 @@
 // the Ethernet dialog offscreen: registered for
 // the parameter button, read when shown, and rendered in both languages.
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDialogRegistry.h"
 #include "mdlFormView.h"
 #include "mdlParaDialogViews.h"

@@ -4,7 +4,7 @@
 // is silent, and the screenshots in both languages.
 #include "FormPrintText.h"
 #include "ParamsFixture.h"
-#include "WindowScreenshot.h"
+#include "WindowTestHelpers.h"
 #include "mdlDialogRegistry.h"
 #include "mdlHeadlessSession.h"
 #include "mdlParaHelpers.h"
@@ -38,12 +38,6 @@ class PrintTextWindowTest : public EmulatedPrinterTest {
         printer.reset();
         EndHeadlessSession();
         sessionStarted = false;
-    }
-    template <typename W>
-    static W* Find(QWidget* window, const char* name) {
-        W* widget = window->findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
     static void Type(QLineEdit* edit, const QString& text) {
         edit->setText(text);
