@@ -129,15 +129,25 @@ TEST_F(DownloadTest, EveryAcknowledgementFaultEndsWithItsMessageAndTheFileIsNotS
     }
 }
 
-TEST_F(DownloadTest, CancellingStopsTheSenderAndReleasesThePort) {
-    download::TTransferPacing pacing = FastPacing();
-    pacing.blockWaitMs = 10;
-    Open("Kavo", "kavo_tspl.profile", false, pacing);
-    dialog->Form().SetIndex("cmbFileType", 1);
-    ASSERT_TRUE(dialog->ChooseFile(WriteFile("long.prn", Pattern(200 * 1024))));
-    dialog->btnDLFileClick();
-    ASSERT_TRUE(dialog->Busy());
-    ASSERT_TRUE(printer->waitFor([](const emulator::Record& r) { return r.command == "download_block"; }));
+// A 200 KiB template sent with 10 ms between blocks, once the printer has
+// taken its first block: long enough to be stopped halfway.
+class LongTransferTest : public DownloadTest {
+  protected:
+    void StartLongTransfer() {
+        download::TTransferPacing pacing = FastPacing();
+        pacing.blockWaitMs = 10;
+        Open("Kavo", "kavo_tspl.profile", false, pacing);
+        dialog->Form().SetIndex("cmbFileType", 1);
+        ASSERT_TRUE(dialog->ChooseFile(WriteFile("long.prn", Pattern(200 * 1024))));
+        dialog->btnDLFileClick();
+        ASSERT_TRUE(dialog->Busy());
+        ASSERT_TRUE(
+            printer->waitFor([](const emulator::Record& r) { return r.command == "download_block"; }));
+    }
+};
+
+TEST_F(LongTransferTest, CancellingStopsTheSenderAndReleasesThePort) {
+    ASSERT_NO_FATAL_FAILURE(StartLongTransfer());
     dialog->btnDLFileClick();
     EXPECT_FALSE(dialog->Busy());
     dialog->WaitForTransfer();
@@ -148,14 +158,8 @@ TEST_F(DownloadTest, CancellingStopsTheSenderAndReleasesThePort) {
     EXPECT_TRUE(Boxes("error").empty());
 }
 
-TEST_F(DownloadTest, ClosingTheDialogDuringATransferJoinsTheThreads) {
-    download::TTransferPacing pacing = FastPacing();
-    pacing.blockWaitMs = 10;
-    Open("Kavo", "kavo_tspl.profile", false, pacing);
-    dialog->Form().SetIndex("cmbFileType", 1);
-    ASSERT_TRUE(dialog->ChooseFile(WriteFile("long.prn", Pattern(200 * 1024))));
-    dialog->btnDLFileClick();
-    ASSERT_TRUE(printer->waitFor([](const emulator::Record& r) { return r.command == "download_block"; }));
+TEST_F(LongTransferTest, ClosingTheDialogDuringATransferJoinsTheThreads) {
+    ASSERT_NO_FATAL_FAILURE(StartLongTransfer());
     dialog->FormClose();
     dialog.reset();
     queue.RunPending(); // updates posted before the close are dropped

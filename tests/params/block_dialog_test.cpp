@@ -217,16 +217,17 @@ TEST_F(BlockDialogTest, PaperTypesWriteTheirSensingByte) {
 
 // ---- family conditions ----
 
+// A Bluetooth name "OLDNAME" in the block, and byte 61 set.
+void SeedBluetoothName(emulator::Printer& state) {
+    emulator::ConfigBlock block = state.block();
+    std::copy_n("OLDNAME", 7, block.begin() + 9);
+    block[61] = 1;
+    emulator::sealBlock(block);
+    state.setBlock(block);
+}
+
 TEST_F(BlockDialogTest, DapraWithoutBluetoothOrPermissionLeavesThoseBytesAlone) {
-    Open(Dapra, "Dapra-D2", "gulvo_esc.profile", [this] {
-        printer->changePrinter([](emulator::Printer& state) {
-            emulator::ConfigBlock block = state.block();
-            std::copy_n("OLDNAME", 7, block.begin() + 9);
-            block[61] = 1;
-            emulator::sealBlock(block);
-            state.setBlock(block);
-        });
-    });
+    Open(Dapra, "Dapra-D2", "gulvo_esc.profile", [this] { printer->changePrinter(SeedBluetoothName); });
     EXPECT_FALSE(C("gpbBT").visible);
     EXPECT_FALSE(C("cmbProtocolType").enabled);
     EXPECT_EQ(C("cmbProtocolType").index, -1);
@@ -252,13 +253,7 @@ TEST_F(BlockDialogTest, DapraWithoutBluetoothOrPermissionLeavesThoseBytesAlone) 
     Open(Dapra, "Dapra-D2", "gulvo_esc.profile", [this] {
         Selvanic().Bind();
         RefreshPermissions(PrinterIdentity().Model);
-        printer->changePrinter([](emulator::Printer& state) {
-            emulator::ConfigBlock block = state.block();
-            std::copy_n("OLDNAME", 7, block.begin() + 9);
-            block[61] = 1;
-            emulator::sealBlock(block);
-            state.setBlock(block);
-        });
+        printer->changePrinter(SeedBluetoothName);
     });
     EXPECT_TRUE(C("gpbBT").visible);
     EXPECT_GT(dialog->Form().ClientHeight(), shortHeight) << "the window shrinks without the Bluetooth group";
