@@ -86,30 +86,14 @@ void TFormNet::FormCreate() {
 }
 
 void TFormNet::ReadAddress(const std::string& key, const char* field) {
-    const std::string reply = GetVal(key);
-    if (reply.size() <= 6) {
-        return;
-    }
-    const std::vector<std::string> parts = SplitText(reply, '.');
     // A reply without four parts leaves the fields alone.
-    if (parts.size() < 4) {
-        return;
-    }
-    for (int n = 0; n < 4; ++n) {
-        Form().SetText(field + std::to_string(n + 1), parts[static_cast<std::size_t>(n)].substr(0, 3));
-    }
+    ShowAddressReply(Form(), field, GetVal(key));
 }
 
 void TFormNet::WriteAddress(const std::string& key, const char* field) {
-    std::string value;
-    for (int n = 1; n <= 4; ++n) {
-        const std::string part = Trim(Form()[field + std::to_string(n)].text);
-        if (part.empty()) {
-            return;
-        }
-        value += part + ".";
+    if (const std::string value = AddressFromFields(Form(), field); !value.empty()) {
+        CmdSetValLower(QuoteKey(key), value);
     }
-    CmdSetValLower(QuoteKey(key), value);
 }
 
 void TFormNet::btnSetClick() {

@@ -41,6 +41,32 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
+bool ShowAddressReply(TFormModel& form, const std::string& field, const std::string& reply) {
+    if (reply.size() <= 6) {
+        return true;
+    }
+    const std::vector<std::string> parts = SplitText(reply, '.');
+    if (parts.size() < 4) {
+        return false;
+    }
+    for (std::size_t n = 0; n < 4; ++n) {
+        form.SetText(field + std::to_string(n + 1), parts[n].substr(0, 3));
+    }
+    return true;
+}
+
+std::string AddressFromFields(const TFormModel& form, const std::string& field) {
+    std::string value;
+    for (int n = 1; n <= 4; ++n) {
+        const std::string part = Trim(form[field + std::to_string(n)].text);
+        if (part.empty()) {
+            return {};
+        }
+        value += part + ".";
+    }
+    return value;
+}
+
 void SelectItemByText(TFormModel& form, std::string_view list, std::string_view text) {
     const TControl& control = form[list];
     const std::string wanted = LowerAscii(text);

@@ -59,4 +59,13 @@ std::string LowerAscii(std::string_view text);
 // Surrounding spaces, tabs, CR and LF removed.
 std::string Trim(std::string_view text);
 
+// An address shown in four fields `field`1 to `field`4 ("txtIP1" ...).
+// Shows a dotted reply ("192.168.1.20") there, three characters a field at
+// most. A reply of six characters or fewer is no address and changes
+// nothing; false when a longer reply has fewer than four parts.
+bool ShowAddressReply(TFormModel& form, const std::string& field, const std::string& reply);
+// The four fields as the printer takes an address ("192.168.1.20."); empty
+// when a field is empty.
+std::string AddressFromFields(const TFormModel& form, const std::string& field);
+
 } // namespace tolvane::params

@@ -59,16 +59,8 @@ void TParaSetKavo::ClearStatus() {
 
 void TParaSetKavo::ReadAddress(const std::string& key, const char* field) {
     const std::string reply = GetVal(key);
-    if (reply.size() <= 6) {
-        return;
-    }
-    const std::vector<std::string> parts = SplitText(reply, '.');
-    if (parts.size() < 4) {
+    if (!ShowAddressReply(Form(), field, reply)) {
         throw std::runtime_error(key + ": " + reply);
-    }
-    for (int n = 0; n < 4; ++n) {
-        // A field holds three characters at most; a longer part is cut.
-        Form().SetText(field + std::to_string(n + 1), parts[static_cast<std::size_t>(n)].substr(0, 3));
     }
 }
 

@@ -68,15 +68,9 @@ void TParaSetKavo::btnSetClick() {
 }
 
 void TParaSetKavo::WriteAddress(const std::string& key, const char* field) {
-    std::string value;
-    for (int n = 1; n <= 4; ++n) {
-        const std::string part = Trim(Form()[field + std::to_string(n)].text);
-        if (part.empty()) {
-            return;
-        }
-        value += part + ".";
+    if (const std::string value = AddressFromFields(Form(), field); !value.empty()) {
+        Set(key, value);
     }
-    Set(key, value);
 }
 
 void TParaSetKavo::ReplacePrintSetting() {
