@@ -12,6 +12,7 @@ version = 1 0 5
 version = "1.00.5"
 serial_no = "CR2209004411"
 printer_version = "Corla V1.0.5"
+mileage = "2150"        # printed length in inches
 density = "10"
 speed = "3"
 media_sensor = "gap"

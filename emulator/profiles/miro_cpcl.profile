@@ -23,6 +23,7 @@ min_speed = "3"
 1.105 = "1234" 0         # Bluetooth password
 1.106 = 1                # simple pairing off
 1.206 = 1                # detect mode: continuous (the list's third entry)
+1.312 = 1                # paper mode of the test print (non-zero: labels)
 1.203 = 10               # density
 1.202 = 5                # print speed
 1.240 = 90               # heating time fine-tune

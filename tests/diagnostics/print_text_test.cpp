@@ -2,6 +2,7 @@
 // each command language, the CPCL paper-mode question and its answers, the
 // 1B 53 prefix, code pages and an empty text.
 #include "PrintTextFixture.h"
+#include "emulator/cpcl/cpcl_job_recorder.h"
 #include "mdlMessages.h"
 #include "mdlReplaceText.h"
 
@@ -72,8 +73,12 @@ TEST_F(PrintTextTest, CpclPaperModeChoosesTheJob) {
         // Sendo: reply kind 2, key group 0, three line feeds after "0".
         {"Sendo", 0, 0, "AB\r\nCD\r\n\r\n\r\n\r\n", false},
         {"Sendo", 0, 7, "! 0 200 200 80 1\r\nTEXT 5 0 30 40 AB\r\nCD\r\nPRINT\r\n", false},
-        // Corla: checked but never asked; Hobbe: not checked.
-        {"Corla", -1, 0, "AB\r\nCD\r\n", true},
+        // Corla: reply kind 1, key group 1, the height list but not the row height.
+        {"Corla", 1, 1, "! 0 200 200 160 1\r\nTEXT 5 0 30 40 AB\r\nTEXT 5 0 30 70 CD\r\nPRINT\r\n", false},
+        // Navra: reply kind 2, key group 1; receipt paper prints the text as it is.
+        {"Navra", 1, 1, "! 0 200 200 80 1\r\nTEXT 5 0 30 40 AB\r\nTEXT 5 0 30 70 CD\r\nPRINT\r\n", false},
+        {"Navra", 1, 0, "AB\r\nCD\r\n", false},
+        // Hobbe: not checked.
         {"Hobbe", -1, 0, "AB\r\nCD\r\n", false},
     };
     for (const auto& c : cases) {
@@ -103,6 +108,52 @@ TEST_F(PrintTextTest, CpclPaperModeChoosesTheJob) {
             EXPECT_EQ(Boxes("info")[0].text, ReplaceText(params::Txt("Lang_All_00010011_11"),
                                                          params::Txt("Lang_Word_ProtocolType")));
         }
+        printer.reset();
+    }
+}
+
+// The CPCL printers as shipped (their paper-mode byte says labels): one
+// CPCL label per test print, one TEXT line per line, after the paper-mode
+// question and without a message.
+TEST_F(PrintTextTest, CpclPrintersPrintACpclLabel) {
+    const struct {
+        const char* listName;
+        const char* profile;
+        const char* header;
+    } cases[] = {
+        {"Corla", "corla_cpcl.profile", "! 0 200 200 160 1"},
+        {"Navra", "miro_cpcl.profile", "! 0 200 200 80 1"},
+    };
+    for (const auto& c : cases) {
+        Open(kGeneral, c.listName, c.profile);
+        sink.boxes.clear();
+        Print("AB\nCD");
+        EXPECT_TRUE(printer->waitForCommand("getkey", "1.312")) << c.listName;
+        ASSERT_TRUE(printer->waitForCommand("cpcl", "PRINT")) << c.listName;
+        // The label as the printer's CPCL recogniser took it.
+        emulator::cpcl::JobRecorder recorder;
+        for (const emulator::Record& record : printer->records()) {
+            if (record.command == "cpcl") {
+                recorder.feed(record.received);
+            }
+        }
+        recorder.finish();
+        std::vector<emulator::cpcl::Label> labels;
+        for (const emulator::cpcl::Label& label : recorder.labels()) {
+            if (!label.header.empty()) {
+                labels.push_back(label);
+            }
+        }
+        ASSERT_EQ(labels.size(), 1u) << c.listName;
+        EXPECT_EQ(labels[0].header, c.header) << c.listName;
+        std::vector<std::string> commands;
+        for (const emulator::cpcl::Command& command : labels[0].commands) {
+            commands.push_back(command.text());
+        }
+        EXPECT_EQ(commands, (std::vector<std::string>{"TEXT 5 0 30 40 AB\r\n", "TEXT 5 0 30 70 CD\r\n"}))
+            << c.listName;
+        EXPECT_EQ(labels[0].end, "PRINT") << c.listName;
+        EXPECT_TRUE(sink.boxes.empty()) << c.listName;
         printer.reset();
     }
 }

@@ -50,9 +50,7 @@ int PaperReplyKind(const std::string& model) {
     if (InBuiltInList(lists::PaperModeReplyKind2Models, model)) {
         return 2;
     }
-    if (InBuiltInList(lists::PaperModeReplyKind3Models, model)) {
-        return 3;
-    }
+    // Every other model's reply gives no answer.
     return 0;
 }
 

@@ -79,7 +79,6 @@ inline constexpr std::string_view PaperModeQueryAModels = "PaperModeQueryAModels
 inline constexpr std::string_view PaperModeQueryBModels = "PaperModeQueryBModels";
 inline constexpr std::string_view PaperModeReplyKind1Models = "PaperModeReplyKind1Models";
 inline constexpr std::string_view PaperModeReplyKind2Models = "PaperModeReplyKind2Models";
-inline constexpr std::string_view PaperModeReplyKind3Models = "PaperModeReplyKind3Models";
 inline constexpr std::string_view TrailingFeedModels = "TrailingFeedModels";
 inline constexpr std::string_view KeyGroup1Models = "KeyGroup1Models";
 
