@@ -10,12 +10,14 @@ language = 1            # TSPL: the answer to 1B 1B 08
 ppl = tsc               # command language as the "ppl" key reports it
 dpi = 300
 version = 1 0 2         # the bytes "ZZZGETVERSION" answers
+# getval "printer_status": 20 bytes, byte 18 0x02 standing by
+status = 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0x02 0
 
 [values]
 version = "1.00.2"
 serial_no = "AD2405000317"
 printer_version = "Ardel V1.00"
-factory_produce_time = "2024-05-20"
+factory_produce_time = "20240520"   # eight digits, year month day
 mileage = "860"
 print_width = "944"     # 80 mm
 print_height = "1180"   # 100 mm

@@ -7,12 +7,14 @@ language = 1            # TSPL: the answer to 1B 1B 08
 ppl = tsc               # command language as the "ppl" key reports it
 dpi = 203
 version = 1 3 0         # the bytes "ZZZGETVERSION" answers
+# getval "printer_status": 20 bytes, byte 18 0x02 standing by
+status = 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0x02 0
 
 [values]
 version = "1.03.0"
 serial_no = "DR2302000456"
 printer_version = "Dresk V1.03"
-factory_produce_time = "2023-01-15"
+factory_produce_time = "20230115"   # eight digits, year month day
 mileage = "1250"
 bt_mac = "DC:0D:30:12:AB:CD"
 bt_name = "Dresk-4T-1A2B"

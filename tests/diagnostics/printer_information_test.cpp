@@ -2,6 +2,7 @@
 // counter, mileage in inches and millimetres, the locale's separator), the
 // way each model is asked, and the dialog against the emulated printer.
 #include "ParamsFixture.h"
+#include "mdlHeadlessSession.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterInformation.h"
 #include "mdlPrinterInformationValues.h"
@@ -124,6 +125,38 @@ TEST_F(PrinterInformationTest, AProductionDateThatIsNotEightCharactersIsAReadErr
     SetPrinterValue("factory_produce_time", "2023011");
     const auto dialog = Show("Dresk-4T");
     EXPECT_EQ(Value(*dialog, "lblProduceDateV"), params::Txt("_Err_ReadData"));
+}
+
+// The printers as shipped answer every query of their rows: the production
+// date as its eight digits, the mileage in inches, the version by name.
+TEST_F(PrinterInformationTest, ShippedPrintersAnswerEveryRow) {
+    const struct {
+        const char* listName;
+        const char* profile;
+        std::vector<std::pair<std::string, std::string>> values; // value control, text
+    } cases[] = {
+        {"Dresk-4T",
+         "dresk_tspl.profile",
+         {{"lblProduceDateV", "20230115"}, {"lblPrintLengthV", "31.75m"}, {"lblFirmwareVerV", "1.03.0"}}},
+        {"Ardel",
+         "ardel_tspl.profile",
+         {{"lblProduceDateV", "20240520"}, {"lblPrintLengthV", "21.84m"}, {"lblFirmwareVerV", "1.00.2"}}},
+        {"Corla", "corla_cpcl.profile", {{"lblPrintLengthV", "54.61m"}, {"lblFirmwareVerV", "1.00.5"}}},
+    };
+    for (const auto& c : cases) {
+        if (sessionStarted) {
+            EndHeadlessSession();
+            sessionStarted = false;
+        }
+        printer.reset();
+        StartPrinter(c.profile);
+        const auto dialog = Show(c.listName);
+        EXPECT_EQ(dialog->Form()["lblProduceDateV"].visible, c.values.size() == 3) << c.listName;
+        for (const auto& [control, text] : c.values) {
+            EXPECT_EQ(Value(*dialog, control.c_str()), text) << c.listName << " " << control;
+        }
+        EXPECT_TRUE(Boxes("error").empty()) << c.listName;
+    }
 }
 
 TEST_F(PrinterInformationTest, ANonNumericMileageIsAReadErrorOfItsRowAlone) {

@@ -2,6 +2,7 @@
 // and the dialog against the emulated printer's status block, whole,
 // short and unreachable.
 #include "ParamsFixture.h"
+#include "mdlHeadlessSession.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterStatus.h"
 
@@ -105,6 +106,38 @@ TEST_F(PrinterStatusTest, AnUnreachablePrinterShowsTheOpenErrorAndKeepsTheList) 
     ASSERT_EQ(Boxes("error").size(), 1u);
     EXPECT_EQ(Boxes("error")[0].text.rfind(params::Txt("_Err_OpenPort") + ":", 0), 0u);
     EXPECT_EQ(dialog.Form()["RichEdit1"].text, before);
+}
+
+// The status printers as shipped, idle: one line, standing by, read with
+// the one status query.
+using ShippedStatusPrinters = EmulatedPrinterTest;
+
+TEST_F(ShippedStatusPrinters, ShowTheirStandbyLine) {
+    const struct {
+        const char* listName;
+        const char* profile;
+    } cases[] = {
+        {"Dresk-4T", "dresk_tspl.profile"},
+        {"Ardel", "ardel_tspl.profile"},
+        {"Kavo-200", "kavo_tspl.profile"},
+    };
+    for (const auto& c : cases) {
+        if (sessionStarted) {
+            EndHeadlessSession();
+            sessionStarted = false;
+        }
+        SelectListedPrinter(c.listName, StartPrinter(c.profile));
+        diagnostics::TPrinterStatus dialog(params::SelectedPrinterContext());
+        dialog.FormCreate();
+        dialog.FormShow();
+        EXPECT_TRUE(dialog.ReadOk()) << c.listName;
+        EXPECT_EQ(dialog.Form()["RichEdit1"].text, params::Txt("FormPrinterStatus_StandBy") + "\n")
+            << c.listName;
+        EXPECT_EQ(dialog.Form().Title(), params::Txt("FormPrinterStatus_Caption")) << c.listName;
+        EXPECT_EQ(dialog.Form()["lblPrinterStatus"].text, params::Txt("FormPrinterStatus_lblPrinterStatus"));
+        EXPECT_EQ(Keys("getval"), std::vector<std::string>{"printer_status"}) << c.listName;
+        EXPECT_TRUE(Boxes("error").empty()) << c.listName;
+    }
 }
 
 } // namespace
