@@ -87,7 +87,8 @@ TEST_F(TMainWindow, AMissingListIsCreatedWithTheFirstOfferedModel) {
 }
 
 TEST_F(TMainWindow, VisibleButtonsFillTheGridAndSetTheWindowHeight) {
-    WriteList("Tormund|USB|USB||0\nKavo-300|USB|USB||0\nVorlan|COM|/dev/ttyUSB0,BAUDRATE_9600||0\n");
+    WriteList("Gulvo-58|USB|USB||0\nKavo-300|USB|USB||0\nVorlan|COM|/dev/ttyUSB0,BAUDRATE_9600||0\n"
+              "Tormund|USB|USB||0\n");
     T_frmMain_Label& main = OpenWindow();
     const auto* group = main.findChild<QFrame*>("gpbFunction");
     ASSERT_NE(group, nullptr);
@@ -117,14 +118,20 @@ TEST_F(TMainWindow, VisibleButtonsFillTheGridAndSetTheWindowHeight) {
         }
         EXPECT_EQ(shown, static_cast<int>(visible.size()));
     };
-    // Tormund: information, test print, configuration, parameters, factory
-    // defaults, module test and font download: seven buttons, four rows.
+    // Gulvo-58: information, test print, configuration, learning,
+    // parameters, factory defaults and font download: seven buttons, four rows.
     checkLayout(7);
     EXPECT_EQ(main.height(), group->y() + 4 * step + 32 + 80);
     main.SelectRow(1);
     checkLayout(14);
     main.SelectRow(2);
     EXPECT_FALSE(main.Button("btnDFU")->isVisibleTo(&main)) << "no firmware update over a serial port";
+    // Tormund, an ESC printer: test print, configuration, parameters,
+    // factory defaults, module test and font download; no information.
+    main.SelectRow(3);
+    checkLayout(6);
+    EXPECT_FALSE(main.Button("btnPrinterInformation")->isVisibleTo(&main));
+    EXPECT_EQ(main.height(), group->y() + 3 * step + 32 + 80);
 }
 
 TEST_F(TMainWindow, TheTestDataMarkerShowsTheDeveloperRows) {

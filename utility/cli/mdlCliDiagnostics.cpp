@@ -1,6 +1,7 @@
 #include "mdlCliDiagnostics.h"
 
 #include "mdlCommandTest.h"
+#include "mdlMainButtons.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterInformation.h"
 #include "mdlPrinterLib.h"
@@ -111,8 +112,13 @@ class TDiagnosticRun {
     }
 
     int Information() {
-        // As the main window: the pre-check, the port opened and the
-        // command language detected, and no information for ESC printers.
+        // As the main window: no information for ESC printers (told before
+        // the port is opened when the catalogue gives the language), the
+        // pre-check, the port opened and the command language detected.
+        if (InformationRefused(SelectedPrinterFacts())) {
+            sink_.ShowError(params::Txt("_Err_ProtocolFunction"), params::Txt("_MSG_Title_Error"));
+            return kExitPrinterError;
+        }
         if (!PrepareDialogOpen() || Status() != kExitDone) {
             return kExitPrinterError;
         }

@@ -13,6 +13,7 @@
 #include "mdlGlobalObjects.h"
 #include "mdlGlobal_Permission.h"
 #include "mdlLangTextTable.h"
+#include "mdlMainButtons.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlModelList.h"
@@ -134,7 +135,13 @@ void T_frmMain_Label::btnConnectTestClick() {
 // ---- the function buttons ----
 
 void T_frmMain_Label::btnPrinterInformationClick() {
-    if (!PrepareDialog()) {
+    PrinterSelect();
+    // A printer known to refuse is told so before its port is opened.
+    if (InformationRefused(Facts())) {
+        ShowErrorBox(LangText("_Err_ProtocolFunction"));
+        return;
+    }
+    if (!PrepareDialogOpen(ProtocolField())) {
         return;
     }
     if (ProtocolKind != kLangEsc) {

@@ -1,6 +1,7 @@
 #include "mdlMainButtons.h"
 
 #include "mdlModelListNames.h"
+#include "mdlPrinterLib.h"
 
 namespace tolvane {
 namespace {
@@ -39,7 +40,7 @@ bool Shown(TFuncButton button, const TPrinterFacts& facts) {
     const std::string& model = facts.model;
     switch (button) {
     case TFuncButton::PrinterInformation:
-        return !facts.In("NIsbtnPrinterInformation", model);
+        return !facts.In("NIsbtnPrinterInformation", model) && !InformationRefused(facts);
     case TFuncButton::PrintText:
         return !facts.InBuiltIn(lists::PrintTextHiddenModels, model) &&
                !facts.InBuiltIn(lists::PrintTextHiddenModels, facts.listName);
@@ -74,6 +75,10 @@ bool Shown(TFuncButton button, const TPrinterFacts& facts) {
 }
 
 } // namespace
+
+bool InformationRefused(const TPrinterFacts& facts) {
+    return facts.knownProtocol == kLangEsc;
+}
 
 const std::vector<TFuncButtonName>& FuncButtonNames() {
     static const std::vector<TFuncButtonName> names = {

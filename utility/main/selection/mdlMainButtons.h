@@ -40,6 +40,13 @@ const std::vector<TFuncButtonName>& FuncButtonNames();
 // The visible function buttons, in grid order.
 std::vector<TFuncButton> VisibleFuncButtons(const TPrinterFacts& facts);
 
+// Whether the printer information is known to be refused before the
+// printer is asked: ESC printers have no information queries, and a model
+// whose language the catalogue gives as ESC never gets the button. A model
+// whose language is asked from the printer keeps it and learns the refusal
+// after the detection.
+bool InformationRefused(const TPrinterFacts& facts);
+
 // Whether the system options page button is shown for the printer.
 bool SysParaButtonVisible(const TPrinterFacts& facts);
 

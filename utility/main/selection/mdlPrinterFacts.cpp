@@ -10,6 +10,7 @@
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_TSPL.h"
+#include "mdlProtocolLists.h"
 
 namespace tolvane {
 
@@ -37,6 +38,10 @@ TPrinterFacts SelectedPrinterFacts() {
     facts.frontLearnRule = CurrentFeatureRecord().FrontLearnRule;
     facts.debugMode = DebugMode();
     facts.protocolKind = ProtocolKind;
+    const TCatalogueProtocols protocols;
+    if (!IsModelInList(facts.model, protocols.ParameterSetList("HaveTwoProtocol"))) {
+        facts.knownProtocol = protocols.ModelProtocol(facts.model);
+    }
     return facts;
 }
 

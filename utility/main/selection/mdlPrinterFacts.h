@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,9 @@ struct TPrinterFacts {
     int frontLearnRule = 0;  // feature record: 0 none, 1 show, 2 hide
     bool debugMode = false;
     int protocolKind = 1; // the detected command language
+    // The command language the catalogue gives without asking the printer;
+    // none for the models whose language is asked from the printer.
+    std::optional<int> knownProtocol;
 
     bool In(std::string_view key, const std::string& name) const {
         return inCatalogue && inCatalogue(key, name);
