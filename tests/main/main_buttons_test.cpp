@@ -1,6 +1,7 @@
 // Which function buttons the main window shows, and the grid numbers.
 #include "mdlMainButtons.h"
 #include "mdlModelListNames.h"
+#include "mdlPrinterLib.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,19 @@ TEST(FunctionButtons, RecordRulesAndBuiltInGroupsOverrideTheLists) {
     EXPECT_FALSE(shows(FactsFor("NoPrint", "Model", catalogue), PrintText));
     EXPECT_FALSE(SysParaButtonVisible(FactsFor("X", "NoSys", catalogue)));
     EXPECT_TRUE(SysParaButtonVisible(FactsFor("X", "Front", catalogue)));
+}
+
+TEST(FunctionButtons, InformationOnlyWhereTheLanguageCanAnswerIt) {
+    const auto shown = [](std::optional<int> knownProtocol) {
+        TPrinterFacts facts = FactsFor("Any", "Any", {});
+        facts.knownProtocol = knownProtocol;
+        const std::vector<TFuncButton> visible = VisibleFuncButtons(facts);
+        return std::find(visible.begin(), visible.end(), PrinterInformation) != visible.end();
+    };
+    EXPECT_FALSE(shown(kLangEsc)) << "ESC printers have no information";
+    EXPECT_TRUE(shown(kLangTspl));
+    EXPECT_TRUE(shown(kLangCpcl));
+    EXPECT_TRUE(shown(std::nullopt)) << "a language asked from the printer keeps the button";
 }
 
 TEST(FunctionButtons, GridPlacesAndWindowHeight) {
