@@ -8,7 +8,7 @@ model = Kavo-300R
 language = 1            # TSPL
 ppl = tsc
 dpi = 300
-version = 1 3 0
+version = 1 3 0 0       # "ZZZGETVERSION": four bytes, the last the beta number (none)
 
 [values]
 version = "1.03.0"
