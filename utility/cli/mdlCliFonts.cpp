@@ -174,11 +174,14 @@ class TFontsRun {
     int TsplFiles() {
         download::TTsplFileManager manager("T_frmTempletManage");
         manager.AskBeforeDelete = false;
-        manager.FormShow();
         auto& form = manager.Form();
-        form.SetIndex("cmbTempletSavePosition",
-                      args_.position == "N" ? download::kPositionInternal : download::kPositionCard);
-        manager.cmbTempletSavePositionChange();
+        if (!manager.FormShow()) {
+            return kExitPrinterError;
+        }
+        if (args_.position == "N") {
+            form.SetIndex("cmbTempletSavePosition", download::kPositionInternal);
+            manager.cmbTempletSavePositionChange();
+        }
         const std::string& verb = args_.words[0];
         int status = kExitDone;
         if (verb == "list") {

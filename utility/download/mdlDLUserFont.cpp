@@ -136,7 +136,7 @@ void TDLUserFontDialog::btnDownloadClick() {
     }
     const std::string encoding =
         params::LowerAscii(form_["cmbFontID"].SelectedText().empty() ? UserFontEncodings().front()
-                                                        : form_["cmbFontID"].SelectedText());
+                                                                     : form_["cmbFontID"].SelectedText());
     if (CmdDoArg("\"userfont_download\"", encoding) != 0) {
         return Fail("FormDownloadFont_ErrIO");
     }
