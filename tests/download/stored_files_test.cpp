@@ -5,6 +5,7 @@
 #include "mdlDLImage.h"
 #include "mdlMessages.h"
 #include "mdlParaHelpers.h"
+#include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
 
 #include <chrono>
@@ -99,6 +100,22 @@ TEST_F(DownloadTest, APrintOrDeleteThePrinterDidNotConfirmIsAnError) {
             << where;
         EXPECT_FALSE(PrtLib_ExchangeOpen()) << where;
         printer->clearFaults();
+    }
+}
+
+TEST_F(DownloadTest, ThePrinterFilesButtonIsOfferedWhereTheTsplFileCommandsAreAnswered) {
+    const struct {
+        const char* listName;
+        const char* profile;
+        bool offered;
+    } cases[] = {{"Kavo", "kavo_tspl.profile", true}, {"Calder", "calder_zpl.profile", false}};
+    for (const auto& c : cases) {
+        Open(c.listName, c.profile);
+        // Calder is listed with the TSPL printers, but this one reports ZPL.
+        EXPECT_EQ(ProtocolKind, 1) << c.listName;
+        EXPECT_EQ(dialog->Form()["btnTspl"].visible, c.offered) << c.listName;
+        dialog->FormClose();
+        dialog.reset();
     }
 }
 
