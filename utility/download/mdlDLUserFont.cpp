@@ -91,6 +91,10 @@ bool TDLUserFontDialog::Running() const {
 
 void TDLUserFontDialog::Fail(const std::string& key) {
     timSend_.enabled = false;
+    if (portOpen_) {
+        PrtLib_Close(TPrtLib::Tsprix);
+        portOpen_ = false;
+    }
     ShowError(key);
     outcome_ = TOutcome::Failed;
 }
