@@ -101,6 +101,27 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_FALSE(PrtLib_ExchangeOpen());
 }
 
+TEST_F(FontTest, ADeleteThePrinterDoesNotAnswerKeepsTheFontListed) {
+    SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+    StoreFont('E', "A.TTF");
+    StoreFont('E', "B.TTF");
+    download::TTransferPacing pacing = FastPacing();
+    pacing.okPollRounds = 2;
+    fonts = std::make_unique<TDLFontDialog>(params::TParaDialogContext{"Kavo", "Kavo"}, pacing);
+    fonts->FormShow();
+    for (const char* fault : {"do:delete=silent/1", "do:delete=cut:1/1"}) {
+        std::string error;
+        ASSERT_TRUE(printer->addFault(fault, error)) << error;
+        fonts->btnDeleteAllFontClick();
+        ASSERT_FALSE(Boxes("error").empty()) << fault;
+        EXPECT_EQ(Boxes("error").back().text, LangText("_Err_ReadData")) << fault;
+        // The first delete was not confirmed: both fonts are still listed.
+        EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 2u) << fault;
+        EXPECT_FALSE(PrtLib_ExchangeOpen()) << fault;
+        printer->clearFaults();
+    }
+}
+
 TEST_F(FontTest, AFontIsStoredByTheBlockTransferAndListed) {
     OpenFonts();
     std::string bytes(3000, '\0');
