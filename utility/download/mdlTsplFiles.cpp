@@ -183,6 +183,10 @@ void TTsplFileManager::cmbTempletSavePositionChange() {
     }
 }
 
+void TTsplFileManager::btnRefreshClick() {
+    cmbTempletSavePositionChange();
+}
+
 bool TTsplFileManager::OpenPort() {
     int result = 0;
     if (!PrtLib_OpenForCommand(TPrtLib::Tsprix, result)) {

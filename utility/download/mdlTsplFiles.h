@@ -74,7 +74,7 @@ class TTsplFileManager {
     bool FormShow();
     void FormClose();
     void cmbTempletSavePositionChange();
-    void btnRefreshClick() { Refresh(); }
+    void btnRefreshClick();
     // The five action buttons: btnDownload, btnPrint, btnDelCurrent,
     // btnDelPosiAll, btnDelAll.
     void MouseClick(const std::string& button);
