@@ -191,6 +191,24 @@ TEST_F(DownloadTest, DirectTsplPrintersTakeTemplatesAndImagesByTsplCommands) {
               (std::vector<uint8_t>{0x00, 0x0F, 0xFF, 0xFF}));
 }
 
+TEST_F(DownloadTest, ATemplateTheDirectTsplPrinterDoesNotListIsNoSuccess) {
+    Open("Ardel", "ardel_tspl.profile");
+    const std::string path = WriteFile("a.prn", "SIZE 50 mm,30 mm\r\nPRINT 1\r\n");
+    for (const char* fault : {"tspl_list=silent/1", "tspl_list=cut:2/1"}) {
+        std::string error;
+        ASSERT_TRUE(printer->addFault(fault, error)) << error;
+        const size_t infos = Boxes("info").size();
+        Download(path, 1);
+        EXPECT_EQ(dialog->Outcome(), TDLFileDialog::TOutcome::Failed) << fault;
+        EXPECT_EQ(Boxes("info").size(), infos) << fault;
+        ASSERT_FALSE(Boxes("error").empty()) << fault;
+        EXPECT_EQ(Boxes("error").back().text, params::TxtWith("_Err_NotStored", "a.BAS")) << fault;
+        EXPECT_FALSE(dialog->Busy()) << fault;
+        printer->clearFaults();
+        printer->changePrinter([](emulator::Printer& p) { p.files().erase("direct", "a.BAS"); });
+    }
+}
+
 TEST_F(DownloadTest, ZplPrintersTakeImagesAsGraphics) {
     Open("Calder", "calder_zpl.profile");
     download::TMonoImage image{100, 2, std::vector<uint8_t>(26, 0xFF)};
