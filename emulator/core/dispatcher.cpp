@@ -34,6 +34,7 @@ void Dispatcher::process() {
         if (index == handlers_.size()) {
             // No handler knows these bytes: the fallback keeps them as raw.
             waitingForMore_ = false;
+            tentative_ = false;
             const uint8_t byte = view[0];
             raw_.push_back(byte);
             ++head_;
@@ -42,25 +43,22 @@ void Dispatcher::process() {
             }
             continue;
         }
-        if (scan.verdict == Scan::Verdict::NeedMore) {
+        tentative_ = scan.verdict == Scan::Verdict::Tentative && scan.length >= view.size();
+        if (scan.verdict == Scan::Verdict::NeedMore || tentative_) {
             waitingForMore_ = true;
             waitingHandler_ = index;
             handlersSeen_ = handlers_.generation();
+            if (tentative_ && view.size() >= kMaxPending) {
+                take(index, scan.length);
+                continue;
+            }
             if (view.size() >= kMaxPending) {
                 recordLeftover("incomplete", "frame longer than " + std::to_string(kMaxPending) + " bytes");
                 continue;
             }
             break;
         }
-        waitingForMore_ = false;
-        const size_t length = std::clamp<size_t>(scan.length, 1, view.size());
-        flushRaw();
-        Handler& handler = handlers_.at(index);
-        Exchange exchange(sink_.printer(), link_, view.first(length));
-        exchange.describe(std::string(handler.name()));
-        handler.handle(view.first(length), exchange);
-        head_ += length;
-        emit(exchange);
+        take(index, scan.length);
     }
     if (head_ == pending_.size()) {
         pending_.clear();
@@ -71,9 +69,37 @@ void Dispatcher::process() {
     }
 }
 
+void Dispatcher::take(size_t index, size_t length) {
+    waitingForMore_ = false;
+    tentative_ = false;
+    const ByteView view = waiting();
+    length = std::clamp<size_t>(length, 1, view.size());
+    flushRaw();
+    Handler& handler = handlers_.at(index);
+    Exchange exchange(sink_.printer(), link_, view.first(length));
+    exchange.describe(std::string(handler.name()));
+    handler.handle(view.first(length), exchange);
+    head_ += length;
+    emit(exchange);
+}
+
+void Dispatcher::takeTentative() {
+    if (!waitingForMore_ || !tentative_ || head_ >= pending_.size()) {
+        return;
+    }
+    const Scan scan = handlers_.at(waitingHandler_).scan(waiting());
+    if (scan.verdict == Scan::Verdict::Complete || scan.verdict == Scan::Verdict::Tentative) {
+        take(waitingHandler_, scan.length);
+        process();
+    }
+}
+
 void Dispatcher::tick(SteadyTime now) {
     if (halted_) {
         return;
+    }
+    if (tentative_ && now - lastInput_ >= times_.rawQuiet) {
+        takeTentative();
     }
     if (waitingForMore_ && now - lastInput_ >= times_.frameTimeout) {
         recordLeftover("incomplete",
@@ -95,13 +121,16 @@ std::optional<SteadyTime> Dispatcher::deadline() const {
         next = lastInput_ + times_.rawQuiet;
     }
     if (waitingForMore_) {
-        const SteadyTime frameEnd = lastInput_ + times_.frameTimeout;
+        const SteadyTime frameEnd = lastInput_ + (tentative_ ? times_.rawQuiet : times_.frameTimeout);
         next = next ? std::min(*next, frameEnd) : frameEnd;
     }
     return next;
 }
 
 void Dispatcher::reset(std::string_view reason) {
+    halted_ = false;
+    // A frame that was whole when the link ended was received whole.
+    takeTentative();
     halted_ = false;
     flushRaw();
     if (head_ < pending_.size()) {
@@ -110,6 +139,7 @@ void Dispatcher::reset(std::string_view reason) {
     pending_.clear();
     head_ = 0;
     waitingForMore_ = false;
+    tentative_ = false;
     halted_ = false;
 }
 
@@ -135,6 +165,7 @@ void Dispatcher::recordLeftover(std::string command, std::string note) {
     exchange.addNote(note);
     head_ = pending_.size();
     waitingForMore_ = false;
+    tentative_ = false;
     emit(exchange);
 }
 

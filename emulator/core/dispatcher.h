@@ -28,7 +28,8 @@ struct DispatchTimes {
     // given up and recorded as "incomplete".
     std::chrono::milliseconds frameTimeout{1000};
     // Unrecognised bytes are recorded as one "raw" record at a line feed,
-    // before the next recognised frame, or after this long without input.
+    // before the next recognised frame, or after this long without input;
+    // a tentative frame is taken after this long without input too.
     std::chrono::milliseconds rawQuiet{100};
 };
 
@@ -53,6 +54,10 @@ class Dispatcher {
 
   private:
     void process();
+    // Carries out the first `length` waiting bytes as a frame of handler `index`.
+    void take(size_t index, size_t length);
+    // Takes the tentative frame that is waiting, if any.
+    void takeTentative();
     void flushRaw();
     void recordLeftover(std::string command, std::string note);
     void emit(Exchange& exchange);
@@ -68,6 +73,7 @@ class Dispatcher {
     size_t waitingHandler_ = 0; // handlers before it said NoMatch for the waiting bytes
     uint64_t handlersSeen_ = 0; // the handler set's generation when waitingHandler_ was set
     bool waitingForMore_ = false;
+    bool tentative_ = false; // the waiting bytes are already a whole frame of waitingHandler_
     bool halted_ = false;
     SteadyTime lastInput_{};
 };

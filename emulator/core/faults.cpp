@@ -13,6 +13,7 @@ struct KindName {
 constexpr KindName kKinds[] = {
     {FaultKind::Silent, "silent"},   {FaultKind::Delay, "delay"},        {FaultKind::Short, "short"},
     {FaultKind::Corrupt, "corrupt"}, {FaultKind::WrongSum, "wrong_sum"}, {FaultKind::Drop, "drop"},
+    {FaultKind::Cut, "cut"},
 };
 
 constexpr int kMaxDelayMs = 600000;
@@ -101,15 +102,17 @@ bool parseFaultRule(std::string_view text, FaultRule& rule, std::string& error) 
         }
     }
     if (!known) {
-        error = quoted + "unknown kind; use silent, delay:MS, short[:BYTES], corrupt, wrong_sum or drop";
+        error = quoted +
+                "unknown kind; use silent, delay:MS, short[:BYTES], corrupt, wrong_sum, drop or cut[:BYTES]";
         return false;
     }
-    const bool takesAmount = parsed.kind == FaultKind::Delay || parsed.kind == FaultKind::Short;
+    const bool takesAmount =
+        parsed.kind == FaultKind::Delay || parsed.kind == FaultKind::Short || parsed.kind == FaultKind::Cut;
     if (!amount.empty() || parsed.kind == FaultKind::Delay) {
         if (!takesAmount || !parseCount(amount, kMaxDelayMs, parsed.amount)) {
-            error =
-                quoted + (takesAmount ? "the amount is a number (delay: 0 to 600000 ms; short: bytes kept)"
-                                      : "this kind takes no amount");
+            error = quoted + (takesAmount
+                                  ? "the amount is a number (delay: 0 to 600000 ms; short, cut: bytes kept)"
+                                  : "this kind takes no amount");
             return false;
         }
     }
@@ -123,6 +126,7 @@ ShapedReply FaultBook::shape(const std::string& command, const std::string& key,
     bool silent = false;
     bool corrupt = false;
     bool wrongSum = false;
+    bool dropped = false;
     std::optional<size_t> keep;
     for (FaultRule& rule : rules_) {
         const bool targets = rule.command == "*"
@@ -153,6 +157,12 @@ ShapedReply FaultBook::shape(const std::string& command, const std::string& key,
             break;
         case FaultKind::Drop:
             shaped.drop = true;
+            dropped = true;
+            break;
+        case FaultKind::Cut:
+            // The printer goes away in the middle of its reply.
+            keep = rule.amount >= 0 ? static_cast<size_t>(rule.amount) : reply->size() / 2;
+            shaped.drop = true;
             break;
         }
     }
@@ -171,7 +181,7 @@ ShapedReply FaultBook::shape(const std::string& command, const std::string& key,
             byte ^= 0xFF;
         }
     }
-    if (!silent && !shaped.drop) {
+    if (!silent && !dropped) {
         shaped.reply = std::move(reply);
     }
     return shaped;

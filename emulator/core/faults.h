@@ -16,6 +16,7 @@ enum class FaultKind {
     Corrupt,  // every byte of the reply is inverted (XOR FF)
     WrongSum, // the 16-bit sum in a block reply is off by one
     Drop,     // no reply; the connection is dropped after the command
+    Cut,      // the first `amount` bytes of the reply (half when no amount), then the connection is dropped
 };
 
 // A fault on request: "TARGET=KIND[:AMOUNT][/TIMES]".

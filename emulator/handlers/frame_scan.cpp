@@ -135,4 +135,20 @@ std::string unquoteValue(std::string_view text) {
     return std::string(text.substr(first + 1, last - first - 1));
 }
 
+Scan withOptionalLineEnd(ByteView pending, size_t length) {
+    if (length >= pending.size()) {
+        return Scan::tentative(length);
+    }
+    if (pending[length] == '\n') {
+        return Scan::complete(length + 1);
+    }
+    if (pending[length] == '\r') {
+        if (length + 1 == pending.size()) {
+            return Scan::tentative(length + 1);
+        }
+        return Scan::complete(pending[length + 1] == '\n' ? length + 2 : length + 1);
+    }
+    return Scan::complete(length);
+}
+
 } // namespace emulator

@@ -20,6 +20,11 @@ Scan scanLiteral(ByteView pending, ByteView literal);
 // `maxLength` bytes without one, it is no match.
 Scan scanLine(ByteView pending, std::string_view head, size_t maxLength);
 
+// A frame of `length` bytes that may be followed by a line end of its own
+// ("\r\n" or "\n"): complete with the line end when it is there or other
+// bytes follow, tentative while nothing (or a lone CR) follows yet.
+Scan withOptionalLineEnd(ByteView pending, size_t length);
+
 // A text command: `word` followed by "\r\n" or "\n".
 Scan scanTextCommand(ByteView pending, std::string_view word);
 

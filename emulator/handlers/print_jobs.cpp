@@ -1,6 +1,7 @@
 #include "emulator/handlers/print_jobs.h"
 
 #include "emulator/core/exchange.h"
+#include "emulator/handlers/frame_scan.h"
 
 #include <algorithm>
 #include <string>
@@ -91,7 +92,8 @@ bool endsJob(JobKind kind, const std::string& line) {
     }
 }
 
-// The length of a ZPL job: up to "^XZ" and the line end after it.
+// The length of a ZPL job: up to "^XZ", with the line end after it when
+// one follows (a label needs none).
 Scan scanZpl(ByteView pending) {
     const std::string_view end = "^XZ";
     const auto found = std::search(pending.begin(), pending.end(), end.begin(), end.end());
@@ -101,17 +103,7 @@ Scan scanZpl(ByteView pending) {
     if (found == pending.end()) {
         return pending.size() > kMaxJobBytes ? Scan::noMatch() : Scan::needMore();
     }
-    size_t length = static_cast<size_t>(found - pending.begin()) + end.size();
-    if (length == pending.size() || (pending[length] == '\r' && length + 1 == pending.size())) {
-        return Scan::needMore();
-    }
-    if (pending[length] == '\n') {
-        return Scan::complete(length + 1);
-    }
-    if (pending[length] == '\r' && pending[length + 1] == '\n') {
-        return Scan::complete(length + 2);
-    }
-    return Scan::complete(length);
+    return withOptionalLineEnd(pending, static_cast<size_t>(found - pending.begin()) + end.size());
 }
 
 } // namespace

@@ -8,7 +8,8 @@ namespace emulator {
 // language, value the job's text, note its line count). No reply.
 //  - TSPL: from a "CLS" line to the first line that starts with "PRINT";
 //  - EPL: from an "N" line to a "P<count>" line;
-//  - ZPL: from "^XA" to "^XZ" and its line end;
+//  - ZPL: from "^XA" to "^XZ", and the line end after it when one follows
+//    (a label without one is taken when the input goes quiet);
 //  - CPCL (when the CPCL recogniser does not take it, on printers of other
 //    languages): from a line that starts with "! " to the "PRINT" line.
 // Lines end with CR LF or LF. A job that holds a control byte other than

@@ -57,7 +57,9 @@ void addStandardHandlers(HandlerSet& handlers, const Profile& profile) {
         handlers.add(std::make_shared<TsplPositionHandler>());
     }
     if (profile.language == kLanguageZpl) {
-        handlers.add(std::make_shared<ZplGraphicHandler>());
+        // A label that prints a stored graphic is recorded as such, before
+        // the print-job recorder sees it as a plain ZPL job.
+        handlers.add(std::make_shared<ZplGraphicHandler>(), kRankSpecific + 1);
     }
     handlers.add(std::make_shared<UnknownPrivateHandler>(), kRankCatchAll);
 }

@@ -38,6 +38,7 @@ struct DownloadShape {
     std::string name;
     size_t dataStart = 0;
     size_t dataLength = 0;
+    bool malformed = false;
 };
 
 // DOWNLOAD E,"NAME" followed by either CR LF (data up to CR LF EOP CR LF)
@@ -94,6 +95,8 @@ DownloadShape scanDownloadAfter(ByteView pending, std::string_view kDownload) {
     return shape;
 }
 
+constexpr std::string_view kDownloadWord = "DOWNLOAD ";
+
 DownloadShape scanDownload(ByteView pending) {
     bool more = false;
     for (const DownloadHead& head : kDownloadHeads) {
@@ -106,13 +109,19 @@ DownloadShape scanDownload(ByteView pending) {
     }
     DownloadShape none;
     none.scan = more ? Scan::needMore() : Scan::noMatch();
+    if (!more && scanLiteral(pending, bytesOf(kDownloadWord)).verdict == Scan::Verdict::Complete) {
+        // A DOWNLOAD the printer cannot read: what follows is its data, up
+        // to the next pause of the input.
+        none.malformed = true;
+        none.scan = pending.size() >= kMaxFile ? Scan::complete(kMaxFile) : Scan::tentative(pending.size());
+    }
     return none;
 }
 
 Scan firstMatch(std::initializer_list<Scan> scans) {
     bool more = false;
     for (const Scan& scan : scans) {
-        if (scan.verdict == Scan::Verdict::Complete) {
+        if (scan.verdict == Scan::Verdict::Complete || scan.verdict == Scan::Verdict::Tentative) {
             return scan;
         }
         more = more || scan.verdict == Scan::Verdict::NeedMore;
@@ -130,7 +139,13 @@ Scan TsplFileHandler::scan(ByteView pending) const {
 
 void TsplFileHandler::handle(ByteView frame, Exchange& exchange) {
     FileStore& files = exchange.printer().files();
-    if (const DownloadShape shape = scanDownload(frame); shape.scan.verdict == Scan::Verdict::Complete) {
+    const DownloadShape shape = scanDownload(frame);
+    if (shape.malformed) {
+        exchange.describe("tspl_download", "", std::to_string(frame.size()) + " bytes");
+        exchange.addNote("refused: no quoted name and size after DOWNLOAD");
+        return;
+    }
+    if (shape.scan.verdict == Scan::Verdict::Complete) {
         exchange.describe("tspl_download", shape.name, std::to_string(shape.dataLength) + " bytes");
         const ByteView data = frame.subspan(shape.dataStart, shape.dataLength);
         const bool stored = files.store({shape.memory == 'F' ? "card" : "direct", shape.memory, shape.name,
@@ -164,6 +179,7 @@ namespace {
 constexpr std::string_view kDg = "~DGE:";
 constexpr std::string_view kLabelStart = "^XA";
 constexpr std::string_view kLabelEnd = "^XZ";
+constexpr std::string_view kRecall = "^XGE:";
 
 struct GraphicShape {
     Scan scan;
@@ -201,6 +217,7 @@ GraphicShape scanGraphic(ByteView pending) {
     return shape;
 }
 
+// A label that prints a stored graphic; other labels are no match.
 Scan scanLabel(ByteView pending) {
     const Scan start = scanLiteral(pending, bytesOf(kLabelStart));
     if (start.verdict != Scan::Verdict::Complete) {
@@ -211,7 +228,10 @@ Scan scanLabel(ByteView pending) {
     if (end == std::string_view::npos) {
         return pending.size() > 4096 ? Scan::noMatch() : Scan::needMore();
     }
-    return Scan::complete(end + kLabelEnd.size());
+    if (all.substr(0, end).find(kRecall) == std::string_view::npos) {
+        return Scan::noMatch();
+    }
+    return withOptionalLineEnd(pending, end + kLabelEnd.size());
 }
 
 uint8_t hexDigit(uint8_t c) {
@@ -237,10 +257,12 @@ void ZplGraphicHandler::handle(ByteView frame, Exchange& exchange) {
         return;
     }
     const std::string label = textOf(frame);
-    const size_t at = label.find("^XGE:");
-    const size_t end = at == std::string::npos ? at : label.find('^', at + 5);
-    exchange.describe("zpl_print",
-                      end == std::string::npos ? std::string() : label.substr(at + 5, end - at - 5), label);
+    const size_t at = label.find(kRecall) + kRecall.size();
+    const size_t end = label.find('^', at);
+    const std::string name = label.substr(at, end == std::string::npos ? end : end - at);
+    exchange.describe("zpl_print", name, label);
+    exchange.addNote(exchange.printer().files().find("bitmaps", name) != nullptr ? "printed"
+                                                                                 : "no such image");
 }
 
 } // namespace emulator

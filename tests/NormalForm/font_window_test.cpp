@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdlib>
@@ -43,6 +44,29 @@ TEST_F(FontWindowTest, RegisteredForTheMainWindow) {
     for (const char* name : {"TfrmDLF", "TfrmDLUF", "T_frmTempletManage", "T_frmImagesManageTSPL"}) {
         EXPECT_TRUE(FindDialog(name)) << name;
     }
+}
+
+TEST_F(FontWindowTest, TheTsplManagerDoesNotOpenEmptyWhenThePrinterDoesNotAnswer) {
+    RegisterFontDialogs();
+    SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+    std::string error;
+    ASSERT_TRUE(printer->addFault("*=silent", error)) << error;
+    // Any window that opens is noted and closed, so that the test goes on.
+    bool opened = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = true;
+            modal->close();
+        }
+    });
+    watch.start(20);
+    FindDialog("T_frmTempletManage")(nullptr);
+    watch.stop();
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(Boxes("error").size(), 1u);
+    EXPECT_EQ(Boxes("error")[0].text, params::Txt("_Err_ReadData"));
+    PrtLib_Close(TPrtLib::Tsprix);
 }
 
 TEST_F(FontWindowTest, AFontChosenInTheTableIsDeleted) {

@@ -83,6 +83,21 @@ TEST_F(CliFontsTest, TsplFilesAreDownloadedListedRunAndDeleted) {
     EXPECT_EQ(StoredSize("direct", "A.BAS"), 0u);
 }
 
+TEST_F(CliFontsTest, TsplFilesTheyDidNotTakeExitNonZeroWithTheErrorText) {
+    const std::string path = File("plain.bin", 3000);
+    printer->changePrinter([](emulator::Printer& p) { p.files().cardCapacity = 1024; });
+    const CliResult full = Run({"tspl-files", "download", path});
+    EXPECT_NE(full.status, 0);
+    EXPECT_NE(full.err.find("The printer did not store plain.bin"), std::string::npos) << full.err;
+    EXPECT_EQ(full.out.find("complete"), std::string::npos) << full.out;
+
+    std::string error;
+    ASSERT_TRUE(printer->addFault("tspl_space=silent", error)) << error;
+    const CliResult silent = Run({"tspl-files", "list"});
+    EXPECT_NE(silent.status, 0);
+    EXPECT_NE(silent.err.find("Could not read data from the printer"), std::string::npos) << silent.err;
+}
+
 TEST_F(CliFontsTest, BadUsageIsRefusedBeforeThePrinter) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"fonts", "download"},

@@ -101,6 +101,27 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_FALSE(PrtLib_ExchangeOpen());
 }
 
+TEST_F(FontTest, ADeleteThePrinterDoesNotAnswerKeepsTheFontListed) {
+    SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+    StoreFont('E', "A.TTF");
+    StoreFont('E', "B.TTF");
+    download::TTransferPacing pacing = FastPacing();
+    pacing.okPollRounds = 2;
+    fonts = std::make_unique<TDLFontDialog>(params::TParaDialogContext{"Kavo", "Kavo"}, pacing);
+    fonts->FormShow();
+    for (const char* fault : {"do:delete=silent/1", "do:delete=cut:1/1"}) {
+        std::string error;
+        ASSERT_TRUE(printer->addFault(fault, error)) << error;
+        fonts->btnDeleteAllFontClick();
+        ASSERT_FALSE(Boxes("error").empty()) << fault;
+        EXPECT_EQ(Boxes("error").back().text, LangText("_Err_ReadData")) << fault;
+        // The first delete was not confirmed: both fonts are still listed.
+        EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 2u) << fault;
+        EXPECT_FALSE(PrtLib_ExchangeOpen()) << fault;
+        printer->clearFaults();
+    }
+}
+
 TEST_F(FontTest, AFontIsStoredByTheBlockTransferAndListed) {
     OpenFonts();
     std::string bytes(3000, '\0');
@@ -261,17 +282,31 @@ TEST_F(FontTest, UserFontsOfTheLimitAreRefusedAndOneByteLessIsTaken) {
 
 TEST_F(FontTest, AUserFontRefusedByThePrinterStopsTheTimer) {
     OpenUserFonts();
-    printer->changePrinter([](emulator::Printer& p) { p.files().refuseBlock = 1; });
-    ASSERT_TRUE(userFonts->ChooseFile(WriteFile("font.bin", std::string(3000, 'a'))));
-    userFonts->btnDownloadClick();
-    userFonts->RunTimer();
-    EXPECT_EQ(userFonts->Outcome(), TDLUserFontDialog::TOutcome::Failed);
-    EXPECT_EQ(Boxes("error").back().text, LangText("FormDownloadFont_ErrIO"));
-    EXPECT_FALSE(userFonts->Timer().enabled);
-    // The running caption stays until the button is pressed.
-    EXPECT_EQ(userFonts->Form()["btnDownload"].text, LangText("FormDownloadFont_btnDownload1"));
-    userFonts->btnDownloadClick();
-    EXPECT_EQ(userFonts->Form()["btnDownload"].text, LangText("FormDownloadFont_btnDownload"));
+    const std::string path = WriteFile("font.bin", std::string(3000, 'a'));
+    // A refused block, and the connection ending in the middle of an
+    // acknowledgement.
+    for (const char* fault : {"refuse", "download_block:1=cut/1"}) {
+        if (std::string(fault) == "refuse") {
+            printer->changePrinter([](emulator::Printer& p) { p.files().refuseBlock = 1; });
+        } else {
+            std::string error;
+            ASSERT_TRUE(printer->addFault(fault, error)) << error;
+        }
+        const size_t infos = Boxes("info").size();
+        ASSERT_TRUE(userFonts->ChooseFile(path));
+        userFonts->btnDownloadClick();
+        userFonts->RunTimer();
+        EXPECT_EQ(userFonts->Outcome(), TDLUserFontDialog::TOutcome::Failed) << fault;
+        EXPECT_EQ(Boxes("error").back().text, LangText("FormDownloadFont_ErrIO")) << fault;
+        EXPECT_EQ(Boxes("info").size(), infos) << fault;
+        EXPECT_FALSE(userFonts->Timer().enabled);
+        // The running caption stays until the button is pressed.
+        EXPECT_EQ(userFonts->Form()["btnDownload"].text, LangText("FormDownloadFont_btnDownload1"));
+        userFonts->btnDownloadClick();
+        EXPECT_EQ(userFonts->Form()["btnDownload"].text, LangText("FormDownloadFont_btnDownload"));
+        printer->clearFaults();
+        printer->changePrinter([](emulator::Printer& p) { p.files().refuseBlock.reset(); });
+    }
 }
 
 } // namespace

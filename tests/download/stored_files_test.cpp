@@ -4,6 +4,8 @@
 #include "DownloadFixture.h"
 #include "mdlDLImage.h"
 #include "mdlMessages.h"
+#include "mdlParaHelpers.h"
+#include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
 
 #include <chrono>
@@ -47,6 +49,74 @@ TEST_F(DownloadTest, ImageListPrintAndDeleteUseTheMemoryPrefixAsTheyShould) {
     dialog->DoActive_Bitmap("btnPrintImage");
     EXPECT_EQ(Boxes("info").back().text, LangText("msgsi"));
     EXPECT_TRUE(Keys("do").empty());
+}
+
+TEST_F(DownloadTest, APrintOrDeleteThePrinterDidNotConfirmIsAnError) {
+    struct Case {
+        std::string fault;  // "" for none
+        std::string button; // btnPrintImage or btnDelCurImage
+        std::string name;   // the entry pressed on
+        std::string message;
+        bool kept; // the entry is still listed afterwards
+    };
+    const std::vector<Case> cases = {
+        {"", "btnPrintImage", "GONE.GRF", "_Err_NotStored", true}, // answered "ER"
+        {"do:print=silent/1", "btnPrintImage", "X.GRF", "_Err_ReadData", true},
+        {"do:print=cut:1/1", "btnPrintImage", "X.GRF", "_Err_ReadData", true},
+        {"do:delete=silent/1", "btnDelCurImage", "X.GRF", "_Err_ReadData", true},
+        {"", "btnDelCurImage", "GONE.GRF", "", false}, // "ER": it is not there either
+    };
+    download::TTransferPacing pacing = FastPacing();
+    pacing.okPollRounds = 2;
+    Open("Kavo", "kavo_tspl.profile", false, pacing);
+    for (const Case& c : cases) {
+        Put(*printer, "bitmaps", 'E', "X.GRF");
+        dialog->DoActive_Bitmap("btnGetAllImage");
+        // An entry the printer no longer has.
+        dialog->Form().AddItem("lvFonts", TDLFileDialog::EntryText("Flash", "GONE.GRF"));
+        const auto& items = dialog->Form()["lvFonts"].items;
+        const auto at = std::find(items.begin(), items.end(), TDLFileDialog::EntryText("Flash", c.name));
+        ASSERT_NE(at, items.end());
+        dialog->Form().SetIndex("lvFonts", static_cast<int>(at - items.begin()));
+        if (!c.fault.empty()) {
+            std::string error;
+            ASSERT_TRUE(printer->addFault(c.fault, error)) << error;
+        }
+        const size_t errors = Boxes("error").size();
+        dialog->DoActive_Bitmap(c.button);
+        const std::string where = c.button + " " + c.name + " " + c.fault;
+        if (c.message.empty()) {
+            EXPECT_EQ(Boxes("error").size(), errors) << where;
+        } else {
+            ASSERT_EQ(Boxes("error").size(), errors + 1) << where;
+            EXPECT_EQ(Boxes("error").back().text, c.message == "_Err_NotStored"
+                                                      ? params::TxtWith(c.message, c.name)
+                                                      : LangText(c.message))
+                << where;
+        }
+        const auto& after = dialog->Form()["lvFonts"].items;
+        EXPECT_EQ(std::count(after.begin(), after.end(), TDLFileDialog::EntryText("Flash", c.name)) == 1,
+                  c.kept)
+            << where;
+        EXPECT_FALSE(PrtLib_ExchangeOpen()) << where;
+        printer->clearFaults();
+    }
+}
+
+TEST_F(DownloadTest, ThePrinterFilesButtonIsOfferedWhereTheTsplFileCommandsAreAnswered) {
+    const struct {
+        const char* listName;
+        const char* profile;
+        bool offered;
+    } cases[] = {{"Kavo", "kavo_tspl.profile", true}, {"Calder", "calder_zpl.profile", false}};
+    for (const auto& c : cases) {
+        Open(c.listName, c.profile);
+        // Calder is listed with the TSPL printers, but this one reports ZPL.
+        EXPECT_EQ(ProtocolKind, 1) << c.listName;
+        EXPECT_EQ(dialog->Form()["btnTspl"].visible, c.offered) << c.listName;
+        dialog->FormClose();
+        dialog.reset();
+    }
 }
 
 TEST_F(DownloadTest, DeletingAllImagesWaitsForEachOk) {

@@ -5,6 +5,7 @@
 #include "DownloadFixture.h"
 #include "mdlDLImage.h"
 #include "mdlMessages.h"
+#include "mdlParaHelpers.h"
 #include "mdlPrinterLib_Call.h"
 
 namespace tolvane::test {
@@ -93,6 +94,8 @@ TEST_F(DownloadTest, EveryAcknowledgementFaultEndsWithItsMessageAndTheFileIsNotS
         {"download_block:1=wrong_sum/1", "_Err_CheckSum"},
         {"download_block:1=short:6/1", "FormGDL_ErrIO"},
         {"download_block:1=silent/1", "FormGDL_ErrIO"},
+        {"download_block:1=cut/1", "FormGDL_ErrIO"}, // the connection ends in the middle of the transfer
+        {"download_block:1=drop/1", "FormGDL_ErrIO"},
         {"refuse", "FormGDL_ErrIO"},
         {"full", "FormGDL_ErrIO"}, // the memory fills up during the transfer
     };
@@ -188,6 +191,24 @@ TEST_F(DownloadTest, DirectTsplPrintersTakeTemplatesAndImagesByTsplCommands) {
               (std::vector<uint8_t>{0x00, 0x0F, 0xFF, 0xFF}));
 }
 
+TEST_F(DownloadTest, ATemplateTheDirectTsplPrinterDoesNotListIsNoSuccess) {
+    Open("Ardel", "ardel_tspl.profile");
+    const std::string path = WriteFile("a.prn", "SIZE 50 mm,30 mm\r\nPRINT 1\r\n");
+    for (const char* fault : {"tspl_list=silent/1", "tspl_list=cut:2/1"}) {
+        std::string error;
+        ASSERT_TRUE(printer->addFault(fault, error)) << error;
+        const size_t infos = Boxes("info").size();
+        Download(path, 1);
+        EXPECT_EQ(dialog->Outcome(), TDLFileDialog::TOutcome::Failed) << fault;
+        EXPECT_EQ(Boxes("info").size(), infos) << fault;
+        ASSERT_FALSE(Boxes("error").empty()) << fault;
+        EXPECT_EQ(Boxes("error").back().text, params::TxtWith("_Err_NotStored", "a.BAS")) << fault;
+        EXPECT_FALSE(dialog->Busy()) << fault;
+        printer->clearFaults();
+        printer->changePrinter([](emulator::Printer& p) { p.files().erase("direct", "a.BAS"); });
+    }
+}
+
 TEST_F(DownloadTest, ZplPrintersTakeImagesAsGraphics) {
     Open("Calder", "calder_zpl.profile");
     download::TMonoImage image{100, 2, std::vector<uint8_t>(26, 0xFF)};
@@ -199,6 +220,57 @@ TEST_F(DownloadTest, ZplPrintersTakeImagesAsGraphics) {
     const auto stored = Stored("bitmaps", "E_logo.png.GRF");
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(*stored, image.rows);
+
+    // Printing it: the printer receives the whole label, and knows the image.
+    ASSERT_EQ(dialog->Form()["lvFonts"].items.size(), 1u);
+    dialog->Form().SetIndex("lvFonts", 0);
+    dialog->DoActive_Bitmap("btnPrintImage");
+    const auto print = printer->waitForCommand("zpl_print", "logo.png.GRF");
+    ASSERT_TRUE(print.has_value());
+    EXPECT_EQ(print->value, "^XA^PW576^LL220^POI^FO100,100^XGE:logo.png.GRF^FS^XZ");
+    EXPECT_EQ(print->note, "printed");
+    EXPECT_TRUE(Boxes("error").empty());
+}
+
+TEST_F(DownloadTest, AGraphicThePrinterDidNotKeepIsNoSuccess) {
+    struct Case {
+        std::string fault; // or "full": the flash has no room for it
+        std::string message;
+        bool named; // the message names the file
+    };
+    const std::vector<Case> cases = {
+        {"full", "_Err_NotStored", true}, // another image is listed, not this one
+        {"getval:bitmaps=silent/1", "FormGDL_ErrIO", false},
+        {"getval:bitmaps=cut/1", "_Err_NotStored", true}, // the list breaks off with the connection
+    };
+    Open("Calder", "calder_zpl.profile");
+    download::TMonoImage image{100, 2, std::vector<uint8_t>(26, 0xFF)};
+    const std::string path = (std::filesystem::path(home.Path()) / "logo.bmp").string();
+    ASSERT_TRUE(download::SaveMonoBmp(path, image));
+    for (const Case& c : cases) {
+        printer->changePrinter([](emulator::Printer& p) {
+            p.files().erase("bitmaps", "E_logo.GRF");
+            p.files().store({"bitmaps", 'E', "OTHER.GRF", {1}});
+        });
+        if (c.fault == "full") {
+            printer->changePrinter([](emulator::Printer& p) { p.files().flashCapacity = 10; });
+        } else {
+            std::string error;
+            ASSERT_TRUE(printer->addFault(c.fault, error)) << error;
+        }
+        const size_t infos = Boxes("info").size();
+        Download(path, 0);
+        EXPECT_EQ(dialog->Outcome(), TDLFileDialog::TOutcome::Failed) << c.fault;
+        EXPECT_EQ(Boxes("info").size(), infos) << c.fault;
+        ASSERT_FALSE(Boxes("error").empty()) << c.fault;
+        EXPECT_EQ(Boxes("error").back().text,
+                  c.named ? params::TxtWith(c.message, "logo.GRF") : LangText(c.message))
+            << c.fault;
+        EXPECT_FALSE(dialog->Busy()) << c.fault;
+        EXPECT_FALSE(PrtLib_ExchangeOpen()) << c.fault;
+        printer->clearFaults();
+        printer->changePrinter([](emulator::Printer& p) { p.files().flashCapacity = 4 << 20; });
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // printer: the lists of both positions, the space reply, RUN, the KILL
 // forms with their confirmation, and files sent in chunks.
 #include "DownloadFixture.h"
+#include "mdlParaHelpers.h"
 #include "mdlTsplFiles.h"
 
 namespace tolvane::test {
@@ -108,6 +109,83 @@ TEST_F(TsplManagerTest, TheBatchDownloadSendsEachFileInChunks) {
     EXPECT_EQ(stored->size(), 3000u);
     EXPECT_EQ(manager->Form()["lstImagesList"].index, 0);
     EXPECT_EQ(Boxes("info").size(), 1u);
+}
+
+TEST_F(TsplManagerTest, APlainFileGoesWithItsNameAndSizeAndIsConfirmedByTheList) {
+    OpenManager();
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const std::string path = WriteFile("logo.png", png);
+    manager->ShowDownload = [&](download::TTsplBatchDownload& batch) {
+        batch.AddFile(path);
+        EXPECT_TRUE(batch.btnDownloadClick());
+    };
+    manager->MouseClick("btnDownload");
+    const auto record = printer->waitForCommand("tspl_download", "logo.png");
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(std::string(record->received.begin(), record->received.end()),
+              "DOWNLOAD F,\"logo.png\",16," + png);
+    const auto stored = Stored("card", "logo.png");
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(*stored, emulator::Bytes(png.begin(), png.end()));
+    EXPECT_EQ(Boxes("info").size(), 1u);
+    EXPECT_TRUE(Boxes("error").empty());
+}
+
+TEST_F(TsplManagerTest, ADownloadThePrinterDidNotTakeIsAnErrorAndNoSuccess) {
+    struct Case {
+        std::string fault; // or "full": the card has no room
+        std::string message;
+        std::string name; // filled into the message
+    };
+    const std::vector<Case> cases = {
+        {"full", "_Err_NotStored", "big.bin"},
+        {"tspl_files:F=silent/1", "_Err_ReadData", ""},
+        {"tspl_files:F=cut:1/1", "_Err_NotStored", "big.bin"}, // the list breaks off, the connection with it
+    };
+    OpenManager();
+    const std::string path = WriteFile("big.bin", std::string(2000, 'z'));
+    for (const Case& c : cases) {
+        if (c.fault == "full") {
+            printer->changePrinter([](emulator::Printer& p) { p.files().cardCapacity = 1024; });
+        } else {
+            std::string error;
+            ASSERT_TRUE(printer->addFault(c.fault, error)) << error;
+        }
+        const size_t infos = Boxes("info").size();
+        bool done = true;
+        manager->ShowDownload = [&](download::TTsplBatchDownload& batch) {
+            batch.AddFile(path);
+            done = batch.btnDownloadClick();
+        };
+        manager->MouseClick("btnDownload");
+        EXPECT_FALSE(done) << c.fault;
+        EXPECT_EQ(Boxes("info").size(), infos) << c.fault;
+        ASSERT_FALSE(Boxes("error").empty()) << c.fault;
+        const std::string expected =
+            c.name.empty() ? LangText(c.message) : params::TxtWith(c.message, c.name);
+        bool shown = false;
+        for (const auto& box : Boxes("error")) {
+            shown = shown || box.text == expected;
+        }
+        EXPECT_TRUE(shown) << c.fault;
+        printer->clearFaults();
+        printer->changePrinter([](emulator::Printer& p) {
+            p.files().cardCapacity = 1024 * 1024;
+            p.files().erase("card", "big.bin");
+        });
+    }
+}
+
+TEST_F(TsplManagerTest, APrinterThatDoesNotAnswerGetsNoEmptyManager) {
+    SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+    std::string error;
+    ASSERT_TRUE(printer->addFault("*=silent", error)) << error;
+    download::TTsplPacing pacing;
+    pacing.spacePauseMs = 20;
+    manager = std::make_unique<TTsplFileManager>("T_frmTempletManage", pacing);
+    EXPECT_FALSE(manager->FormShow());
+    ASSERT_EQ(Boxes("error").size(), 1u);
+    EXPECT_EQ(Boxes("error")[0].text, LangText("_Err_ReadData"));
 }
 
 } // namespace

@@ -151,6 +151,21 @@ TEST(ByteStreamTcp, DisconnectInTheMiddleOfAFrameLeavesThePrinterSane) {
     EXPECT_FALSE(connection.printer().settings().keys.contains({1, 7}));
 }
 
+TEST(ByteStreamTcp, AWholeLabelIsTakenWhenTheClientLeavesRightAfterIt) {
+    // A label needs no line end: closing at once after it is no cut frame.
+    emulator::EmulatorOptions options;
+    options.times.rawQuiet = std::chrono::milliseconds(60000); // only the leaving can end it
+    PrinterConnection connection(shippedProfile("calder_zpl.profile"), options);
+    connection.open(Transport::Tcp);
+    const std::string label = "^XA^FO0,10^FDAB^FS^XZ";
+    connection.writeText(label);
+    connection.close();
+    const auto job = connection.printer().waitForCommand("job");
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->value, label);
+    EXPECT_FALSE(connection.printer().waitForCommand("discarded", {}, std::chrono::milliseconds(100)));
+}
+
 TEST(ByteStreamTcp, ClientsAreServedOneAfterAnother) {
     PrinterConnection first(shippedProfile("kavo_tspl.profile"));
     first.open(Transport::Tcp);

@@ -83,6 +83,18 @@ TEST_P(FaultTest, DropEndsTheConnectionInsteadOfReplying) {
     EXPECT_EQ(link().getval("ppl"), kPpl);
 }
 
+TEST_P(FaultTest, CutSendsPartOfTheReplyAndEndsTheConnection) {
+    fault("getval:ppl=cut:2/1");
+    link().write(privateFrame("getval ", "\"ppl\""));
+    EXPECT_EQ(link().read(2), (Bytes{'t', 's'}));
+    ASSERT_TRUE(printer().waitFor([](const Record& r) { return r.command == "disconnect"; }));
+    const auto frame = printer().waitForCommand("getval", "ppl");
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->reply, (Bytes{'t', 's'}));
+    EXPECT_EQ(frame->faults, std::vector<std::string>{"getval:ppl=cut:2/1"});
+    EXPECT_EQ(link().getval("ppl"), kPpl);
+}
+
 INSTANTIATE_TEST_SUITE_P(Transports, FaultTest, ::testing::Values(Transport::Tcp, Transport::Pty),
                          transportName);
 
@@ -113,6 +125,8 @@ TEST(FaultRule, ParsesTheDocumentedForms) {
         {"block_read=wrong_sum/1", true, "block_read=wrong_sum/1"},
         {"*=delay:250", true, "*=delay:250"},
         {"do:reset_printer=drop", true, "do:reset_printer=drop"},
+        {"download_block=cut/1", true, "download_block=cut/1"},
+        {"getval=cut:3", true, "getval=cut:3"},
         {"*=delay", false, ""},        // a delay needs its milliseconds
         {"*=silent:5", false, ""},     // silent takes no amount
         {"*=slow", false, ""},         // unknown kind

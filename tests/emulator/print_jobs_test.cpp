@@ -87,6 +87,41 @@ TEST_P(PrintJobTest, TheScannerAnswersEveryNthTrigger) {
                                                "nothing scanned", "nothing scanned", "scanned"}));
 }
 
+TEST_P(PrintJobTest, AZplLabelNeedsNoLineEnd) {
+    start(shippedProfile("calder_zpl.profile"));
+    printer().changePrinter([](emulator::Printer& p) { p.files().store({"bitmaps", 'E', "LOGO.GRF", {1}}); });
+    // Taken when the input pauses: nothing more is coming.
+    const std::string label = "^XA^FO0,10^FDAB^FS^XZ";
+    link().writeText(label);
+    const auto job = printer().waitForCommand("job");
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->value, label);
+    // A label that prints a stored graphic, and one whose graphic is missing.
+    for (const char* name : {"LOGO.GRF", "NONE.GRF"}) {
+        link().writeText(std::string("^XA^PW576^LL220^POI^FO100,100^XGE:") + name + "^FS^XZ");
+        const auto print = printer().waitForCommand("zpl_print", name);
+        ASSERT_TRUE(print) << name;
+        EXPECT_EQ(print->note, std::string(name) == "LOGO.GRF" ? "printed" : "no such image");
+        EXPECT_EQ(print->received.size(), 48u);
+    }
+}
+
+TEST_P(PrintJobTest, ATsplDownloadWithoutNameAndSizeIsRefused) {
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    link().writeText("DOWNLOAD " + png);
+    const auto refused = printer().waitForCommand("tspl_download");
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->note.rfind("refused", 0), 0u) << refused->note;
+    link().writeText("DOWNLOAD \"A.PNG\"," + std::to_string(png.size()) + "," + png);
+    const auto stored = printer().waitForCommand("tspl_download", "A.PNG");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->note, "stored");
+    printer().changePrinter([&](emulator::Printer& p) {
+        ASSERT_EQ(p.files().list("direct").size(), 1u);
+        EXPECT_EQ(p.files().list("direct")[0]->data, bytesOf(png));
+    });
+}
+
 INSTANTIATE_TEST_SUITE_P(Transports, PrintJobTest, ::testing::Values(Transport::Tcp, Transport::Pty),
                          transportName);
 

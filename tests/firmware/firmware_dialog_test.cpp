@@ -201,8 +201,9 @@ TEST_F(OtaTest, PrinterFaultsStopTheTransferWithTheirMessage) {
     };
     const std::vector<Case> cases = {
         {"getval:pack_length=short:3/1", 0}, // a 3-byte packet length: nothing is sent
-        {"getval:pack_length=silent/1", 0},  {"ota_packet=silent/1", 1},
-        {"ota_packet=corrupt/1", 1},         {"ota_packet=short:7/1", 1},
+        {"getval:pack_length=silent/1", 0},  {"ota_packet=silent/1", 1}, {"ota_packet=corrupt/1", 1},
+        {"ota_packet=short:7/1", 1},         {"ota_packet=cut/1", 1}, // the connection ends in the middle of
+                                                                      // the reply
     };
     for (const Case& c : cases) {
         Select();
@@ -351,6 +352,8 @@ TEST_F(GdlTest, PrinterFaultsGiveTheirMessage) {
     const std::vector<Case> cases = {
         {"silent final status", addFault("section_end=silent"), "Could not read data from the printer", 2},
         {"silent header", addFault("section_header=silent/1"), "Could not read data from the printer", 1},
+        {"connection ends at a header", addFault("section_header=cut/1"),
+         "Could not read data from the printer", 1},
         {"refused header",
          [](emulator::Emulator& target) {
              target.changePrinter([](emulator::Printer& p) { p.firmware().behaviour.headerStatus = 2; });

@@ -115,6 +115,26 @@ TEST_F(CliDiagnosticsTest, InfoAndRead) {
     EXPECT_EQ(result.out, "\n");
 }
 
+TEST_F(CliDiagnosticsTest, AReplyThatDidNotComeWholeExitsNonZeroWithTheReadError) {
+    const struct {
+        const char* fault;
+        const char* command;
+    } cases[] = {
+        {"get_journey=silent/1", "info"},
+        {"get_version=cut/1", "info"}, // the connection ends in the middle of the reply
+        {"getval:printer_status=silent/1", "status"},
+        {"getval:printer_status=cut/1", "status"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        ASSERT_TRUE(printer->addFault(c.fault, error)) << error;
+        const CliResult result = Run({c.command});
+        EXPECT_EQ(result.status, 1) << c.fault;
+        EXPECT_NE(result.err.find(params::Txt("_Err_ReadData")), std::string::npos) << c.fault << result.err;
+        printer->clearFaults();
+    }
+}
+
 TEST_F(CliDiagnosticsTest, NoInformationForEscPrinters) {
     const CliResult result = Run({"info"}, "Pelso-58");
     EXPECT_EQ(result.status, 1);

@@ -132,7 +132,11 @@ T_frmTempletManage::T_frmTempletManage(QWidget* parent, const char* className)
         T_frmDownloadFile_TSPL window(batch, this);
         window.exec();
     };
-    OnShow = [this] { dialog_->FormShow(); };
+    OnShow = [this] {
+        if (!read_) {
+            dialog_->FormShow();
+        }
+    };
     OnClose = [this] { dialog_->FormClose(); };
     OnSelect = [this](const std::string& name) {
         if (name == "cmbTempletSavePosition") {
@@ -154,6 +158,11 @@ T_frmTempletManage::~T_frmTempletManage() {
     Detach();
 }
 
+bool T_frmTempletManage::ReadBeforeOpening() {
+    read_ = true;
+    return dialog_->FormShow();
+}
+
 void RegisterFontDialogs() {
     RegisterDialog("TfrmDLF", [](QWidget* parent) {
         TfrmDLF window(parent);
@@ -166,7 +175,9 @@ void RegisterFontDialogs() {
     for (const char* name : {"T_frmTempletManage", "T_frmImagesManageTSPL"}) {
         RegisterDialog(name, [name](QWidget* parent) {
             T_frmTempletManage window(parent, name);
-            window.exec();
+            if (window.ReadBeforeOpening()) {
+                window.exec();
+            }
         });
     }
 }

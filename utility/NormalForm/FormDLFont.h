@@ -50,9 +50,14 @@ class T_frmTempletManage : public TModelWindow {
     explicit T_frmTempletManage(QWidget* parent = nullptr, const char* className = "T_frmTempletManage");
     ~T_frmTempletManage() override;
     download::TTsplFileManager& Dialog() { return *dialog_; }
+    // Reads the printer's files before the window is opened; false when the
+    // printer did not answer (the error was shown), and the window is not
+    // to be opened empty.
+    bool ReadBeforeOpening();
 
   private:
     std::unique_ptr<download::TTsplFileManager> dialog_;
+    bool read_ = false;
 };
 
 // Registers the font windows and the TSPL file managers.

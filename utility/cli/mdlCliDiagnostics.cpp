@@ -129,8 +129,17 @@ class TDiagnosticRun {
         diagnostics::TPrinterInformation dialog(params::SelectedPrinterContext());
         dialog.FormCreate();
         dialog.FormShow();
+        // A value the printer did not give (its row shows the read error or
+        // nothing) makes the command fail, with the error text.
+        const std::string readError = params::Txt("_Err_ReadData");
+        bool unread = false;
         for (const auto& [label, value] : dialog.VisibleRows()) {
             streams_.out << label << (label.empty() || label.back() == ' ' ? "" : " ") << value << '\n';
+            unread = unread || value.empty() || value == readError;
+        }
+        if (unread && Status() == kExitDone) {
+            streams_.err << "tolvane-cli: " << readError << '\n';
+            return kExitPrinterError;
         }
         return Status();
     }

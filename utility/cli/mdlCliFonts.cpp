@@ -174,11 +174,14 @@ class TFontsRun {
     int TsplFiles() {
         download::TTsplFileManager manager("T_frmTempletManage");
         manager.AskBeforeDelete = false;
-        manager.FormShow();
         auto& form = manager.Form();
-        form.SetIndex("cmbTempletSavePosition",
-                      args_.position == "N" ? download::kPositionInternal : download::kPositionCard);
-        manager.cmbTempletSavePositionChange();
+        if (!manager.FormShow()) {
+            return kExitPrinterError;
+        }
+        if (args_.position == "N") {
+            form.SetIndex("cmbTempletSavePosition", download::kPositionInternal);
+            manager.cmbTempletSavePositionChange();
+        }
         const std::string& verb = args_.words[0];
         int status = kExitDone;
         if (verb == "list") {
@@ -260,7 +263,8 @@ std::string FontsHelp() {
            "  tspl-files delete NAME|--position-all|--all [--position N|F]\n"
            "                                            delete a file, a position, or everything\n"
            "  tspl-files download FILE... [--position N|F]\n"
-           "                                            send prepared download files\n"
+           "                                            store files (by name and size,\n"
+           "                                            or prepared download files)\n"
            "  tspl-files space [--position N|F]         the position's free and total space\n"
            "\n"
            "Position F is the memory card (the default), N the internal memory.\n";

@@ -195,10 +195,11 @@ void TPrintText::btnPrintClick() {
     bool trailer = false;
     const TPrintJobType type = ChooseJobType(trailer);
     const std::string job = GeneralJob(type, text, JobOptions());
-    if (ReadCatalogue("Send1B53First").find(identity.Model + ",") != std::string::npos) {
-        PrtLib_Write(lib, std::string_view("\x1B\x53", 2));
-    }
-    if (PrtLib_Write(lib, PrinterBytes(Form(), kLanguage, job)) != 0) {
+    // Every write of the job has to reach the printer; the first that fails
+    // ends it with the write error.
+    const bool first = ReadCatalogue("Send1B53First").find(identity.Model + ",") == std::string::npos ||
+                       PrtLib_Write(lib, std::string_view("\x1B\x53", 2)) == 0;
+    if (!first || PrtLib_Write(lib, PrinterBytes(Form(), kLanguage, job)) != 0) {
         ShowWriteError();
         PrtLib_Close(lib);
         return;
@@ -206,7 +207,10 @@ void TPrintText::btnPrintClick() {
     const int feeds = InBuiltInList(lists::TrailingFeedModels, identity.Model) ? 3 : 0;
     if (trailer && feeds > 0) {
         for (int n = 0; n < feeds; ++n) {
-            PrtLib_Write(lib, std::string_view("\r\n"));
+            if (PrtLib_Write(lib, std::string_view("\r\n")) != 0) {
+                ShowWriteError();
+                break;
+            }
         }
     }
     PrtLib_Close(lib);

@@ -169,9 +169,26 @@ void TPrintTextLabel::btnPrintClick() {
     PrtLib_Close(TPrtLib::Tsprix);
 }
 
+namespace {
+
+// Every piece of a job has to reach the printer: the first write that fails
+// ends the job with the write error, since a label with a line missing is
+// no test of the printer.
+bool Send(std::string_view bytes) {
+    if (PrtLib_Write(TPrtLib::Tsprix, bytes) != 0) {
+        ShowWriteError();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void TPrintTextLabel::PrintCpclLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
-        PrtLib_Write(TPrtLib::Tsprix, CpclOneLineLabel(PrinterBytes(Form(), kLanguage, line)));
+        if (!Send(CpclOneLineLabel(PrinterBytes(Form(), kLanguage, line)))) {
+            return;
+        }
     }
 }
 
@@ -188,11 +205,10 @@ void TPrintTextLabel::PrintMiroLabel(const std::vector<std::string>& lines) {
     const std::vector<std::string> pieces =
         MiroCpclLabelPieces(params::Trim(Form()["txtPrintableWidth"].text),
                             params::Trim(Form()["txtPrintableHeigh"].text), converted, labelPaper);
-    for (std::size_t n = 0; n + 1 < pieces.size(); ++n) {
-        PrtLib_Write(TPrtLib::Tsprix, pieces[n]);
-    }
-    if (PrtLib_Write(TPrtLib::Tsprix, pieces.back()) != 0) {
-        ShowWriteError();
+    for (const std::string& piece : pieces) {
+        if (!Send(piece)) {
+            return;
+        }
     }
 }
 
@@ -204,15 +220,14 @@ void TPrintTextLabel::PrintTsplLabel(const std::string& text) {
     const std::string& model = Context().model;
     const bool brisco = ModelIn("Brisco_PrintText", model) && CodePageChosen(Form(), kLanguage) &&
                         SelectedCodePage(Form(), kLanguage) == kCodePageUtf8;
-    if (brisco) {
-        PrtLib_Write(TPrtLib::Tsprix, VietModeFrame());
-    }
-    if (PrtLib_Write(TPrtLib::Tsprix, std::string_view("CLS\r\n")) != 0) {
-        ShowWriteError();
+    if (brisco && !Send(VietModeFrame())) {
         return;
     }
-    PrtLib_Write(TPrtLib::Tsprix, "SIZE " + params::Trim(Form()["txtPrintableWidth"].text) + " mm," +
-                                      params::Trim(Form()["txtPrintableHeigh"].text) + " mm\r\n");
+    if (!Send(std::string_view("CLS\r\n")) ||
+        !Send("SIZE " + params::Trim(Form()["txtPrintableWidth"].text) + " mm," +
+              params::Trim(Form()["txtPrintableHeigh"].text) + " mm\r\n")) {
+        return;
+    }
     // Font and multipliers: the printer's bitmap font 0, its vector font 9
     // for the models that have one, the UTF-8 font Z for the Brisco models.
     const bool vector = ReadCatalogue("UseVectorFont").find(model + ",") != std::string::npos;
@@ -220,17 +235,14 @@ void TPrintTextLabel::PrintTsplLabel(const std::string& text) {
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const int y = kLabelFirstY + kLabelLineStep * static_cast<int>(n);
         const std::string line = PrinterBytes(Form(), kLanguage, lines[n]);
-        if (brisco) {
-            PrtLib_Write(TPrtLib::Tsprix, TsplTextCommand(kLabelTextX, y, "Z", 1, 1, line));
-        } else if (vector) {
-            PrtLib_Write(TPrtLib::Tsprix, TsplTextCommand(kLabelTextX, y, "9", 50, 50, line));
-        } else {
-            PrtLib_Write(TPrtLib::Tsprix, TsplTextCommand(kLabelTextX, y, "0", 1, 1, line));
+        const std::string command = brisco   ? TsplTextCommand(kLabelTextX, y, "Z", 1, 1, line)
+                                    : vector ? TsplTextCommand(kLabelTextX, y, "9", 50, 50, line)
+                                             : TsplTextCommand(kLabelTextX, y, "0", 1, 1, line);
+        if (!Send(command)) {
+            return;
         }
     }
-    if (PrtLib_Write(TPrtLib::Tsprix, std::string_view("PRINT 1\r\n")) != 0) {
-        ShowWriteError();
-    }
+    Send(std::string_view("PRINT 1\r\n"));
 }
 
 } // namespace tolvane::diagnostics

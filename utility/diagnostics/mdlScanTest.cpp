@@ -217,9 +217,13 @@ void TScanTest::tmrScanPollTimer() {
 void TScanTest::ReadEnded(const std::vector<uint8_t>& reply) {
     if (!reply.empty()) {
         const params::TFormModel& form = Form();
-        PrtLib_Write(TPrtLib::Tsprix, ScanLabelJob(form["edtPrintWidth"].text, form["edtPrintHeight"].text,
-                                                   reply, AnsiCodePage()));
-        printed_ = true;
+        // The test has printed only when the label reached the printer.
+        printed_ = PrtLib_Write(TPrtLib::Tsprix,
+                                ScanLabelJob(form["edtPrintWidth"].text, form["edtPrintHeight"].text, reply,
+                                             AnsiCodePage())) == 0;
+        if (!printed_) {
+            ShowWriteError();
+        }
         for (const uint8_t byte : reply) {
             if (byte != 0) {
                 scanned_.push_back(static_cast<char>(byte));

@@ -69,15 +69,30 @@ class TDLFileDialog : public TDLTransferDialog {
     void SendDirectGraphic(const struct TMonoImage& image);
     void ShowStoredList(const std::string& reply) override;
     void CompleteDialogForm();
+    // Whether the list holds an entry of that name (letter case aside).
+    bool Lists(const char* list, const std::string& name) const;
+    // The printer's list lacks the file just sent.
+    void FailNotStored(const std::string& name);
 
     void FillKeyList(const char* list, const std::string& reply);
     void FillDirectList(const char* list, const std::string& reply, const char* extension);
-    void PollForOk();
+    // The answer to a key-command print or delete, polled for.
+    enum class TAnswer { Ok, Refused, None };
+    TAnswer AwaitAnswer();
+    // The print was answered "OK"; otherwise the error was shown.
+    bool Printed(const std::string& name);
+    // The delete was answered (the file is gone); otherwise the error was shown.
+    bool Deleted();
+    bool DeleteEntry(const std::string& entry, const char* kindWord, bool direct);
+    // Deletes every entry of a list, stopping at the first the printer does
+    // not confirm; the entries not deleted stay listed.
+    void DeleteAll(const char* list, const char* kindWord, bool direct);
     bool OpenForDirectWrite();
-    void DirectWrite(const std::string& text);
+    // Writes a print job on the direct port and closes it; the error is
+    // shown when the write did not complete.
+    void DirectPrint(const std::string& text);
     std::string Kill(const std::string& name);
     void RemoveSelected(const char* list);
-    void Consume();
 
     bool imagesOnly_;
     bool directPortOpen_ = false;

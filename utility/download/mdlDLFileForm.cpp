@@ -164,9 +164,11 @@ void TDLFileDialog::FormShow() {
         form_.SetEnabled("cmbFileType", false);
     }
     LanguageIni();
-    form_.SetVisible("btnTspl", ProtocolKind == 1);
     form_.SetIndex("ComboBox1", 1);
     GetSpace();
+    // The printer's own file commands are TSPL: a printer that reports ZPL
+    // as its command set (a TSPL model switched to ZPL) does not answer them.
+    form_.SetVisible("btnTspl", ProtocolKind == 1 && DLState().PplReply != "zpl");
     form_.SetIndex("cmbImageTimes", 0);
     form_.SetIndex("cmbFileType", 0);
     cmbFileTypeChange();

@@ -147,7 +147,27 @@ void TDLFileDialog::SendDirectTemplate() {
     if (Kind() == TFileKind::AutoTemplate) {
         DoActive_AutoTmp("btnGetAutoTmp");
     }
+    // The printer does not answer a DOWNLOAD: the list read again says
+    // whether it stored the template.
+    if (!Lists("ListView1", state.DownloadName)) {
+        return FailNotStored(state.DownloadName);
+    }
     CompleteDialogForm();
+}
+
+bool TDLFileDialog::Lists(const char* list, const std::string& name) const {
+    const std::string wanted = params::LowerAscii(name);
+    for (const std::string& entry : form_[list].items) {
+        if (params::LowerAscii(EntryName(entry)) == wanted) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void TDLFileDialog::FailNotStored(const std::string& name) {
+    MessageSink().ShowError(params::TxtWith("_Err_NotStored", name), Txt("_MSG_Title_Error"));
+    Fail("");
 }
 
 void TDLFileDialog::SendDirectGraphic(const TMonoImage& image) {
@@ -162,13 +182,15 @@ void TDLFileDialog::SendDirectGraphic(const TMonoImage& image) {
         text = ZplGraphic(state.DownloadName, image);
     } else if (state.PplReply == "tsc") {
         text = TsplGraphic(state.DownloadName, image);
+    } else {
+        // No graphic form for this command language: nothing is sent, and
+        // nothing may be reported as stored.
+        return Fail("_Err_ProtocolFunction");
     }
-    if (!text.empty()) {
-        if (PrtLib_Write(TPrtLib::Tsprix, text) != 0) {
-            return Fail("FormGDL_ErrIO");
-        }
-        Pause(pacing_.directWaitMs);
+    if (PrtLib_Write(TPrtLib::Tsprix, text) != 0) {
+        return Fail("FormGDL_ErrIO");
     }
+    Pause(pacing_.directWaitMs);
     const std::string list = state.PplReply == "tsc" ? CmdQuery("~!F") : CmdGetVal("\"bitmaps\"");
     if (list.empty()) {
         // Nothing confirms the image: the exchange is ended and the start
@@ -179,6 +201,9 @@ void TDLFileDialog::SendDirectGraphic(const TMonoImage& image) {
         FillDirectList("lvFonts", list, ".BMP");
     } else {
         FillKeyList("lvFonts", list);
+    }
+    if (!Lists("lvFonts", state.DownloadName)) {
+        return FailNotStored(state.DownloadName);
     }
     CompleteDialogForm();
 }

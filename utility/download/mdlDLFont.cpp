@@ -209,14 +209,17 @@ void TDLFontDialog::ShowStoredList(const std::string& reply) {
     FillFonts(reply);
 }
 
-void TDLFontDialog::DeleteFont(const TFontEntry& entry) {
+bool TDLFontDialog::DeleteFont(const TFontEntry& entry) {
     CmdDoArgs("\"delete\"", "\"fonts\"", (entry.ram ? "R_" : "E_") + entry.name);
     for (int round = 0; round < pacing_.okPollRounds; ++round) {
         Pause(pacing_.okPollWaitMs);
-        if (CmdGetVal("") == "OK") {
-            return;
+        // "ER": the printer has no such font, so it is gone as well.
+        if (const std::string reply = CmdGetVal(""); reply == "OK" || reply == "ER") {
+            return true;
         }
     }
+    MessageSink().ShowError(Txt("_Err_ReadData"), Txt("_MSG_Title_Error"));
+    return false;
 }
 
 void TDLFontDialog::btnDeleteCurFontClick() {
@@ -225,8 +228,9 @@ void TDLFontDialog::btnDeleteCurFontClick() {
     }
     const int index = form_["lvFonts"].index;
     if (index >= 0 && static_cast<size_t>(index) < fonts_.size()) {
-        DeleteFont(fonts_[static_cast<size_t>(index)]);
-        fonts_.erase(fonts_.begin() + index);
+        if (DeleteFont(fonts_[static_cast<size_t>(index)])) {
+            fonts_.erase(fonts_.begin() + index);
+        }
         ShowFonts();
         GetSpace();
     }
@@ -237,10 +241,12 @@ void TDLFontDialog::btnDeleteAllFontClick() {
     if (!PrtLib_BeginExchange()) {
         return;
     }
-    for (const TFontEntry& entry : fonts_) {
-        DeleteFont(entry);
+    // The fonts the printer did not confirm stay listed.
+    size_t done = 0;
+    while (done < fonts_.size() && DeleteFont(fonts_[done])) {
+        ++done;
     }
-    fonts_.clear();
+    fonts_.erase(fonts_.begin(), fonts_.begin() + static_cast<std::ptrdiff_t>(done));
     ShowFonts();
     GetSpace();
     PrtLib_EndExchange();

@@ -70,7 +70,8 @@ class TDLFontDialog : public TDLTransferDialog {
     void ShowFonts();
     void UpdateTestControls();
     void ShowStoredList(const std::string& reply) override;
-    void DeleteFont(const TFontEntry& entry);
+    // The printer confirmed the delete; otherwise the error was shown.
+    bool DeleteFont(const TFontEntry& entry);
 
     std::vector<TFontEntry> fonts_;
 };

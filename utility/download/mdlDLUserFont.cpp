@@ -91,6 +91,10 @@ bool TDLUserFontDialog::Running() const {
 
 void TDLUserFontDialog::Fail(const std::string& key) {
     timSend_.enabled = false;
+    if (portOpen_) {
+        PrtLib_Close(TPrtLib::Tsprix);
+        portOpen_ = false;
+    }
     ShowError(key);
     outcome_ = TOutcome::Failed;
 }
@@ -136,7 +140,7 @@ void TDLUserFontDialog::btnDownloadClick() {
     }
     const std::string encoding =
         params::LowerAscii(form_["cmbFontID"].SelectedText().empty() ? UserFontEncodings().front()
-                                                        : form_["cmbFontID"].SelectedText());
+                                                                     : form_["cmbFontID"].SelectedText());
     if (CmdDoArg("\"userfont_download\"", encoding) != 0) {
         return Fail("FormDownloadFont_ErrIO");
     }

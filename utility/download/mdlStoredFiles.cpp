@@ -84,19 +84,43 @@ void TDLFileDialog::FillDirectList(const char* list, const std::string& reply, c
     form_.SetItems(list, std::move(items), -1);
 }
 
-void TDLFileDialog::PollForOk() {
+TDLFileDialog::TAnswer TDLFileDialog::AwaitAnswer() {
     for (int round = 0; round < pacing_.okPollRounds; ++round) {
         Pause(pacing_.okPollWaitMs);
-        if (CmdGetVal("") == "OK") {
-            return;
+        const std::string reply = CmdGetVal("");
+        if (reply == "OK") {
+            return TAnswer::Ok;
+        }
+        if (reply == "ER") {
+            return TAnswer::Refused;
         }
     }
+    return TAnswer::None;
 }
 
-void TDLFileDialog::Consume() {
-    // Print and delete are answered "OK" (or "ER"); the answer is taken up
-    // so that it does not run into the reply of the next read.
-    PollForOk();
+bool TDLFileDialog::Printed(const std::string& name) {
+    // Print is answered "OK", or "ER" for a file the printer does not have;
+    // the answer is taken up so that it does not run into the next read.
+    switch (AwaitAnswer()) {
+    case TAnswer::Ok:
+        return true;
+    case TAnswer::Refused:
+        MessageSink().ShowError(params::TxtWith("_Err_NotStored", name), Txt("_MSG_Title_Error"));
+        return false;
+    case TAnswer::None:
+        break;
+    }
+    MessageSink().ShowError(Txt("_Err_ReadData"), Txt("_MSG_Title_Error"));
+    return false;
+}
+
+bool TDLFileDialog::Deleted() {
+    // "ER": the printer has no such file, so it is gone as well.
+    if (AwaitAnswer() != TAnswer::None) {
+        return true;
+    }
+    MessageSink().ShowError(Txt("_Err_ReadData"), Txt("_MSG_Title_Error"));
+    return false;
 }
 
 bool TDLFileDialog::OpenForDirectWrite() {
@@ -112,8 +136,12 @@ bool TDLFileDialog::OpenForDirectWrite() {
     return true;
 }
 
-void TDLFileDialog::DirectWrite(const std::string& text) {
-    PrtLib_Write(TPrtLib::Tsprix, text);
+void TDLFileDialog::DirectPrint(const std::string& text) {
+    const int result = PrtLib_Write(TPrtLib::Tsprix, text);
+    PrtLib_Close(TPrtLib::Tsprix);
+    if (result != 0) {
+        MessageSink().ShowError(Txt("_Err_WriteData"), Txt("_MSG_Title_Error"));
+    }
 }
 
 std::string TDLFileDialog::Kill(const std::string& name) {
@@ -126,6 +154,26 @@ void TDLFileDialog::RemoveSelected(const char* list) {
     if (index >= 0 && index < static_cast<int>(items.size())) {
         items.erase(items.begin() + index);
     }
+    form_.SetItems(list, std::move(items), -1);
+}
+
+bool TDLFileDialog::DeleteEntry(const std::string& entry, const char* kindWord, bool direct) {
+    if (direct) {
+        Kill(EntryName(entry));
+        return true;
+    }
+    CmdDoArgs("\"delete\"", kindWord, EntryPrefix(entry) + EntryName(entry));
+    return Deleted();
+}
+
+void TDLFileDialog::DeleteAll(const char* list, const char* kindWord, bool direct) {
+    std::vector<std::string> items = form_[list].items;
+    size_t done = 0;
+    while (done < items.size() && DeleteEntry(items[done], kindWord, direct)) {
+        ++done;
+    }
+    // What the printer did not confirm stays listed.
+    items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(done));
     form_.SetItems(list, std::move(items), -1);
 }
 
@@ -143,15 +191,7 @@ void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
             FillKeyList("lvFonts", CmdGetVal("\"bitmaps\""));
         }
     } else if (button == "btnDelAllImage") {
-        for (const std::string& entry : list.items) {
-            if (direct) {
-                Kill(EntryName(entry));
-            } else {
-                CmdDoArgs("\"delete\"", "\"bitmaps\"", EntryPrefix(entry) + EntryName(entry));
-                PollForOk();
-            }
-        }
-        form_.SetItems("lvFonts", {}, -1);
+        DeleteAll("lvFonts", "\"bitmaps\"", direct);
     } else if (!selected) {
         PrtLib_EndExchange();
         MessageSink().ShowInfo(Txt("msgsi"), Txt("_MSG_Title_Warn"));
@@ -160,33 +200,27 @@ void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
         const std::string name = EntryName(list.items[static_cast<size_t>(list.index)]);
         if (!imagesOnly_ && InDirectGraphicList(context_.model) && DLState().PplReply == "zpl") {
             if (OpenForDirectWrite()) {
-                DirectWrite("^XA^PW576^LL220^POI^FO100,100^XGE:" + name + "^FS^XZ");
-                PrtLib_Close(TPrtLib::Tsprix);
+                DirectPrint("^XA^PW576^LL220^POI^FO100,100^XGE:" + name + "^FS^XZ");
             }
         } else if (direct) {
             if (OpenForDirectWrite()) {
                 const auto& f = form_;
-                DirectWrite("SIZE " + f["txtPrintWidth"].text + "mm," + f["txtPrintHeight"].text + "mm\r\n" +
+                DirectPrint("SIZE " + f["txtPrintWidth"].text + "mm," + f["txtPrintHeight"].text + "mm\r\n" +
                             "GAP 0,0\r\nDIRECTION 0\r\nCLS\r\nPUTBMP " + f["txtXPosition"].text + "," +
                             f["txtYPosition"].text + ",\"" + name + "\"\r\nPRINT 1,1\r\n");
-                PrtLib_Close(TPrtLib::Tsprix);
             }
         } else {
             if (imagesOnly_) {
                 CmdSetValLower("\"pic_start_pos\"", form_["edtPrintImagePosition"].text);
             }
             CmdDoArgs("\"print\"", "\"bitmaps\"", name);
-            Consume();
+            Printed(name);
         }
     } else if (button == "btnDelCurImage") {
         const std::string entry = list.items[static_cast<size_t>(list.index)];
-        if (direct) {
-            Kill(EntryName(entry));
-        } else {
-            CmdDoArgs("\"delete\"", "\"bitmaps\"", EntryPrefix(entry) + EntryName(entry));
-            PollForOk();
+        if (DeleteEntry(entry, "\"bitmaps\"", direct)) {
+            RemoveSelected("lvFonts");
         }
-        RemoveSelected("lvFonts");
     }
     PrtLib_EndExchange();
 }
@@ -208,35 +242,22 @@ void TDLFileDialog::DoActive_Label(const std::string& button) {
             FillKeyList("ListView1", reply);
         }
     } else if (button == "btnDelAllTmp") {
-        for (const std::string& entry : list.items) {
-            if (direct) {
-                Kill(EntryName(entry));
-            } else {
-                CmdDoArgs("\"delete\"", "\"labels\"", EntryPrefix(entry) + EntryName(entry));
-                Consume();
-            }
-        }
-        form_.SetItems("ListView1", {}, -1);
+        DeleteAll("ListView1", "\"labels\"", direct);
     } else if (selected) {
         const std::string entry = list.items[static_cast<size_t>(list.index)];
         if (button == "btnPrintTmp") {
             if (direct) {
                 if (OpenForDirectWrite()) {
-                    DirectWrite("RUN \"" + EntryName(entry) + "\"\r\n");
-                    PrtLib_Close(TPrtLib::Tsprix);
+                    DirectPrint("RUN \"" + EntryName(entry) + "\"\r\n");
                 }
             } else {
                 CmdDoArgs("\"print\"", "\"labels\"", EntryPrefix(entry) + EntryName(entry));
-                Consume();
+                Printed(EntryName(entry));
             }
         } else if (button == "btnDelCurTmp") {
-            if (direct) {
-                Kill(EntryName(entry));
-            } else {
-                CmdDoArgs("\"delete\"", "\"labels\"", EntryPrefix(entry) + EntryName(entry));
-                Consume();
+            if (DeleteEntry(entry, "\"labels\"", direct)) {
+                RemoveSelected("ListView1");
             }
-            RemoveSelected("ListView1");
         }
     }
     PrtLib_EndExchange();
@@ -303,23 +324,33 @@ void TDLFileDialog::DoActive_AutoTmp(const std::string& button) {
     } else if (selected && button == "btnPrintAutoTmp") {
         if (!direct) {
             CmdDoArgs("\"print\"", "\"autoform\"", autoName_);
-            Consume();
+            Printed(autoName_);
         } else if (OpenForDirectWrite()) {
             bool first = true;
+            bool written = true;
             for (const std::string& name : Split(autoList_, ',')) {
                 if (!first) {
                     Pause(pacing_.runWaitMs);
                 }
                 first = false;
-                DirectWrite("RUN \"" + name + "\"\r\n");
+                written = PrtLib_Write(TPrtLib::Tsprix, "RUN \"" + name + "\"\r\n") == 0;
+                if (!written) {
+                    break;
+                }
             }
             Pause(pacing_.runWaitMs);
             PrtLib_Close(TPrtLib::Tsprix);
+            if (!written) {
+                MessageSink().ShowError(Txt("_Err_WriteData"), Txt("_MSG_Title_Error"));
+            }
         }
     } else if (selected && button == "btnDeleteAutoTmp") {
         if (!direct) {
             CmdDoArgs("\"delete\"", "\"autoform\"", autoName_);
-            Consume();
+            if (!Deleted()) {
+                PrtLib_EndExchange();
+                return;
+            }
         } else {
             for (const std::string& name : Split(autoList_, ',')) {
                 Kill(name);

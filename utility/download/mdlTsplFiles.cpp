@@ -1,6 +1,7 @@
 // The TSPL file managers and the batch download dialog.
 #include "mdlTsplFiles.h"
 
+#include "mdlDLNames.h"
 #include "mdlDevNewPrt.h"
 #include "mdlMessages.h"
 #include "mdlParaHelpers.h"
@@ -50,6 +51,56 @@ std::string TsplKillAllCommand() {
 
 std::string TsplDownloadStart(int position) {
     return position == kPositionCard ? "DOWNLOAD F," : "DOWNLOAD ";
+}
+
+namespace {
+
+// A prepared file begins with its quoted name; the rest of its DOWNLOAD
+// command (size or program body) is in the file too.
+std::string PreparedName(const std::string& data) {
+    if (data.empty() || data[0] != '"') {
+        return {};
+    }
+    const size_t close = data.find('"', 1);
+    return close == std::string::npos || close > kMaxDownloadName + 1 ? std::string()
+                                                                      : data.substr(1, close - 1);
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    return params::LowerAscii(a) == params::LowerAscii(b);
+}
+
+bool Listed(const std::vector<std::string>& names, const std::string& name) {
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return SameName(n, name); });
+}
+
+} // namespace
+
+std::string TsplStoredName(const std::string& fileName, const std::string& data) {
+    const std::string prepared = PreparedName(data);
+    return prepared.empty() ? fileName : prepared;
+}
+
+std::string TsplDownloadBody(const std::string& name, const std::string& data) {
+    if (!PreparedName(data).empty()) {
+        return data;
+    }
+    return "\"" + name + "\"," + std::to_string(data.size()) + "," + data;
+}
+
+bool ReadTsplFiles(int position, std::vector<std::string>& names) {
+    names.clear();
+    if (PrtLib_Write(TPrtLib::Tsprix, TsplListCommand(position)) != 0) {
+        return false;
+    }
+    uint8_t reply[1024] = {};
+    int count = 0;
+    PrtLib_ReadUntil(TPrtLib::Tsprix, reply, 0, static_cast<int>(sizeof reply), count, 0x0D, 0);
+    count = std::clamp(count, 0, static_cast<int>(sizeof reply));
+    if (count > 1) {
+        names = ParseTsplFileList(std::span<const uint8_t>(reply, static_cast<size_t>(count)));
+    }
+    return count > 0;
 }
 
 std::vector<std::string> ParseTsplFileList(std::span<const uint8_t> reply) {
@@ -103,7 +154,7 @@ int TTsplFileManager::Position() const {
     return form_["cmbTempletSavePosition"].index == kPositionInternal ? kPositionInternal : kPositionCard;
 }
 
-void TTsplFileManager::FormShow() {
+bool TTsplFileManager::FormShow() {
     form_.SetTitle(Txt("FormTempletManage_Caption"));
     form_.SetText("lblPosition", Txt("FormTempletManage_lblPosition"));
     form_.SetItems("cmbTempletSavePosition",
@@ -115,7 +166,11 @@ void TTsplFileManager::FormShow() {
     }
     form_.SetText("btnRefresh", Txt("FormTempletManage_btnRefresh"));
     form_.SetText("btnClose", Txt("FormTempletManage_btnClose"));
-    Refresh();
+    const bool read = OpenPort() && Refresh();
+    if (!read) {
+        PrtLib_Close(TPrtLib::Tsprix);
+    }
+    return read;
 }
 
 void TTsplFileManager::FormClose() {
@@ -123,58 +178,76 @@ void TTsplFileManager::FormClose() {
 }
 
 void TTsplFileManager::cmbTempletSavePositionChange() {
-    Refresh();
+    if (OpenPort()) {
+        Refresh();
+    }
 }
 
-void TTsplFileManager::OpenPort() {
+void TTsplFileManager::btnRefreshClick() {
+    cmbTempletSavePositionChange();
+}
+
+bool TTsplFileManager::OpenPort() {
     int result = 0;
     if (!PrtLib_OpenForCommand(TPrtLib::Tsprix, result)) {
         ShowOpenPortError(result);
+        return false;
     }
+    return true;
 }
 
-void TTsplFileManager::Write(const std::string& text) {
-    PrtLib_Write(TPrtLib::Tsprix, text);
+bool TTsplFileManager::Write(const std::string& text) {
+    return PrtLib_Write(TPrtLib::Tsprix, text) == 0;
 }
 
-void TTsplFileManager::Refresh() {
-    OpenPort();
-    Write(TsplListCommand(Position()));
-    uint8_t reply[1024] = {};
-    int count = 0;
-    PrtLib_ReadUntil(TPrtLib::Tsprix, reply, 0, static_cast<int>(sizeof reply), count, 0x0D, 0);
-    count = std::clamp(count, 0, static_cast<int>(sizeof reply));
+bool TTsplFileManager::Refresh() {
     std::vector<std::string> names;
-    if (count > 1) {
-        names = ParseTsplFileList(std::span<const uint8_t>(reply, static_cast<size_t>(count)));
-    }
+    // A printer that answers the space but not the list has nothing to list.
+    ReadTsplFiles(Position(), names);
     form_.SetItems("lstImagesList", names, -1);
     form_.SetEnabled("btnDelPosiAll", !names.empty());
     form_.SetEnabled("btnDelAll", !names.empty());
 
-    Write(std::string("ZZZFILESSIZE") + kLineEnd);
     uint8_t space[16] = {};
-    count = 0;
-    PrtLib_ReadRepeated(space, 16, count, pacing_.spacePauseMs, pacing_.spacePasses);
+    int count = 0;
+    if (Write(std::string("ZZZFILESSIZE") + kLineEnd)) {
+        PrtLib_ReadRepeated(space, 16, count, pacing_.spacePauseMs, pacing_.spacePasses);
+    }
     spaceRead_ = count == 16;
     if (!spaceRead_) {
         ShowError("_Err_ReadData");
-        return;
+        return false;
     }
     const TTsplSpace s = TsplSpaceOf(std::span<const uint8_t, 16>(space), Position());
     form_.SetText("lblSpaceInfo",
                   params::TxtFilled("FormTempletManage_lblSpaceInfo",
                                     {std::to_string(s.free / 1024), std::to_string(s.total / 1024)}));
+    return true;
 }
 
 bool TTsplFileManager::Confirm(const std::string& key) {
     return !AskBeforeDelete || MessageSink().AskOkCancel(Txt(key), Txt("_MSG_Title_Warn"));
 }
 
+void TTsplFileManager::CheckDeleted(const std::vector<std::string>& names) {
+    if (!Refresh()) {
+        return;
+    }
+    for (const std::string& name : names) {
+        if (Listed(Files(), name)) {
+            MessageSink().ShowError(params::TxtWith("_Err_NotDeleted", name), Txt("_MSG_Title_Error"));
+            return;
+        }
+    }
+}
+
 void TTsplFileManager::MouseClick(const std::string& button) {
     try {
-        OpenPort();
+        if (!OpenPort()) {
+            return;
+        }
         const int position = Position();
+        const std::string name = form_["lstImagesList"].SelectedText();
         if (button == "btnDownload") {
             TTsplBatchDownload batch(position == kPositionInternal);
             batch.FormShow();
@@ -186,26 +259,27 @@ void TTsplFileManager::MouseClick(const std::string& button) {
                 form_.SetIndex("lstImagesList", 0);
             }
         } else if (button == "btnPrint") {
-            const std::string name = form_["lstImagesList"].SelectedText();
-            if (!name.empty()) {
-                Write(TsplRunCommand(name));
+            // Nothing selected: nothing is written.
+            if (!name.empty() && !Write(TsplRunCommand(name))) {
+                ShowError("_Err_WriteData");
             }
         } else if (button == "btnDelCurrent") {
-            const std::string name = form_["lstImagesList"].SelectedText();
             // Nothing selected: nothing to ask about or delete.
             if (!name.empty() && Confirm("FormTempletManage_DelCurrentTip")) {
-                Write(TsplKillCommand(position, name));
-                Refresh();
+                if (!Write(TsplKillCommand(position, name))) {
+                    return ShowError("_Err_WriteData");
+                }
+                CheckDeleted({name});
             }
-        } else if (button == "btnDelPosiAll") {
+        } else if (button == "btnDelPosiAll" || button == "btnDelAll") {
             if (Confirm("FormTempletManage_DelAllTip")) {
-                Write(TsplKillCommand(position, "*"));
-                Refresh();
-            }
-        } else if (button == "btnDelAll") {
-            if (Confirm("FormTempletManage_DelAllTip")) {
-                Write(TsplKillAllCommand());
-                Refresh();
+                const std::vector<std::string> before = Files();
+                const std::string kill =
+                    button == "btnDelAll" ? TsplKillAllCommand() : TsplKillCommand(position, "*");
+                if (!Write(kill)) {
+                    return ShowError("_Err_WriteData");
+                }
+                CheckDeleted(before);
             }
         }
     } catch (const std::exception& error) {
@@ -245,16 +319,16 @@ void TTsplBatchDownload::btnDelClick() {
 }
 
 bool TTsplBatchDownload::btnDownloadClick() {
-    if (int result = 0; !PrtLib_OpenForCommand(TPrtLib::Tsprix, result)) {
-        ShowError("_Err_OpenPort");
-        return false;
-    }
-    const std::string start = TsplDownloadStart(internal_ ? kPositionInternal : kPositionCard);
+    struct TFile {
+        std::string name;
+        std::string body;
+    };
+    // Every file is read and its name checked before anything is sent, so
+    // that a bad file leaves the printer as it was.
+    std::vector<TFile> files;
     for (const std::string& path : form_["lstTempletsList"].items) {
         std::ifstream in(path, std::ios::binary | std::ios::ate);
         const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-        // A file that cannot be read whole is not started: a DOWNLOAD
-        // without its data would leave the printer waiting for bytes.
         if (size < 0 || static_cast<uint64_t>(size) > kMaxBatchFile) {
             ShowError("_Err_FileNotExist");
             return false;
@@ -265,12 +339,57 @@ bool TTsplBatchDownload::btnDownloadClick() {
             ShowError("_Err_FileNotExist");
             return false;
         }
-        PrtLib_Write(TPrtLib::Tsprix, start);
-        for (size_t at = 0; at < data.size(); at += kChunk) {
-            PrtLib_Write(TPrtLib::Tsprix, std::string_view(data).substr(at, kChunk));
+        const size_t slash = path.find_last_of('/');
+        const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
+        const std::string name = TsplStoredName(fileName, data);
+        switch (CheckDownloadName(name)) {
+        case TNameCheck::TooLong:
+            MessageSink().ShowError(
+                params::TxtWith("_Err_FileNameLength", std::to_string(kMaxDownloadName + 1)),
+                Txt("_MSG_Title_Error"));
+            return false;
+        case TNameCheck::HasSpace:
+            ShowError("msgASCIIFileName");
+            return false;
+        case TNameCheck::Ok:
+            break;
+        }
+        files.push_back({name, TsplDownloadBody(name, data)});
+    }
+    if (files.empty()) {
+        return false;
+    }
+    if (int result = 0; !PrtLib_OpenForCommand(TPrtLib::Tsprix, result)) {
+        ShowOpenPortError(result);
+        return false;
+    }
+    const int position = internal_ ? kPositionInternal : kPositionCard;
+    const std::string start = TsplDownloadStart(position);
+    for (const TFile& file : files) {
+        if (PrtLib_Write(TPrtLib::Tsprix, start) != 0) {
+            ShowError("FormGDL_ErrIO");
+            return false;
+        }
+        for (size_t at = 0; at < file.body.size(); at += kChunk) {
+            if (PrtLib_Write(TPrtLib::Tsprix, std::string_view(file.body).substr(at, kChunk)) != 0) {
+                ShowError("FormGDL_ErrIO");
+                return false;
+            }
             if (ProcessMessages) {
                 ProcessMessages();
             }
+        }
+    }
+    // The printer does not answer a DOWNLOAD: its list says what it stored.
+    std::vector<std::string> stored;
+    if (!ReadTsplFiles(position, stored)) {
+        ShowError("_Err_ReadData");
+        return false;
+    }
+    for (const TFile& file : files) {
+        if (!Listed(stored, file.name)) {
+            MessageSink().ShowError(params::TxtWith("_Err_NotStored", file.name), Txt("_MSG_Title_Error"));
+            return false;
         }
     }
     MessageSink().ShowInfo(Txt("_DownloadSuccess"), Txt("_MSG_Title_Message"));

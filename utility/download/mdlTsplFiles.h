@@ -29,6 +29,16 @@ std::string TsplKillCommand(int position, const std::string& name);
 // Both positions emptied, in one text.
 std::string TsplKillAllCommand();
 std::string TsplDownloadStart(int position);
+// What follows the DOWNLOAD start for one file: a prepared file (one that
+// begins with its quoted name) as it is, any other file after its name
+// and size ("NAME",SIZE,).
+std::string TsplDownloadBody(const std::string& name, const std::string& data);
+// The name a file is stored under: the quoted name of a prepared file, the
+// file's own name otherwise.
+std::string TsplStoredName(const std::string& fileName, const std::string& data);
+// Reads the names stored at a position (ZZZFILES); false when the printer
+// did not answer.
+bool ReadTsplFiles(int position, std::vector<std::string>& names);
 // The names of a ZZZFILES reply (non-zero bytes up to the CR, split at ",").
 std::vector<std::string> ParseTsplFileList(std::span<const uint8_t> reply);
 struct TTsplSpace {
@@ -58,10 +68,13 @@ class TTsplFileManager {
     const params::TFormModel& Form() const { return form_; }
     int Position() const;
 
-    void FormShow();
+    // Shows the texts and reads the position's files and space; false when
+    // the printer did not answer (the error was shown): the window is then
+    // not opened.
+    bool FormShow();
     void FormClose();
     void cmbTempletSavePositionChange();
-    void btnRefreshClick() { Refresh(); }
+    void btnRefreshClick();
     // The five action buttons: btnDownload, btnPrint, btnDelCurrent,
     // btnDelPosiAll, btnDelAll.
     void MouseClick(const std::string& button);
@@ -76,10 +89,15 @@ class TTsplFileManager {
     bool SpaceRead() const { return spaceRead_; }
 
   private:
-    void Refresh();
-    void OpenPort();
+    // Reads the list and the space; false (and the error shown) when either
+    // read got no answer.
+    bool Refresh();
+    bool OpenPort();
     bool Confirm(const std::string& key);
-    void Write(const std::string& text);
+    bool Write(const std::string& text);
+    // After a delete: `name` (or, for "*", every file of the position) is
+    // gone from the list read again; the error is shown when not.
+    void CheckDeleted(const std::vector<std::string>& names);
 
     std::string className_;
     TTsplPacing pacing_;
@@ -96,7 +114,9 @@ class TTsplBatchDownload {
     void FormShow();
     void AddFile(const std::string& path);
     void btnDelClick();
-    // Sends every listed file; false when it stopped on an error (shown).
+    // Sends every listed file, then reads the position's list: true only
+    // when the printer lists every file sent; false when it stopped on an
+    // error or a file is missing (the error was shown).
     bool btnDownloadClick();
     // Lets the window process its messages between chunks.
     std::function<void()> ProcessMessages;

@@ -99,8 +99,9 @@ void TDfuQuistel::Stop() {
 
 void TDfuQuistel::Fail(const std::string& key) {
     // The caption stays at the running text until the user presses the
-    // button again, which closes the port.
+    // button again; the port is released at once.
     StopTimer(kTimer);
+    PrtLib_Close(TPrtLib::Tsprix);
     ShowErrorText(Txt(key));
 }
 

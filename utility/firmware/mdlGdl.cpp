@@ -165,7 +165,10 @@ void TGdl::Stop() {
 }
 
 void TGdl::Fail(const std::string& text) {
+    // The caption stays at the running text until the user presses the
+    // button again; the port is released at once.
     StopTimer(kTimer);
+    PrtLib_Close(TPrtLib::Tsprix);
     ShowErrorText(text);
 }
 
@@ -278,6 +281,7 @@ void TGdl::FinalStatus() {
             break;
         }
     }
+    PrtLib_Close(TPrtLib::Tsprix);
     if (count < 1) {
         ShowErrorText(Txt("_Err_ReadData"));
         return;
@@ -286,7 +290,6 @@ void TGdl::FinalStatus() {
         ShowErrorText(StatusText(status));
         return;
     }
-    PrtLib_Close(TPrtLib::Tsprix);
     succeeded_ = true;
     std::string text = Txt("_DownloadSuccess");
     if (restartNote_) {
