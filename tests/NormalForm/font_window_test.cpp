@@ -55,6 +55,14 @@ TEST_F(FontWindowTest, AFontChosenInTheTableIsDeleted) {
     ASSERT_EQ(table->topLevelItemCount(), 2);
     table->setCurrentItem(table->topLevelItem(1));
     EXPECT_EQ(window->Dialog().Form()["lvFonts"].index, 1);
+    // The question answered Cancel: nothing goes to the printer.
+    printer->clearRecords();
+    Find<QPushButton>(window.get(), "btnDeleteCurFont")->click();
+    ASSERT_EQ(Boxes("ask").size(), 1u);
+    EXPECT_EQ(Boxes("ask")[0].text, LangText("FormDLF_DelCurrentTip"));
+    EXPECT_EQ(table->topLevelItemCount(), 2);
+    EXPECT_TRUE(Keys("do").empty());
+    sink.answers.push_back(true);
     Find<QPushButton>(window.get(), "btnDeleteCurFont")->click();
     EXPECT_EQ(table->topLevelItemCount(), 1);
     ASSERT_TRUE(printer->waitFor([](const emulator::Record& r) {

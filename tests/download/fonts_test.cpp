@@ -84,6 +84,7 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_TRUE(fonts->Form()["lblSpace_Font"].visible);
 
     ASSERT_TRUE(fonts->SelectFont("B.TTF"));
+    sink.answers.push_back(true); // the delete question answered OK
     fonts->btnDeleteCurFontClick();
     ASSERT_FALSE(printer->records().empty());
     bool sent = false;
@@ -95,6 +96,7 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_TRUE(Stored("fonts", "R_A.TTF").has_value());
     EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 1u);
 
+    sink.answers.push_back(true); // the delete question answered OK
     fonts->btnDeleteAllFontClick();
     EXPECT_FALSE(Stored("fonts", "R_A.TTF").has_value());
     EXPECT_TRUE(fonts->Form()["lvFonts"].rows.empty());

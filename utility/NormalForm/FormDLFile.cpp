@@ -1,11 +1,11 @@
 #include "FormDLFile.h"
 
+#include "gui/mdlFileChooser.h"
 #include "mdlDialogRegistry.h"
 #include "mdlWidgetSync.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,7 +81,9 @@ QWidget* TfrmDLFile::Widget(const std::string& name) const {
 
 void TfrmDLFile::Build() {
     auto& form = dialog_->Form();
-    auto* layout = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout;
+    outer->addLayout(layout);
     auto* left = new QGridLayout;
     layout->addLayout(left, 1);
     int row = 0;
@@ -175,6 +177,20 @@ void TfrmDLFile::Build() {
         }
         right->addWidget(box);
     }
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    widgets_["btnClose"] = new QPushButton(this);
+    connect(static_cast<QPushButton*>(widgets_["btnClose"]), &QPushButton::clicked, this,
+            [this] { close(); });
+    closeRow->addWidget(widgets_["btnClose"]);
+    outer->addLayout(closeRow);
+    // The transfer's controls and the memory line keep their room while
+    // hidden: showing them neither moves the buttons nor grows the window.
+    for (const char* name : {"lblProgressInfo_F", "ProgressBar2", "Label1", "Label2", "lblSpace_File"}) {
+        QSizePolicy policy = widgets_[name]->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widgets_[name]->setSizePolicy(policy);
+    }
     for (const auto& [name, widget] : widgets_) {
         widget->setObjectName(Q(name));
         Sync(name);
@@ -209,10 +225,9 @@ void TfrmDLFile::Clicked(const std::string& button) {
 }
 
 void TfrmDLFile::Browse() {
-    const QString filter = Q(dialog_->FileFilter()).section('|', 0, 0);
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), filter);
-    if (!path.isEmpty()) {
-        dialog_->ChooseFile(path.toStdString());
+    if (const std::optional<std::string> path =
+            ChooseOpenFile(windowTitle().toStdString(), dialog_->FileFilter())) {
+        dialog_->ChooseFile(*path);
     }
 }
 

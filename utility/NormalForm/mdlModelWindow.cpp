@@ -196,6 +196,16 @@ void TModelWindow::Build() {
     Sync("");
 }
 
+void TModelWindow::KeepPlaceOf(const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (QWidget* widget = Widget(name)) {
+            QSizePolicy policy = widget->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            widget->setSizePolicy(policy);
+        }
+    }
+}
+
 void TModelWindow::Sync(const std::string& name) {
     if (name.empty()) {
         setWindowTitle(Q((*form_).Title()));

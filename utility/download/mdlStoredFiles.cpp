@@ -129,8 +129,20 @@ void TDLFileDialog::RemoveSelected(const char* list) {
     form_.SetItems(list, std::move(items), -1);
 }
 
+bool TDLFileDialog::ConfirmDelete(const std::string& button, const char* list) const {
+    const bool all = button == "btnDelAllImage" || button == "btnDelAllTmp";
+    const bool one = button == "btnDelCurImage" || button == "btnDelCurTmp" || button == "btnDeleteAutoTmp";
+    const params::TControl& entries = form_[list];
+    const bool selected = entries.index >= 0 && entries.index < static_cast<int>(entries.items.size());
+    if (!AskBeforeDelete || (!all && !one) || (all && entries.items.empty()) || (one && !selected)) {
+        return true;
+    }
+    return MessageSink().AskOkCancel(Txt(all ? "FormDLFile_DelAllTip" : "FormDLFile_DelCurrentTip"),
+                                     Txt("_MSG_Title_Warn"));
+}
+
 void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
-    if (!PrtLib_BeginExchange()) {
+    if (!ConfirmDelete(button, "lvFonts") || !PrtLib_BeginExchange()) {
         return;
     }
     const bool direct = DirectTspl();
@@ -152,6 +164,7 @@ void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
             }
         }
         form_.SetItems("lvFonts", {}, -1);
+        ReadSpace(Flash());
     } else if (!selected) {
         PrtLib_EndExchange();
         MessageSink().ShowInfo(Txt("msgsi"), Txt("_MSG_Title_Warn"));
@@ -187,12 +200,13 @@ void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
             PollForOk();
         }
         RemoveSelected("lvFonts");
+        ReadSpace(Flash());
     }
     PrtLib_EndExchange();
 }
 
 void TDLFileDialog::DoActive_Label(const std::string& button) {
-    if (imagesOnly_ || !PrtLib_BeginExchange()) {
+    if (imagesOnly_ || !ConfirmDelete(button, "ListView1") || !PrtLib_BeginExchange()) {
         return;
     }
     const bool direct = DirectTspl();
@@ -217,6 +231,7 @@ void TDLFileDialog::DoActive_Label(const std::string& button) {
             }
         }
         form_.SetItems("ListView1", {}, -1);
+        ReadSpace(Flash());
     } else if (selected) {
         const std::string entry = list.items[static_cast<size_t>(list.index)];
         if (button == "btnPrintTmp") {
@@ -237,13 +252,14 @@ void TDLFileDialog::DoActive_Label(const std::string& button) {
                 Consume();
             }
             RemoveSelected("ListView1");
+            ReadSpace(Flash());
         }
     }
     PrtLib_EndExchange();
 }
 
 void TDLFileDialog::DoActive_AutoTmp(const std::string& button) {
-    if (imagesOnly_ || !PrtLib_BeginExchange()) {
+    if (imagesOnly_ || !ConfirmDelete(button, "lsbAutoTmp") || !PrtLib_BeginExchange()) {
         return;
     }
     const bool direct = DirectTspl();
@@ -326,6 +342,7 @@ void TDLFileDialog::DoActive_AutoTmp(const std::string& button) {
             }
         }
         RemoveSelected("lsbAutoTmp");
+        ReadSpace(Flash());
     }
     PrtLib_EndExchange();
 }

@@ -4,6 +4,7 @@
 #include "gui/mdlFormTexts.h"
 #include "gui/mdlLangFontApply.h"
 #include "mdlCatalogueOverlay.h"
+#include "mdlErrorText.h"
 #include "mdlGetLangText.h"
 #include "mdlGlobal.h"
 #include "mdlGlobalObjects.h"
@@ -455,7 +456,7 @@ void T_frmMain_Label::PrinterSelect() {
     UpdateFunctionButtons();
     LayoutWindow();
     if (outcome.createResult != 0) {
-        ShowErrorBox(LangText("_Err_CreatePrinter") + ":" + std::to_string(outcome.createResult));
+        ShowErrorBox(ErrorCodeText("_Err_CreatePrinter", outcome.createResult));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "mdlDevNewPrt.h"
 #include "mdlDialogChoice.h"
 #include "mdlDialogRegistry.h"
+#include "mdlErrorText.h"
 #include "mdlFileUtil.h"
 #include "mdlFirmwareFlow.h"
 #include "mdlGlobalObjects.h"
@@ -39,7 +40,7 @@ namespace tolvane {
 namespace {
 
 std::string CodeText(const std::string& key, int code) {
-    return LangText(key) + ":" + std::to_string(code);
+    return ErrorCodeText(key, code);
 }
 
 } // namespace
