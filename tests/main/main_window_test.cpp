@@ -193,7 +193,7 @@ TEST_F(TMainWindow, ConnectionTestReportsSuccessOrTheOpenError) {
     main.btnConnectTestClick();
     ASSERT_EQ(sink.boxes.size(), 2u);
     EXPECT_EQ(sink.boxes[1].kind, "error");
-    EXPECT_EQ(sink.boxes[1].text, Text("_Err_OpenPort") + ":10061");
+    EXPECT_EQ(sink.boxes[1].text, Text("_Err_OpenPort") + ":10061 (" + Text("_ErrReason_10061") + ")");
     EXPECT_EQ(sink.boxes[1].title, Text("_MSG_Title_Error"));
 }
 

@@ -79,6 +79,14 @@ QLabel* NewRowLabel(QWidget* parent, const char* name) {
 QLineEdit* NewRowEdit(QWidget* parent, const char* name, bool readOnly) {
     auto* edit = NewRowControl<QLineEdit>(parent, name, kRowInputLeft, kRowInputWidth);
     edit->setReadOnly(readOnly);
+    if (readOnly) {
+        // A field that only shows a value does not look like one that
+        // takes typing.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+        edit->setFocusPolicy(Qt::NoFocus);
+    }
     return edit;
 }
 
@@ -515,7 +523,11 @@ void T_frmMain_Label::ShowSysParaPage() {
 void T_frmMain_Label::btnLangSetClick() {
     if (const TOstrelVar* state = GlobalObjects().OstrelVar.get()) {
         languageChoice_.Select(cmbLanguage_->currentIndex());
-        languageChoice_.Set(state->SysPmFile);
+        if (languageChoice_.Set(state->SysPmFile)) {
+            ShowInfo(LangText("FormMain_Label_LangSaved"));
+        } else {
+            ShowErrorBox(LangText("_Err_WriteData") + ":" + state->SysPmFile);
+        }
     }
 }
 

@@ -61,9 +61,13 @@ bool T_frmMain_Label::PrepareDialog() {
 }
 
 void T_frmMain_Label::SendAction(const TWireCommand& command, const char* writeErrorKey) {
+    // Every one-shot command ends with one box: the printer took it, or
+    // why not.
     const int result = SendWireCommand(command);
-    if (command.kind == TWireCommand::TKind::Write && result != 0) {
+    if (result != 0) {
         ShowErrorBox(CodeText(writeErrorKey, result));
+    } else {
+        ShowInfo(LangText("FormMain_Label_CommandSent"));
     }
 }
 
