@@ -186,9 +186,13 @@ void TfrmDLFile::Build() {
     outer->addLayout(closeRow);
     // The transfer's controls and the memory line keep their room while
     // hidden: showing them neither moves the buttons nor grows the window.
+    // The texts they get later do not widen it either.
     for (const char* name : {"lblProgressInfo_F", "ProgressBar2", "Label1", "Label2", "lblSpace_File"}) {
         QSizePolicy policy = widgets_[name]->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
+        if (qobject_cast<QLabel*>(widgets_[name]) != nullptr) {
+            policy.setHorizontalPolicy(QSizePolicy::Ignored);
+        }
         widgets_[name]->setSizePolicy(policy);
     }
     for (const auto& [name, widget] : widgets_) {
@@ -237,6 +241,11 @@ void TfrmDLFile::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         dialog_->FormShow();
         Sync("");
+        // The size of the filled window stays: a download, a list read or
+        // a memory line does not make it grow under the user's pointer.
+        adjustSize();
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setFixedSize(size());
     }
 }
 

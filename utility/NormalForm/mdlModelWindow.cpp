@@ -202,6 +202,14 @@ void TModelWindow::KeepPlaceOf(const std::vector<std::string>& names) {
             QSizePolicy policy = widget->sizePolicy();
             policy.setRetainSizeWhenHidden(true);
             widget->setSizePolicy(policy);
+            // An empty label is a little lower than one with its line of
+            // text: it gets the height of that line from the start.
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                const QString text = label->text();
+                label->setText(QStringLiteral("0"));
+                label->setFixedHeight(label->sizeHint().height());
+                label->setText(text);
+            }
         }
     }
 }
@@ -229,6 +237,12 @@ void TModelWindow::showEvent(QShowEvent* event) {
             OnShow();
         }
         Sync("");
+        // The window keeps the size it opened with: controls that appear
+        // later (progress, the memory line) do not grow it or move the
+        // buttons under the user's pointer.
+        adjustSize();
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setFixedSize(size());
     }
 }
 
