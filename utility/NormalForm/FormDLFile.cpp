@@ -85,7 +85,7 @@ void TfrmDLFile::Build() {
     auto* layout = new QHBoxLayout;
     outer->addLayout(layout);
     auto* left = new QGridLayout;
-    layout->addLayout(left, 1);
+    layout->addLayout(left);
     int row = 0;
     auto combo = [&](const std::string& name) {
         auto* box = new QComboBox(this);
@@ -122,6 +122,9 @@ void TfrmDLFile::Build() {
     }
     widgets_["lblFilePath"] = new QLabel(this);
     widgets_["txtFilePath"] = new QLineEdit(this);
+    // Room for a file name, and for the memory line below, whose texts do
+    // not widen the window.
+    widgets_["txtFilePath"]->setMinimumWidth(180);
     widgets_["Button7"] = new QPushButton(this);
     connect(static_cast<QPushButton*>(widgets_["Button7"]), &QPushButton::clicked, this,
             [this] { Browse(); });
@@ -158,6 +161,8 @@ void TfrmDLFile::Build() {
         widgets_[group[0]] = box;
         auto* boxLayout = new QVBoxLayout(box);
         auto* list = new QListWidget(box);
+        // A few rows each: the window fits a small screen.
+        list->setMaximumHeight(120);
         const std::string listName = group[1];
         connect(list, &QListWidget::currentRowChanged, this, [this, listName](int index) {
             if (!syncing_) {
@@ -243,9 +248,15 @@ void TfrmDLFile::showEvent(QShowEvent* event) {
         Sync("");
         // The size of the filled window stays: a download, a list read or
         // a memory line does not make it grow under the user's pointer.
-        adjustSize();
+        // The texts just set have not reached the layout yet.
+        for (QLayout* part : findChildren<QLayout*>()) {
+            part->invalidate();
+        }
+        layout()->invalidate();
+        layout()->activate();
+        const QSize fitted = sizeHint().expandedTo(minimumSizeHint()).expandedTo(minimumSize());
         layout()->setSizeConstraint(QLayout::SetNoConstraint);
-        setFixedSize(size());
+        setFixedSize(fitted);
     }
 }
 
