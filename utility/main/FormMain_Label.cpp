@@ -112,6 +112,7 @@ T_frmMain_Label::T_frmMain_Label(const std::vector<std::string>& args, QWidget* 
     languageChoice_.OnApplied = [this] {
         ApplyTexts();
         FirstShowApplyFont(this);
+        LayoutWindow();
         CenterLabelsOnBuddies(this);
         FillLanguageChoice();
     };
@@ -338,6 +339,7 @@ void T_frmMain_Label::FormShow() {
     FirstShowHandToSelvanic();
     LoadPrinterList(0);
     FirstShowApplyFont(this);
+    LayoutWindow(); // the buttons fitted to their texts in the window's font
     CenterLabelsOnBuddies(this);
     FillLanguageChoice();
     FirstShowApplySavedLanguage(languageChoice_);
@@ -497,10 +499,15 @@ void T_frmMain_Label::LayoutWindow() {
     gpbFunction_->setGeometry(kMargin, groupTop, kGroupWidth, groupHeight);
     pnlSysPara_->setGeometry(gpbFunction_->geometry());
     const int bottomTop = groupTop + groupHeight + 10;
+    // The bottom buttons are at least their design width and as wide as
+    // their texts need in the window's language.
+    for (QPushButton* button : {btnDFU_, btnDFU2_, btnMore_, btnQuit_}) {
+        button->resize(std::max(kBottomButtonWidth, button->sizeHint().width()), kQuitHeight);
+    }
     btnDFU_->move(kMargin, bottomTop);
-    btnDFU2_->move(kMargin + kBottomButtonWidth + 11, bottomTop);
-    btnMore_->move(kMargin + 2 * (kBottomButtonWidth + 11), bottomTop);
-    btnQuit_->move(kMargin + kGroupWidth - kBottomButtonWidth, bottomTop);
+    btnDFU2_->move(btnDFU_->geometry().right() + 1 + 11, bottomTop);
+    btnMore_->move(btnDFU2_->geometry().right() + 1 + 11, bottomTop);
+    btnQuit_->move(kMargin + kGroupWidth - btnQuit_->width(), bottomTop);
     const int width = DebugMode() ? kDesignWidth : 2 * kMargin + kGroupWidth;
     setFixedSize(width, WindowHeight(groupTop, rows, kButtonHeight, kQuitHeight));
 }
