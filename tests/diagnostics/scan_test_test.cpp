@@ -101,7 +101,9 @@ TEST_F(ScanTestTest, TheWindowShowsTheAttemptAndTheScannedText) {
     dialog->ButtonClick("btnScanTest");
     dialog->Tick("tmrScanTest");
     EXPECT_EQ(dialog->Form()["lblScanStatus"].text, "Scanning: attempt 1 of 10");
+    dialog->Tick("tmrScanRead");
     EXPECT_EQ(dialog->Form()["proScan"].index, 1);
+    EXPECT_EQ(dialog->Form()["proScan"].maximum, 10);
     EXPECT_TRUE(diagnostics::RunDialogTimers(*dialog, 30000));
     EXPECT_EQ(dialog->Attempts(), 2);
     EXPECT_EQ(dialog->Form()["memScanned"].text, "AR-108\nBATCH-7");

@@ -123,7 +123,11 @@ void TScanTest::InitLanguage() {
         form.SetText(name, Txt(std::string("FormScanTest_") + name));
     }
     form.SetText("btnClose", Txt("_Close"));
-    form.SetProgress("proScan", 0, times_.attempts);
+    form.SetProgress("proScan", 0, TotalReads());
+}
+
+int TScanTest::TotalReads() const {
+    return std::max(1, times_.attempts * times_.readsPerAttempt);
 }
 
 void TScanTest::FormDestroy() {
@@ -182,7 +186,7 @@ void TScanTest::btnScanTestClick() {
     attempts_ = 0;
     Form().SetText("memScanned", "");
     Form().SetText("lblScanStatus", "");
-    Form().SetProgress("proScan", 0, times_.attempts);
+    Form().SetProgress("proScan", 0, TotalReads());
     StartTimer("tmrScanTest");
 }
 
@@ -193,7 +197,6 @@ void TScanTest::tmrScanTestTimer() {
         Finish();
         return;
     }
-    Form().SetProgress("proScan", attempts_, times_.attempts);
     Form().SetText("lblScanStatus",
                    params::TxtFilled("FormScanTest_Progress",
                                      {std::to_string(attempts_), std::to_string(times_.attempts)}));
@@ -206,6 +209,8 @@ void TScanTest::tmrScanTestTimer() {
 void TScanTest::tmrScanReadTimer() {
     StopTimer("tmrScanRead");
     ++reads_;
+    // The bar moves with every read: a silent printer makes each one wait.
+    Form().SetProgress("proScan", (attempts_ - 1) * times_.readsPerAttempt + reads_, TotalReads());
     // The read waits for the printer on a worker; the window looks for its
     // end with the poll timer. Nothing else uses the port meanwhile.
     read_ = std::async(std::launch::async, [] {
@@ -268,7 +273,7 @@ void TScanTest::Finish() {
         }
         form.SetText("memScanned", shown);
         form.SetText("lblScanStatus", params::Txt("FormScanTest_Printed"));
-        form.SetProgress("proScan", times_.attempts, times_.attempts);
+        form.SetProgress("proScan", TotalReads(), TotalReads());
     } else {
         form.SetText("lblScanStatus",
                      params::TxtFilled("FormScanTest_Nothing", {std::to_string(times_.attempts)}));
