@@ -96,6 +96,16 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_TRUE(Stored("fonts", "R_A.TTF").has_value());
     EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 1u);
 
+    // Cancel deletes nothing.
+    sink.boxes.clear();
+    printer->clearRecords();
+    fonts->btnDeleteAllFontClick();
+    ASSERT_EQ(Boxes("ask").size(), 1u);
+    EXPECT_EQ(Boxes("ask")[0].text, LangText("FormDLF_DelAllTip"));
+    EXPECT_TRUE(Keys("do").empty());
+    EXPECT_TRUE(Stored("fonts", "R_A.TTF").has_value());
+    EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 1u);
+
     sink.answers.push_back(true); // the delete question answered OK
     fonts->btnDeleteAllFontClick();
     EXPECT_FALSE(Stored("fonts", "R_A.TTF").has_value());
