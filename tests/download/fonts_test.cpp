@@ -7,6 +7,8 @@
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
+#include "mdlStartup.h"
+#include "mdlTsplFiles.h"
 
 namespace tolvane::test {
 namespace {
@@ -111,6 +113,37 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_FALSE(Stored("fonts", "R_A.TTF").has_value());
     EXPECT_TRUE(fonts->Form()["lvFonts"].rows.empty());
     EXPECT_FALSE(PrtLib_ExchangeOpen());
+}
+
+// "Download" without a chosen file says so and sends nothing, in the font,
+// user-font and file dialogs and the TSPL batch download.
+TEST_F(FontTest, DownloadWithoutAFileSaysSoAndSendsNothing) {
+    const std::function<void()> presses[] = {
+        [this] { OpenFonts().btnDLFontClick(); },
+        [this] { OpenUserFonts().btnDownloadClick(); },
+        [this] { Open("Kavo").btnDLFileClick(); },
+        [this] {
+            SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+            download::TTsplBatchDownload batch(false);
+            batch.FormShow();
+            EXPECT_FALSE(batch.btnDownloadClick());
+        },
+    };
+    for (std::size_t n = 0; n < std::size(presses); ++n) {
+        SCOPED_TRACE(n);
+        sink.boxes.clear();
+        presses[n]();
+        ASSERT_EQ(Boxes("info").size(), 1u);
+        EXPECT_EQ(Boxes("info")[0].text, LangText("FormDL_ChooseFileFirst"));
+        EXPECT_TRUE(Keys("do").empty());
+        EXPECT_EQ(Received().find("DOWNLOAD"), std::string::npos);
+        fonts.reset();
+        userFonts.reset();
+        dialog.reset();
+        printer.reset();
+        MainWindowDestroySteps();
+        AfterMessageLoop();
+    }
 }
 
 TEST_F(FontTest, AFontIsStoredByTheBlockTransferAndListed) {

@@ -108,6 +108,7 @@ void TDLUserFontDialog::btnDownloadClick() {
     }
     const std::string path = form_["txtFileName"].text;
     if (path.empty()) {
+        MessageSink().ShowInfo(Txt("FormDL_ChooseFileFirst"), Txt("_MSG_Title_Message"));
         return;
     }
     outcome_ = TOutcome::None;
@@ -136,7 +137,7 @@ void TDLUserFontDialog::btnDownloadClick() {
     }
     const std::string encoding =
         params::LowerAscii(form_["cmbFontID"].SelectedText().empty() ? UserFontEncodings().front()
-                                                        : form_["cmbFontID"].SelectedText());
+                                                                     : form_["cmbFontID"].SelectedText());
     if (CmdDoArg("\"userfont_download\"", encoding) != 0) {
         return Fail("FormDownloadFont_ErrIO");
     }

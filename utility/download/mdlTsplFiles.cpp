@@ -245,6 +245,10 @@ void TTsplBatchDownload::btnDelClick() {
 }
 
 bool TTsplBatchDownload::btnDownloadClick() {
+    if (form_["lstTempletsList"].items.empty()) {
+        MessageSink().ShowInfo(Txt("FormDL_ChooseFileFirst"), Txt("_MSG_Title_Message"));
+        return false;
+    }
     if (int result = 0; !PrtLib_OpenForCommand(TPrtLib::Tsprix, result)) {
         ShowError("_Err_OpenPort");
         return false;
