@@ -5,6 +5,7 @@
 #include "FormDLFile.h"
 #include "ParamsFixture.h"
 #include "WindowTestHelpers.h"
+#include "gui/mdlFileChooser.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -50,6 +51,55 @@ TEST_F(FileWindowTest, ProgressArrivesQueuedAndClosingMidTransferJoinsTheThreads
     window.reset();
     EXPECT_FALSE(PrtLib_ExchangeOpen());
     QApplication::processEvents();
+}
+
+// Without a file "Download" says so; the chooser offers every image type,
+// or the label files; a download neither grows the window nor moves its
+// buttons; the Close button ends the window.
+TEST_F(FileWindowTest, AsksForAFileOffersEveryTypeKeepsItsSizeAndCloses) {
+    SelectListedPrinter("Vorlan", StartPrinter("kavo_tspl.profile"));
+    TScriptedFileChooser chooser;
+    SetFileChooser(&chooser);
+    auto window = std::make_unique<TfrmDLFile>();
+    window->show();
+    QApplication::processEvents();
+    auto& dialog = window->Dialog();
+    QPushButton* download = Find<QPushButton>(window.get(), "btnDLFile");
+    download->click();
+    ASSERT_EQ(Boxes("info").size(), 1u);
+    EXPECT_EQ(Boxes("info")[0].text, params::Txt("FormDL_ChooseFileFirst"));
+    EXPECT_TRUE(printer->records().empty() || Keys("do").empty());
+
+    QPushButton* browse = Find<QPushButton>(window.get(), "Button7");
+    browse->click(); // images, cancelled
+    dialog.Form().SetIndex("cmbFileType", 1);
+    dialog.cmbFileTypeChange();
+    const std::string path = (std::filesystem::path(home.Path()) / "shelf.prn").string();
+    std::ofstream(path, std::ios::binary) << std::string(3000, 'q');
+    chooser.answers.push_back(path);
+    browse->click();
+    ASSERT_EQ(chooser.requests.size(), 2u);
+    EXPECT_EQ(chooser.requests[0].filter, "Images (*.bmp *.png *.jpg *.jpeg *.gif)");
+    EXPECT_EQ(chooser.requests[1].filter, "Label files (*.prn)");
+    EXPECT_EQ(dialog.Form()["txtFilePath"].text, path);
+
+    const QSize size = window->size();
+    QPushButton* deleteAll = Find<QPushButton>(window.get(), "btnDelAllImage");
+    const QPoint place = deleteAll->mapTo(window.get(), QPoint(0, 0));
+    download->click();
+    EXPECT_TRUE(ProcessUntil([&] { return dialog.Outcome() != download::TDLFileDialog::TOutcome::None; }));
+    EXPECT_EQ(dialog.Outcome(), download::TDLFileDialog::TOutcome::Success);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), size);
+    EXPECT_EQ(deleteAll->mapTo(window.get(), QPoint(0, 0)), place);
+
+    QPushButton* close = Find<QPushButton>(window.get(), "btnClose");
+    EXPECT_EQ(close->text().toStdString(), params::Txt("_Close"));
+    close->click();
+    EXPECT_TRUE(ProcessUntil([&] { return !window->isVisible(); }));
+    SetFileChooser(nullptr);
+    window.reset();
+    EXPECT_FALSE(PrtLib_ExchangeOpen());
 }
 
 // Renders the window after opening in Simplified Chinese and English. With

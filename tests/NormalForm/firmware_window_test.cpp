@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -132,6 +133,43 @@ TEST_F(FirmwareWindowTest, RendersInBothLanguages) {
         }
         EXPECT_FALSE(Find<QComboBox>(windows[0].second.get(), "lstType")->isEnabled());
         windows.clear();
+        PrtLib_Close(TPrtLib::Tsprix);
+        printer.reset();
+        MainWindowDestroySteps();
+        AfterMessageLoop();
+    }
+}
+
+} // namespace
+} // namespace tolvane::test
+
+namespace tolvane::test {
+namespace {
+
+// The method window shows its texts whole in each language: the chosen
+// method's line and the list's entries fit their fields.
+TEST_F(FirmwareWindowTest, TheMethodWindowFitsItsTextsInEachLanguage) {
+    for (const char* language : {"-CN", "-EN", "-TW"}) {
+        SCOPED_TRACE(language);
+        Select(language);
+        {
+            auto choice = std::make_unique<firmware::TDownFirmwareSelType>(params::SelectedPrinterContext());
+            firmware::TDownFirmwareSelType& method = *choice;
+            TFormView window(std::move(choice));
+            method.Preselect(kMethodBin, false);
+            window.show();
+            QApplication::processEvents();
+            for (const char* name : {"txtTitle", "txtSelected"}) {
+                const auto* edit = Find<QLineEdit>(&window, name);
+                EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()) + 12, edit->width())
+                    << edit->text().toStdString();
+            }
+            const auto* list = Find<QComboBox>(&window, "lstType");
+            for (int n = 0; n < list->count(); ++n) {
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(n)) + 40, list->width())
+                    << list->itemText(n).toStdString();
+            }
+        }
         PrtLib_Close(TPrtLib::Tsprix);
         printer.reset();
         MainWindowDestroySteps();

@@ -5,6 +5,7 @@
 #include "FormDLFont.h"
 #include "ParamsFixture.h"
 #include "WindowTestHelpers.h"
+#include "gui/mdlFileChooser.h"
 #include "mdlDialogRegistry.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
@@ -79,12 +80,61 @@ TEST_F(FontWindowTest, AFontChosenInTheTableIsDeleted) {
     ASSERT_EQ(table->topLevelItemCount(), 2);
     table->setCurrentItem(table->topLevelItem(1));
     EXPECT_EQ(window->Dialog().Form()["lvFonts"].index, 1);
+    // The question answered Cancel: nothing goes to the printer.
+    printer->clearRecords();
+    Find<QPushButton>(window.get(), "btnDeleteCurFont")->click();
+    ASSERT_EQ(Boxes("ask").size(), 1u);
+    EXPECT_EQ(Boxes("ask")[0].text, LangText("FormDLF_DelCurrentTip"));
+    EXPECT_EQ(table->topLevelItemCount(), 2);
+    EXPECT_TRUE(Keys("do").empty());
+    sink.answers.push_back(true);
     Find<QPushButton>(window.get(), "btnDeleteCurFont")->click();
     EXPECT_EQ(table->topLevelItemCount(), 1);
     ASSERT_TRUE(printer->waitFor([](const emulator::Record& r) {
         return r.key == "delete" && r.value.find("E_B.TTF") != std::string::npos;
     }));
     window->close();
+    window.reset();
+    EXPECT_FALSE(PrtLib_ExchangeOpen());
+}
+
+// The chooser offers both font types; without a file "Download" says so; a
+// download does not move the delete buttons; the Close button ends the
+// window.
+TEST_F(FontWindowTest, OffersBothFontTypesKeepsItsButtonsInPlaceAndCloses) {
+    SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+    TScriptedFileChooser chooser;
+    SetFileChooser(&chooser);
+    auto window = std::make_unique<TfrmDLF>();
+    window->show();
+    QApplication::processEvents();
+    Find<QPushButton>(window.get(), "btnDLFont")->click();
+    ASSERT_EQ(Boxes("info").size(), 1u);
+    EXPECT_EQ(Boxes("info")[0].text, params::Txt("FormDL_ChooseFileFirst"));
+
+    const std::string path = (std::filesystem::path(home.Path()) / "SIMSUN.TTF").string();
+    std::ofstream(path, std::ios::binary) << std::string(3000, 'f');
+    chooser.answers.push_back(path);
+    Find<QPushButton>(window.get(), "Button2")->click();
+    ASSERT_EQ(chooser.requests.size(), 1u);
+    EXPECT_EQ(chooser.requests[0].filter, "Fonts (*.ttf *.prtf)");
+
+    const QSize size = window->size();
+    QPushButton* deleteAll = Find<QPushButton>(window.get(), "btnDeleteAllFont");
+    const QPoint place = deleteAll->pos();
+    auto& dialog = window->Dialog();
+    Find<QPushButton>(window.get(), "btnDLFont")->click();
+    EXPECT_TRUE(ProcessUntil([&] { return dialog.Outcome() != download::TDLFontDialog::TOutcome::None; }));
+    EXPECT_EQ(dialog.Outcome(), download::TDLFontDialog::TOutcome::Success);
+    QApplication::processEvents();
+    EXPECT_EQ(deleteAll->pos(), place);
+    EXPECT_EQ(window->size(), size);
+
+    QPushButton* close = Find<QPushButton>(window.get(), "btnClose");
+    EXPECT_EQ(close->text().toStdString(), params::Txt("_Close"));
+    close->click();
+    EXPECT_TRUE(ProcessUntil([&] { return !window->isVisible(); }));
+    SetFileChooser(nullptr);
     window.reset();
     EXPECT_FALSE(PrtLib_ExchangeOpen());
 }

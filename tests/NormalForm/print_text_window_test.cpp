@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -113,6 +114,14 @@ TEST_F(PrintTextWindowTest, TheScanTestKeepsTheWindowWorkingWhileThePrinterIsSil
     const auto job = printer->waitForCommand("job", "TSPL");
     ASSERT_TRUE(job);
     EXPECT_NE(job->value.find("\"OK\""), std::string::npos);
+    // The window shows what was scanned, and its Close button ends it.
+    EXPECT_EQ(Find<QPlainTextEdit>(&window, "memScanned")->toPlainText().toStdString(), "OK");
+    EXPECT_EQ(Find<QLabel>(&window, "lblScanStatus")->text().toStdString(),
+              params::Txt("FormScanTest_Printed"));
+    QPushButton* close = Find<QPushButton>(&window, "btnClose");
+    EXPECT_EQ(close->text().toStdString(), params::Txt("_Close"));
+    close->click();
+    EXPECT_TRUE(ProcessUntil([&] { return !window.isVisible(); }));
 }
 
 // With TOLVANE_SCREENSHOT_DIR set (scripts/screenshots.sh), the pictures are

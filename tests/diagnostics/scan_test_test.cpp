@@ -94,6 +94,22 @@ TEST_F(ScanTestTest, AScannerThatAnswersOnTheThirdAttempt) {
     EXPECT_TRUE(sink.boxes.empty());
 }
 
+// While the test runs the window says which attempt it is on; at the end
+// it shows what was scanned, or that nothing was.
+TEST_F(ScanTestTest, TheWindowShowsTheAttemptAndTheScannedText) {
+    Open(2, "AR-108\r\nBATCH-7", kQuick);
+    dialog->ButtonClick("btnScanTest");
+    dialog->Tick("tmrScanTest");
+    EXPECT_EQ(dialog->Form()["lblScanStatus"].text, "Scanning: attempt 1 of 10");
+    dialog->Tick("tmrScanRead");
+    EXPECT_EQ(dialog->Form()["proScan"].index, 1);
+    EXPECT_EQ(dialog->Form()["proScan"].maximum, 10);
+    EXPECT_TRUE(diagnostics::RunDialogTimers(*dialog, 30000));
+    EXPECT_EQ(dialog->Attempts(), 2);
+    EXPECT_EQ(dialog->Form()["memScanned"].text, "AR-108\nBATCH-7");
+    EXPECT_EQ(dialog->Form()["lblScanStatus"].text, LangText("FormScanTest_Printed"));
+}
+
 TEST_F(ScanTestTest, AScannerThatNeverAnswers) {
     TScanTestTimes times = kQuick;
     times.attempts = 3;
@@ -103,6 +119,8 @@ TEST_F(ScanTestTest, AScannerThatNeverAnswers) {
     EXPECT_EQ(Triggers(), 3);
     EXPECT_EQ(dialog->Attempts(), 4); // the tick after the last attempt gives up
     EXPECT_FALSE(dialog->Printed());
+    EXPECT_EQ(dialog->Form()["memScanned"].text, "");
+    EXPECT_EQ(dialog->Form()["lblScanStatus"].text, "Nothing was scanned in 3 attempts");
     EXPECT_FALSE(printer->waitForCommand("job", {}, std::chrono::milliseconds(200)));
     EXPECT_TRUE(ButtonEnabled());
     EXPECT_TRUE(sink.boxes.empty());

@@ -7,6 +7,8 @@
 #include "mdlParaHelpers.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
+#include "mdlStartup.h"
+#include "mdlTsplFiles.h"
 
 namespace tolvane::test {
 namespace {
@@ -84,6 +86,7 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_TRUE(fonts->Form()["lblSpace_Font"].visible);
 
     ASSERT_TRUE(fonts->SelectFont("B.TTF"));
+    sink.answers.push_back(true); // the delete question answered OK
     fonts->btnDeleteCurFontClick();
     ASSERT_FALSE(printer->records().empty());
     bool sent = false;
@@ -95,6 +98,17 @@ TEST_F(FontTest, TheListGivesMemoryAndNameAndDeletingUsesThePrefix) {
     EXPECT_TRUE(Stored("fonts", "R_A.TTF").has_value());
     EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 1u);
 
+    // Cancel deletes nothing.
+    sink.boxes.clear();
+    printer->clearRecords();
+    fonts->btnDeleteAllFontClick();
+    ASSERT_EQ(Boxes("ask").size(), 1u);
+    EXPECT_EQ(Boxes("ask")[0].text, LangText("FormDLF_DelAllTip"));
+    EXPECT_TRUE(Keys("do").empty());
+    EXPECT_TRUE(Stored("fonts", "R_A.TTF").has_value());
+    EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 1u);
+
+    sink.answers.push_back(true); // the delete question answered OK
     fonts->btnDeleteAllFontClick();
     EXPECT_FALSE(Stored("fonts", "R_A.TTF").has_value());
     EXPECT_TRUE(fonts->Form()["lvFonts"].rows.empty());
@@ -112,6 +126,7 @@ TEST_F(FontTest, ADeleteThePrinterDoesNotAnswerKeepsTheFontListed) {
     for (const char* fault : {"do:delete=silent/1", "do:delete=cut:1/1"}) {
         std::string error;
         ASSERT_TRUE(printer->addFault(fault, error)) << error;
+        sink.answers.push_back(true); // the delete question answered OK
         fonts->btnDeleteAllFontClick();
         ASSERT_FALSE(Boxes("error").empty()) << fault;
         EXPECT_EQ(Boxes("error").back().text, LangText("_Err_ReadData")) << fault;
@@ -119,6 +134,37 @@ TEST_F(FontTest, ADeleteThePrinterDoesNotAnswerKeepsTheFontListed) {
         EXPECT_EQ(fonts->Form()["lvFonts"].rows.size(), 2u) << fault;
         EXPECT_FALSE(PrtLib_ExchangeOpen()) << fault;
         printer->clearFaults();
+    }
+}
+
+// "Download" without a chosen file says so and sends nothing, in the font,
+// user-font and file dialogs and the TSPL batch download.
+TEST_F(FontTest, DownloadWithoutAFileSaysSoAndSendsNothing) {
+    const std::function<void()> presses[] = {
+        [this] { OpenFonts().btnDLFontClick(); },
+        [this] { OpenUserFonts().btnDownloadClick(); },
+        [this] { Open("Kavo").btnDLFileClick(); },
+        [this] {
+            SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"));
+            download::TTsplBatchDownload batch(false);
+            batch.FormShow();
+            EXPECT_FALSE(batch.btnDownloadClick());
+        },
+    };
+    for (std::size_t n = 0; n < std::size(presses); ++n) {
+        SCOPED_TRACE(n);
+        sink.boxes.clear();
+        presses[n]();
+        ASSERT_EQ(Boxes("info").size(), 1u);
+        EXPECT_EQ(Boxes("info")[0].text, LangText("FormDL_ChooseFileFirst"));
+        EXPECT_TRUE(Keys("do").empty());
+        EXPECT_EQ(Received().find("DOWNLOAD"), std::string::npos);
+        fonts.reset();
+        userFonts.reset();
+        dialog.reset();
+        printer.reset();
+        MainWindowDestroySteps();
+        AfterMessageLoop();
     }
 }
 

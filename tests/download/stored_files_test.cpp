@@ -8,6 +8,7 @@
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace tolvane::test {
@@ -31,6 +32,7 @@ TEST_F(DownloadTest, ImageListPrintAndDeleteUseTheMemoryPrefixAsTheyShould) {
     dialog->Form().SetIndex("lvFonts", 0);
     dialog->DoActive_Bitmap("btnPrintImage");
     dialog->Form().SetIndex("lvFonts", 0);
+    sink.answers.push_back(true); // the delete question answered OK
     dialog->DoActive_Bitmap("btnDelCurImage");
     std::vector<std::string> values;
     for (const auto& r : printer->records()) {
@@ -126,6 +128,7 @@ TEST_F(DownloadTest, DeletingAllImagesWaitsForEachOk) {
     }
     dialog->DoActive_Bitmap("btnGetAllImage");
     printer->clearRecords();
+    sink.answers.push_back(true); // the delete question answered OK
     dialog->DoActive_Bitmap("btnDelAllImage");
     EXPECT_EQ(Keys("do"), (std::vector<std::string>{"delete", "delete", "delete"}));
     EXPECT_TRUE(dialog->Form()["lvFonts"].items.empty());
@@ -168,6 +171,7 @@ TEST_F(DownloadTest, DirectTsplListsSplitImagesFromProgramsAndRunTheAutoList) {
     EXPECT_GE(runs[1].time - runs[0].time, std::chrono::milliseconds(90));
 
     dialog->Form().SetIndex("lvFonts", 1);
+    sink.answers.push_back(true); // the delete question answered OK
     dialog->DoActive_Bitmap("btnDelCurImage");
     EXPECT_FALSE(Stored("direct", "C.BMP").has_value());
 }
@@ -185,6 +189,7 @@ TEST_F(DownloadTest, AutoTemplatesAndTheAutoLabelModeSwitch) {
     EXPECT_TRUE(printer->waitForCommand("do", "save_param").has_value());
     EXPECT_EQ(dialog->Form()["btnSwitchAutoform"].text, LangText("FormDLFile_btnSwitchAutoform2"));
     dialog->Form().SetIndex("lsbAutoTmp", 0);
+    sink.answers.push_back(true); // the delete question answered OK
     dialog->DoActive_AutoTmp("btnDeleteAutoTmp");
     EXPECT_FALSE(Stored("autoform", "E_AUTO.zpl.prn").has_value());
     EXPECT_TRUE(dialog->Form()["lsbAutoTmp"].items.empty());
@@ -214,6 +219,67 @@ TEST_F(DownloadTest, TheImageOnlyVariantPrintsAtItsPositionAndNeedsANumericResol
     EXPECT_FALSE(dialog->Busy());
     EXPECT_FALSE(PrtLib_ExchangeOpen());
     EXPECT_FALSE(Boxes("error").empty());
+}
+
+} // namespace
+} // namespace tolvane::test
+
+namespace tolvane::test {
+namespace {
+
+// Every delete button of the stored-file lists asks first. Cancel sends
+// nothing and keeps the list; OK deletes and reads the memory line again,
+// which then shows the room the deleted files gave back.
+TEST_F(DownloadTest, EveryDeleteAsksFirstAndRefreshesTheMemoryLine) {
+    struct TCase {
+        const char* button;
+        const char* list;
+        const char* kind;
+        const char* question;
+    };
+    const TCase cases[] = {
+        {"btnDelCurImage", "lvFonts", "bitmaps", "FormDLFile_DelCurrentTip"},
+        {"btnDelAllImage", "lvFonts", "bitmaps", "FormDLFile_DelAllTip"},
+        {"btnDelCurTmp", "ListView1", "labels", "FormDLFile_DelCurrentTip"},
+        {"btnDelAllTmp", "ListView1", "labels", "FormDLFile_DelAllTip"},
+    };
+    Open("Kavo");
+    const auto press = [&](const TCase& c, const std::string& button) {
+        if (std::string(c.list) == "lvFonts") {
+            dialog->DoActive_Bitmap(button);
+        } else {
+            dialog->DoActive_Label(button);
+        }
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.button);
+        printer->changePrinter([&](emulator::Printer& p) {
+            p.files().store({c.kind, 'E', "ONE.GRF", emulator::Bytes(6000, 1)});
+            p.files().store({c.kind, 'E', "TWO.GRF", emulator::Bytes(6000, 2)});
+        });
+        press(c, std::string(c.list) == "lvFonts" ? "btnGetAllImage" : "btnGetAllTmp");
+        ASSERT_EQ(dialog->Form()[c.list].items.size(), 2u);
+        dialog->Form().SetIndex(c.list, 0);
+        const std::string spaceBefore = dialog->Form()["lblSpace_File"].text;
+
+        printer->clearRecords();
+        sink.boxes.clear();
+        press(c, c.button); // answered Cancel
+        ASSERT_EQ(Boxes("ask").size(), 1u);
+        EXPECT_EQ(Boxes("ask")[0].text, LangText(c.question));
+        EXPECT_TRUE(Commands().empty());
+        EXPECT_EQ(dialog->Form()[c.list].items.size(), 2u);
+        EXPECT_TRUE(Stored(c.kind, "E_ONE.GRF").has_value());
+
+        sink.answers.push_back(true);
+        dialog->Form().SetIndex(c.list, 0);
+        press(c, c.button);
+        EXPECT_FALSE(Stored(c.kind, "E_ONE.GRF").has_value());
+        const std::vector<std::string> reads = Keys("getval");
+        EXPECT_NE(std::find(reads.begin(), reads.end(), "use_capacity"), reads.end());
+        EXPECT_NE(dialog->Form()["lblSpace_File"].text, spaceBefore);
+        printer->changePrinter([&](emulator::Printer& p) { p.files().erase(c.kind, "E_TWO.GRF"); });
+    }
 }
 
 } // namespace

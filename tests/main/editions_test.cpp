@@ -7,6 +7,8 @@
 #include "FormPrinterManage_Label.h"
 #include "mdlCompanyPrinterList.h"
 #include "mdlGlobalObjects.h"
+#include "mdlIniFile.h"
+#include "mdlLangChoice.h"
 #include "mdlMainCaption.h"
 #include "mdlMapModel.h"
 #include "mdlModelLists.h"
@@ -15,6 +17,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace tolvane::test {
@@ -248,6 +251,35 @@ TEST_F(TEditions, TheMobileEditionChecksItsCatalogueAtStartUp) {
         EXPECT_EQ(messages, c.messages) << c.option << c.catalogue;
         CloseWindow();
     }
+}
+
+} // namespace
+} // namespace tolvane::test
+
+namespace tolvane::test {
+namespace {
+
+// The system options page's "Set" saves the shown language and says so;
+// the language id field only shows the id and takes no typing.
+TEST_F(TEditions, SettingTheLanguageSavesItAndSaysSo) {
+    WriteFiles("Option.ini", "[Option]\nToolType=Label\nOemCo=Label_Nessaly\n");
+    WriteList("Kavo-300|USB|USB||0\n");
+    T_frmMain_Label& main = OpenWindow();
+    const std::vector<TLangChoiceEntry>& entries = main.LanguageChoice().Entries();
+    const auto english = std::find_if(entries.begin(), entries.end(),
+                                      [](const TLangChoiceEntry& entry) { return entry.id == "1033"; });
+    ASSERT_NE(english, entries.end());
+    main.findChild<QComboBox*>("cmbLanguage")->setCurrentIndex(static_cast<int>(english - entries.begin()));
+    sink.boxes.clear();
+    main.btnLangSetClick();
+    ASSERT_EQ(Boxes("info").size(), 1u);
+    EXPECT_EQ(Boxes("info")[0].text, Text("FormMain_Label_LangSaved"));
+    EXPECT_EQ(IniReadString(GlobalObjects().OstrelVar->SysPmFile, "SysPm", "ToolLang"), "1033");
+    const auto* id = main.findChild<QLineEdit*>("txtLanguageId");
+    EXPECT_TRUE(id->isReadOnly());
+    EXPECT_EQ(id->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(id->text().toStdString(), "1033");
+    CloseWindow();
 }
 
 } // namespace

@@ -7,10 +7,15 @@
 #include "gui/mdlFileChooser.h"
 #include "gui/mdlFormTexts.h"
 #include "gui/mdlPrtParaRows.h"
+#include "gui/mdlQtMessageSink.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tolvane::test {
 namespace {
@@ -112,6 +117,31 @@ TEST(FileChooser, AScriptedChooserAnswersInOrderAndRecordsTheRequests) {
     EXPECT_EQ(scripted.requests[2].kind, TFileRequest::TKind::Folder);
     SetFileChooser(nullptr);
     EXPECT_NE(dynamic_cast<TQtFileChooser*>(&FileChooser()), nullptr);
+}
+
+} // namespace
+} // namespace tolvane::test
+
+namespace tolvane::test {
+namespace {
+
+// A message box opens over the dialog that asked, not in the middle of
+// the screen.
+TEST(QtMessageSink, ABoxOpensOverTheModalDialogThatAsked) {
+    QDialog owner;
+    owner.open();
+    QApplication::processEvents();
+    TQtMessageSink sink;
+    QWidget* over = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            over = box->parentWidget();
+            box->accept();
+        }
+    });
+    sink.ShowInfo("text", "title");
+    EXPECT_EQ(over, &owner);
+    owner.close();
 }
 
 } // namespace

@@ -68,6 +68,7 @@ TEST_F(TMainActions, EachActionSendsTheCommandOfItsPrinter) {
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const WireCase& c = cases[i];
         printer->clearRecords();
+        sink.boxes.clear();
         sink.answers = {true};
         main.SelectRow(static_cast<int>(i));
         (main.*c.handler)();
@@ -75,6 +76,9 @@ TEST_F(TMainActions, EachActionSendsTheCommandOfItsPrinter) {
         ASSERT_TRUE(record) << c.model << " " << c.command << " " << c.key;
         EXPECT_EQ(Commands(), std::vector<std::string>{c.command + " " + c.key}) << c.model;
         EXPECT_TRUE(Boxes("error").empty()) << c.model;
+        // One kind of feedback after every one-shot command.
+        ASSERT_EQ(Boxes("info").size(), 1u) << c.model;
+        EXPECT_EQ(Boxes("info")[0].text, Text("FormMain_Label_CommandSent")) << c.model;
     }
     EXPECT_EQ(Boxes("ask").back().text, Text("FormMain_Label_MSGRestore"));
     EXPECT_EQ(main.findChild<QLineEdit*>("txtProtocolType")->text().toStdString(),
@@ -91,7 +95,8 @@ TEST_F(TMainActions, CancelledFactoryDefaultsAndAClosedPortSendNothing) {
     main.SelectRow(1);
     main.btnPrintConfigInfoClick();
     ASSERT_EQ(Boxes("error").size(), 1u);
-    EXPECT_EQ(Boxes("error")[0].text, Text("_Err_OpenPort") + ":10061");
+    EXPECT_EQ(Boxes("error")[0].text, Text("_Err_OpenPort") + ":10061 (" + Text("_ErrReason_10061") + ")");
+    EXPECT_TRUE(Boxes("info").empty()) << "no success after a failure";
 }
 
 TEST_F(TMainActions, APrinterWhoseUsbIdentityDoesNotMatchIsLeftAlone) {

@@ -200,8 +200,39 @@ TEST_F(TMainWindow, ConnectionTestReportsSuccessOrTheOpenError) {
     main.btnConnectTestClick();
     ASSERT_EQ(sink.boxes.size(), 2u);
     EXPECT_EQ(sink.boxes[1].kind, "error");
-    EXPECT_EQ(sink.boxes[1].text, Text("_Err_OpenPort") + ":10061");
+    EXPECT_EQ(sink.boxes[1].text, Text("_Err_OpenPort") + ":10061 (" + Text("_ErrReason_10061") + ")");
     EXPECT_EQ(sink.boxes[1].title, Text("_MSG_Title_Error"));
+}
+
+} // namespace
+} // namespace tolvane::test
+
+namespace tolvane::test {
+namespace {
+
+// No button of the main window cuts its text, in any of the three
+// languages: the firmware, quit and more buttons are as wide as their
+// texts need.
+TEST_F(TMainWindow, EveryButtonFitsItsTextInEachLanguage) {
+    for (const char* language : {"-EN", "-CN", "-TW"}) {
+        SCOPED_TRACE(language);
+        WriteList("Kavo-300|USB|USB||0\n");
+        T_frmMain_Label& main = OpenWindow({language});
+        for (const QPushButton* button : main.findChildren<QPushButton*>()) {
+            if (!button->text().isEmpty()) {
+                EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+            }
+        }
+        const QRect quit = main.Button("btnQuit")->geometry();
+        for (const char* name : {"btnDFU", "btnDFU2", "btnMore"}) {
+            EXPECT_FALSE(main.Button(name)->geometry().intersects(quit)) << name;
+        }
+        window.reset();
+        MainWindowDestroySteps();
+        AfterMessageLoop();
+        CoreHooks() = TCoreHooks{};
+        ResetModes();
+    }
 }
 
 } // namespace

@@ -229,7 +229,7 @@ TEST_F(TPrinterManage, ConnectionTestAcceptsOnlyACleanOpen) {
 
     const ShownBox refused = test(ClosedAddress().substr(4));
     EXPECT_EQ(refused.kind, "error");
-    EXPECT_EQ(refused.text, Text("_Err_OpenPort") + ":10061");
+    EXPECT_EQ(refused.text, Text("_Err_OpenPort") + ":10061 (" + Text("_ErrReason_10061") + ")");
     EXPECT_FALSE(dialog.Saved()) << "the test saves nothing";
     EXPECT_EQ(ReadFile(ListFile()), "Kavo-300|NET|" + address + "||0\n");
 }
@@ -252,7 +252,7 @@ TEST_F(TPrinterManage, APortHeldElsewhereFailsHereButCountsAsOpenInTheMainWindow
     dialog.btnConnectTestClick();
     ASSERT_EQ(sink.boxes.size(), 2u);
     EXPECT_EQ(sink.boxes[1].kind, "error");
-    EXPECT_EQ(sink.boxes[1].text, Text("_Err_OpenPort") + ":5");
+    EXPECT_EQ(sink.boxes[1].text, Text("_Err_OpenPort") + ":5 (" + Text("_ErrReason_5") + ")");
     ::close(holder);
 }
 

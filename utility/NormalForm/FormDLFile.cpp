@@ -1,11 +1,11 @@
 #include "FormDLFile.h"
 
+#include "gui/mdlFileChooser.h"
 #include "mdlDialogRegistry.h"
 #include "mdlWidgetSync.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -81,9 +81,11 @@ QWidget* TfrmDLFile::Widget(const std::string& name) const {
 
 void TfrmDLFile::Build() {
     auto& form = dialog_->Form();
-    auto* layout = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout;
+    outer->addLayout(layout);
     auto* left = new QGridLayout;
-    layout->addLayout(left, 1);
+    layout->addLayout(left);
     int row = 0;
     auto combo = [&](const std::string& name) {
         auto* box = new QComboBox(this);
@@ -120,6 +122,9 @@ void TfrmDLFile::Build() {
     }
     widgets_["lblFilePath"] = new QLabel(this);
     widgets_["txtFilePath"] = new QLineEdit(this);
+    // Room for a file name, and for the memory line below, whose texts do
+    // not widen the window.
+    widgets_["txtFilePath"]->setMinimumWidth(180);
     widgets_["Button7"] = new QPushButton(this);
     connect(static_cast<QPushButton*>(widgets_["Button7"]), &QPushButton::clicked, this,
             [this] { Browse(); });
@@ -156,6 +161,8 @@ void TfrmDLFile::Build() {
         widgets_[group[0]] = box;
         auto* boxLayout = new QVBoxLayout(box);
         auto* list = new QListWidget(box);
+        // A few rows each: the window fits a small screen.
+        list->setMaximumHeight(120);
         const std::string listName = group[1];
         connect(list, &QListWidget::currentRowChanged, this, [this, listName](int index) {
             if (!syncing_) {
@@ -174,6 +181,24 @@ void TfrmDLFile::Build() {
             buttons->addWidget(button);
         }
         right->addWidget(box);
+    }
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    widgets_["btnClose"] = new QPushButton(this);
+    connect(static_cast<QPushButton*>(widgets_["btnClose"]), &QPushButton::clicked, this,
+            [this] { close(); });
+    closeRow->addWidget(widgets_["btnClose"]);
+    outer->addLayout(closeRow);
+    // The transfer's controls and the memory line keep their room while
+    // hidden: showing them neither moves the buttons nor grows the window.
+    // The texts they get later do not widen it either.
+    for (const char* name : {"lblProgressInfo_F", "ProgressBar2", "Label1", "Label2", "lblSpace_File"}) {
+        QSizePolicy policy = widgets_[name]->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        if (qobject_cast<QLabel*>(widgets_[name]) != nullptr) {
+            policy.setHorizontalPolicy(QSizePolicy::Ignored);
+        }
+        widgets_[name]->setSizePolicy(policy);
     }
     for (const auto& [name, widget] : widgets_) {
         widget->setObjectName(Q(name));
@@ -209,10 +234,9 @@ void TfrmDLFile::Clicked(const std::string& button) {
 }
 
 void TfrmDLFile::Browse() {
-    const QString filter = Q(dialog_->FileFilter()).section('|', 0, 0);
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), filter);
-    if (!path.isEmpty()) {
-        dialog_->ChooseFile(path.toStdString());
+    if (const std::optional<std::string> path =
+            ChooseOpenFile(windowTitle().toStdString(), dialog_->FileFilter())) {
+        dialog_->ChooseFile(*path);
     }
 }
 
@@ -222,6 +246,17 @@ void TfrmDLFile::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         dialog_->FormShow();
         Sync("");
+        // The size of the filled window stays: a download, a list read or
+        // a memory line does not make it grow under the user's pointer.
+        // The texts just set have not reached the layout yet.
+        for (QLayout* part : findChildren<QLayout*>()) {
+            part->invalidate();
+        }
+        layout()->invalidate();
+        layout()->activate();
+        const QSize fitted = sizeHint().expandedTo(minimumSizeHint()).expandedTo(minimumSize());
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setFixedSize(fitted);
     }
 }
 

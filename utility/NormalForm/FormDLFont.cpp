@@ -1,18 +1,20 @@
 #include "FormDLFont.h"
 
+#include "gui/mdlFileChooser.h"
 #include "mdlDialogRegistry.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QTimer>
 
 namespace tolvane {
 
 namespace {
 
-QString BrowseFor(QWidget* parent, const std::string& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(),
-                                        QString::fromStdString(filter).section('|', 0, 0));
+// The chosen file, or empty when the user cancelled; `filter` is a Qt
+// filter text, empty for every file.
+QString BrowseFor(QWidget* window, const std::string& filter) {
+    const std::optional<std::string> path = ChooseOpenFile(window->windowTitle().toStdString(), filter);
+    return path ? QString::fromStdString(*path) : QString();
 }
 
 } // namespace
@@ -22,6 +24,9 @@ TfrmDLF::TfrmDLF(QWidget* parent)
       dialog_(std::make_unique<download::TDLFontDialog>(params::SelectedPrinterContext())) {
     setObjectName("frmDLF");
     Attach(dialog_->Form());
+    // The transfer's controls and the memory line keep their place while
+    // hidden: the buttons below them do not move when they appear.
+    KeepPlaceOf({"proDLFont", "lblProgressInfo_F", "Label1", "Label2", "lblSpace_Font"});
     dialog_->SetPost([this](std::function<void()> work) {
         QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
     });
@@ -47,6 +52,8 @@ TfrmDLF::TfrmDLF(QWidget* parent)
             dialog_->btnDeleteAllFontClick();
         } else if (button == "btnTestFont") {
             dialog_->btnTestFontClick();
+        } else if (button == "btnClose") {
+            close();
         }
     };
 }
@@ -76,7 +83,7 @@ TfrmDLUF::TfrmDLUF(QWidget* parent)
     };
     OnClick = [this](const std::string& button) {
         if (button == "Button2") {
-            const QString path = BrowseFor(this, "*.*|*.*");
+            const QString path = BrowseFor(this, "");
             if (!path.isEmpty()) {
                 dialog_->ChooseFile(path.toStdString());
             }
@@ -108,7 +115,7 @@ T_frmDownloadFile_TSPL::T_frmDownloadFile_TSPL(download::TTsplBatchDownload& dia
     dialog.ProcessMessages = [] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     OnClick = [this, &dialog](const std::string& button) {
         if (button == "btnAdd") {
-            const QString path = BrowseFor(this, "*.*|*.*");
+            const QString path = BrowseFor(this, "");
             if (!path.isEmpty()) {
                 dialog.AddFile(path.toStdString());
             }

@@ -196,6 +196,24 @@ void TModelWindow::Build() {
     Sync("");
 }
 
+void TModelWindow::KeepPlaceOf(const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (QWidget* widget = Widget(name)) {
+            QSizePolicy policy = widget->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            widget->setSizePolicy(policy);
+            // An empty label is a little lower than one with its line of
+            // text: it gets the height of that line from the start.
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                const QString text = label->text();
+                label->setText(QStringLiteral("0"));
+                label->setFixedHeight(label->sizeHint().height());
+                label->setText(text);
+            }
+        }
+    }
+}
+
 void TModelWindow::Sync(const std::string& name) {
     if (name.empty()) {
         setWindowTitle(Q((*form_).Title()));
@@ -219,6 +237,18 @@ void TModelWindow::showEvent(QShowEvent* event) {
             OnShow();
         }
         Sync("");
+        // The window keeps the size it opened with: controls that appear
+        // later (progress, the memory line) do not grow it or move the
+        // buttons under the user's pointer.
+        // The texts just set have not reached the layout yet.
+        for (QLayout* part : findChildren<QLayout*>()) {
+            part->invalidate();
+        }
+        layout()->invalidate();
+        layout()->activate();
+        const QSize fitted = sizeHint().expandedTo(minimumSizeHint()).expandedTo(minimumSize());
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setFixedSize(fitted);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tolvane {
 
@@ -28,6 +29,9 @@ class TModelWindow : public QDialog {
     void Detach();
 
     QWidget* Widget(const std::string& name) const;
+    // These controls keep their room in the layout while hidden, so that
+    // showing them does not move the controls below or grow the window.
+    void KeepPlaceOf(const std::vector<std::string>& names);
     // A button was pressed, by its control name.
     std::function<void(const std::string&)> OnClick;
     // A list's or table's selection changed (after the model was updated).

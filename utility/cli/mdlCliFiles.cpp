@@ -147,6 +147,7 @@ class TFilesRun {
     TFilesRun(const TFilesArgs& args, bool imagesOnly, TCliStreams streams, TCliSink& sink)
         : args_(args), streams_(streams), sink_(sink), dialog_(params::SelectedPrinterContext(), imagesOnly) {
         dialog_.SetPost([this](std::function<void()> work) { queue_.Post(std::move(work)); });
+        dialog_.AskBeforeDelete = false; // the command line is the request
     }
 
     int Run() {

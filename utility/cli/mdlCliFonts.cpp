@@ -126,6 +126,7 @@ class TFontsRun {
 
     int Fonts() {
         TDLFontDialog dialog(params::SelectedPrinterContext());
+        dialog.AskBeforeDelete = false; // the command line is the request
         dialog.SetPost([this](std::function<void()> work) { queue_.Post(std::move(work)); });
         dialog.FormShow();
         const std::string& verb = args_.words[0];

@@ -82,9 +82,10 @@ std::string TLanguageChoice::SelectedId() const {
     return {};
 }
 
-void TLanguageChoice::Set(const std::string& sysPmFile) {
-    SaveToolLang(sysPmFile, SelectedId());
+bool TLanguageChoice::Set(const std::string& sysPmFile) {
+    const bool saved = SaveToolLang(sysPmFile, SelectedId());
     Apply();
+    return saved;
 }
 
 void TLanguageChoice::Read(const std::string& sysPmFile) {

@@ -39,7 +39,9 @@ class TLanguageChoice {
 
     // Stores the shown id as the saved language ("ToolLang" of the system
     // parameter file), then applies it.
-    void Set(const std::string& sysPmFile);
+    // False when the system-parameter file could not be written (the
+    // language is applied all the same).
+    bool Set(const std::string& sysPmFile);
     // Shows the saved language's entry; nothing is applied.
     void Read(const std::string& sysPmFile);
     // Applies the shown language when its id is not empty; true when applied.

@@ -1,6 +1,7 @@
 #include "mdlPrinterLib_Call.h"
 
 #include "mdlDevNewPrt.h"
+#include "mdlErrorText.h"
 #include "mdlMessages.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLibState.h"
@@ -9,13 +10,11 @@
 
 namespace tolvane {
 void ShowOpenPortError(int result) {
-    MessageSink().ShowError(LangText("_Err_OpenPort") + ":" + std::to_string(result),
-                            LangText("_MSG_Title_Error"));
+    MessageSink().ShowError(ErrorCodeText("_Err_OpenPort", result), LangText("_MSG_Title_Error"));
 }
 
 void ShowOpenPortErrorResultFirst(int result) {
-    MessageSink().ShowError(std::to_string(result) + ":" + LangText("_Err_OpenPort"),
-                            LangText("_MSG_Title_Error"));
+    MessageSink().ShowError(ErrorCodeFirstText(result, "_Err_OpenPort"), LangText("_MSG_Title_Error"));
 }
 
 bool PrtLib_OpenForCommand(TPrtLib lib, int& result) {

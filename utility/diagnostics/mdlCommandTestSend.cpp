@@ -4,6 +4,7 @@
 
 #include "mdlCommandTestAnsi.h"
 #include "mdlCommandTestBytes.h"
+#include "mdlErrorText.h"
 #include "mdlFileUtil.h"
 #include "mdlMessages.h"
 #include "mdlParaHelpers.h"
@@ -27,7 +28,7 @@ void ShowError(const std::string& text) {
 }
 
 std::string CodeText(const std::string& key, int code) {
-    return LangText(key) + ":" + std::to_string(code);
+    return ErrorCodeText(key, code);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "mdlPrintTextCommon.h"
 
 #include "mdlCodePageText.h"
+#include "mdlErrorText.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
 #include "mdlParaHelpers.h"
@@ -70,8 +71,7 @@ int KeyGetByteOn(TPrtLib lib, uint8_t group, uint16_t id, uint8_t& value) {
 }
 
 void ShowOpenError(int result, bool withCode) {
-    ShowErrorBox(withCode ? LangText("_Err_OpenPort") + ":" + std::to_string(result)
-                          : LangText("_Err_OpenPort"));
+    ShowErrorBox(withCode ? ErrorCodeText("_Err_OpenPort", result) : LangText("_Err_OpenPort"));
 }
 
 void ShowWriteError() {

@@ -30,10 +30,15 @@ const params::TLayoutEntry kLayout[] = {
     {"lblPrintHeight", K::Label, "grpTestParam", 12, 60, 100, 24},
     {"edtPrintHeight", K::Edit, "grpTestParam", 116, 60, 80, 24},
     {"lblPrintHeightUnit", K::Label, "grpTestParam", 202, 60, 96, 24},
-    {"btnScanTest", K::Button, "", 108, 114, 104, 30},
+    {"btnScanTest", K::Button, "", 8, 112, 148, 30},
+    {"btnClose", K::Button, "", 164, 112, 148, 30},
+    {"proScan", K::Progress, "", 8, 150, 304, 16},
+    {"lblScanStatus", K::Label, "", 8, 170, 304, 22},
+    {"lblScanned", K::Label, "", 8, 196, 304, 20},
+    {"memScanned", K::Memo, "", 8, 218, 304, 64},
 };
 constexpr int kClientWidth = 320;
-constexpr int kClientHeight = 154;
+constexpr int kClientHeight = 290;
 
 constexpr int kTextX = 10;
 constexpr int kFirstY = 10;
@@ -96,6 +101,7 @@ TScanTest::~TScanTest() {
 void TScanTest::BuildControls() {
     params::TFormModel& form = Form();
     params::AddLayout(form, kLayout);
+    form.SetReadOnly("memScanned", true);
     form.SetClientSize(kClientWidth, kClientHeight);
 }
 
@@ -113,9 +119,15 @@ void TScanTest::InitLanguage() {
     using params::Txt;
     form.SetTitle(Txt("FormScanTest_Caption"));
     for (const char* name : {"grpTestParam", "lblPrintWidth", "lblPrintWidthUnit", "lblPrintHeight",
-                             "lblPrintHeightUnit", "btnScanTest"}) {
+                             "lblPrintHeightUnit", "btnScanTest", "lblScanned"}) {
         form.SetText(name, Txt(std::string("FormScanTest_") + name));
     }
+    form.SetText("btnClose", Txt("_Close"));
+    form.SetProgress("proScan", 0, TotalReads());
+}
+
+int TScanTest::TotalReads() const {
+    return std::max(1, times_.attempts * times_.readsPerAttempt);
 }
 
 void TScanTest::FormDestroy() {
@@ -139,6 +151,8 @@ void TScanTest::WaitForRead() {
 void TScanTest::ButtonClick(std::string_view button, const std::optional<std::string>&) {
     if (button == "btnScanTest") {
         btnScanTestClick();
+    } else if (button == "btnClose") {
+        RequestClose();
     }
 }
 
@@ -170,6 +184,9 @@ void TScanTest::btnScanTestClick() {
     printed_ = false;
     scanned_.clear();
     attempts_ = 0;
+    Form().SetText("memScanned", "");
+    Form().SetText("lblScanStatus", "");
+    Form().SetProgress("proScan", 0, TotalReads());
     StartTimer("tmrScanTest");
 }
 
@@ -180,6 +197,9 @@ void TScanTest::tmrScanTestTimer() {
         Finish();
         return;
     }
+    Form().SetText("lblScanStatus",
+                   params::TxtFilled("FormScanTest_Progress",
+                                     {std::to_string(attempts_), std::to_string(times_.attempts)}));
     OpenSelectedPort(TPrtLib::Tsprix);
     PrtLib_Write(TPrtLib::Tsprix, ScanTriggerFrame());
     reads_ = 0;
@@ -189,6 +209,8 @@ void TScanTest::tmrScanTestTimer() {
 void TScanTest::tmrScanReadTimer() {
     StopTimer("tmrScanRead");
     ++reads_;
+    // The bar moves with every read: a silent printer makes each one wait.
+    Form().SetProgress("proScan", (attempts_ - 1) * times_.readsPerAttempt + reads_, TotalReads());
     // The read waits for the printer on a worker; the window looks for its
     // end with the poll timer. Nothing else uses the port meanwhile.
     read_ = std::async(std::launch::async, [] {
@@ -243,7 +265,24 @@ void TScanTest::ReadEnded(const std::vector<uint8_t>& reply) {
 
 void TScanTest::Finish() {
     running_ = false;
-    Form().SetEnabled("btnScanTest", true);
+    params::TFormModel& form = Form();
+    if (printed_) {
+        // The text as the window shows it: one line per scanned line.
+        std::string shown;
+        for (const std::string& line : SplitCrLf(scanned_)) {
+            shown += (shown.empty() ? "" : "\n") + line;
+        }
+        while (!shown.empty() && shown.back() == '\n') {
+            shown.pop_back();
+        }
+        form.SetText("memScanned", shown);
+        form.SetText("lblScanStatus", params::Txt("FormScanTest_Printed"));
+        form.SetProgress("proScan", TotalReads(), TotalReads());
+    } else {
+        form.SetText("lblScanStatus",
+                     params::TxtFilled("FormScanTest_Nothing", {std::to_string(times_.attempts)}));
+    }
+    form.SetEnabled("btnScanTest", true);
 }
 
 bool RunDialogTimers(params::TParaDialogModel& dialog, int limitMs) {

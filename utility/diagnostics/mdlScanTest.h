@@ -79,6 +79,8 @@ class TScanTest : public params::TActionDialogModel {
     void ReadEnded(const std::vector<uint8_t>& reply);
     void Finish();
     void WaitForRead();
+    // The reads of a whole test, the length of the progress bar.
+    int TotalReads() const;
 
     TScanTestTimes times_;
     int attempts_ = 0;

@@ -31,7 +31,9 @@ class TDLFileDialog : public TDLTransferDialog {
     void cmbFileTypeChange();
     void cmbPPLChange();
     void ComboBox1Change();
-    // "*.bmp|*.bmp" for images, "*.prn|*.prn" otherwise.
+    // The chooser's filter: "Images (*.bmp *.png *.jpg *.jpeg *.gif)" for
+    // images, the label files "(*.prn)" otherwise (the words in the
+    // window's language).
     std::string FileFilter() const;
     void CheckValue();
     void btnDLFileClick();
@@ -48,6 +50,10 @@ class TDLFileDialog : public TDLTransferDialog {
     static std::string EntryName(const std::string& entry);
     // The memory prefix of a listed entry ("R_" for the RAM text).
     std::string EntryPrefix(const std::string& entry) const;
+
+    // Deleting stored files asks first (tolvane-cli turns it off: its
+    // command line is the request).
+    bool AskBeforeDelete = true;
 
     const std::string& AutoName() const { return autoName_; }
     const std::string& AutoList() const { return autoList_; }
@@ -93,6 +99,9 @@ class TDLFileDialog : public TDLTransferDialog {
     void DirectPrint(const std::string& text);
     std::string Kill(const std::string& name);
     void RemoveSelected(const char* list);
+    // Asks before one of the delete buttons of `list` deletes anything;
+    // true for every other button and when there is nothing to delete.
+    bool ConfirmDelete(const std::string& button, const char* list) const;
 
     bool imagesOnly_;
     bool directPortOpen_ = false;

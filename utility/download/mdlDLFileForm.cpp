@@ -97,6 +97,7 @@ void TDLFileDialog::BuildForm() {
     for (const char* name : {"btnGetAutoTmp", "btnPrintAutoTmp", "btnDeleteAutoTmp", "btnSwitchAutoform"}) {
         f.Add(name, TControlKind::Button, "grpAutoTemplates");
     }
+    f.Add("btnClose", TControlKind::Button);
     SetUIStatus_Template(false);
 }
 
@@ -128,6 +129,7 @@ void TDLFileDialog::LanguageIni() {
         f.SetText(name, Txt(std::string("FormDLFile_") + name));
     }
     f.SetText("btnSwitchAutoform", Txt("FormDLFile_btnSwitchAutoform1"));
+    f.SetText("btnClose", Txt("_Close"));
     if (imagesOnly_) {
         f.SetText("lblPrintImagePosition", Txt("FormDLFile_lblPrintImagePosition"));
     } else {
@@ -231,7 +233,8 @@ void TDLFileDialog::ComboBox1Change() {
 }
 
 std::string TDLFileDialog::FileFilter() const {
-    return Kind() == TFileKind::Image ? "*.bmp|*.bmp" : "*.prn|*.prn";
+    return Kind() == TFileKind::Image ? Txt("FileFilter_Images") + " (*.bmp *.png *.jpg *.jpeg *.gif)"
+                                      : Txt("FileFilter_Labels") + " (*.prn)";
 }
 
 void TDLFileDialog::CheckValue() {

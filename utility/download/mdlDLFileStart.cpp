@@ -41,6 +41,7 @@ void TDLFileDialog::btnDLFileClick() {
     }
     const std::string path = form_["txtFilePath"].text;
     if (path.empty()) {
+        MessageSink().ShowInfo(Txt("FormDL_ChooseFileFirst"), Txt("_MSG_Title_Message"));
         return;
     }
     if (!FileExists(path)) {

@@ -92,6 +92,7 @@ void TDLFontDialog::BuildForm() {
     f.Add("gpbLanguage", TControlKind::Group);
     f.Add("chkLanguage", TControlKind::Check, "gpbLanguage");
     f.Add("cmbLanguage", TControlKind::List, "gpbLanguage").items = {"UTF-8"};
+    f.Add("btnClose", TControlKind::Button);
 }
 
 void TDLFontDialog::LanguageIni() {
@@ -113,6 +114,7 @@ void TDLFontDialog::LanguageIni() {
     f.SetText("gpbLanguage", Txt("FormDLF_gpbLanguage"));
     f.SetText("chkLanguage", Txt("FormDLF_lblInternationalCharacter"));
     f.SetIndex("cmbLanguage", 0);
+    f.SetText("btnClose", Txt("_Close"));
 }
 
 void TDLFontDialog::UpdateTestControls() {
@@ -186,6 +188,7 @@ void TDLFontDialog::btnDLFontClick() {
     }
     const std::string path = form_["txtFilePath_F"].text;
     if (path.empty()) {
+        MessageSink().ShowInfo(Txt("FormDL_ChooseFileFirst"), Txt("_MSG_Title_Message"));
         return;
     }
     run_.reset();
@@ -222,23 +225,30 @@ bool TDLFontDialog::DeleteFont(const TFontEntry& entry) {
     return false;
 }
 
+std::string TDLFontDialog::FileFilter() {
+    return Txt("FileFilter_Fonts") + " (*.ttf *.prtf)";
+}
+
+bool TDLFontDialog::ConfirmDelete(const char* key) const {
+    return !AskBeforeDelete || MessageSink().AskOkCancel(Txt(key), Txt("_MSG_Title_Warn"));
+}
+
 void TDLFontDialog::btnDeleteCurFontClick() {
-    if (!PrtLib_BeginExchange()) {
+    const int index = form_["lvFonts"].index;
+    const bool selected = index >= 0 && static_cast<size_t>(index) < fonts_.size();
+    if (!selected || !ConfirmDelete("FormDLF_DelCurrentTip") || !PrtLib_BeginExchange()) {
         return;
     }
-    const int index = form_["lvFonts"].index;
-    if (index >= 0 && static_cast<size_t>(index) < fonts_.size()) {
-        if (DeleteFont(fonts_[static_cast<size_t>(index)])) {
-            fonts_.erase(fonts_.begin() + index);
-        }
-        ShowFonts();
-        GetSpace();
+    if (DeleteFont(fonts_[static_cast<size_t>(index)])) {
+        fonts_.erase(fonts_.begin() + index);
     }
+    ShowFonts();
+    GetSpace();
     PrtLib_EndExchange();
 }
 
 void TDLFontDialog::btnDeleteAllFontClick() {
-    if (!PrtLib_BeginExchange()) {
+    if (fonts_.empty() || !ConfirmDelete("FormDLF_DelAllTip") || !PrtLib_BeginExchange()) {
         return;
     }
     // The fonts the printer did not confirm stay listed.

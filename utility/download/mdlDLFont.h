@@ -47,7 +47,9 @@ class TDLFontDialog : public TDLTransferDialog {
 
     void FormShow();
     void FormClose();
-    static std::string FileFilter() { return "*.ttf,*.prtf|*.ttf;*.prtf"; }
+    // The chooser's filter: one pattern per font type, such as
+    // "Fonts (*.ttf *.prtf)".
+    static std::string FileFilter();
     void btnDLFontClick();
     void btnDeleteCurFontClick();
     void btnDeleteAllFontClick();
@@ -62,6 +64,9 @@ class TDLFontDialog : public TDLTransferDialog {
     const std::vector<TFontEntry>& Fonts() const { return fonts_; }
     // Selects the listed font of that name; false when none is listed.
     bool SelectFont(const std::string& name);
+    // Deleting asks first (tolvane-cli turns it off: its command line is
+    // the request).
+    bool AskBeforeDelete = true;
 
   private:
     void BuildForm();
@@ -72,6 +77,7 @@ class TDLFontDialog : public TDLTransferDialog {
     void ShowStoredList(const std::string& reply) override;
     // The printer confirmed the delete; otherwise the error was shown.
     bool DeleteFont(const TFontEntry& entry);
+    bool ConfirmDelete(const char* key) const;
 
     std::vector<TFontEntry> fonts_;
 };

@@ -112,6 +112,7 @@ void TDLUserFontDialog::btnDownloadClick() {
     }
     const std::string path = form_["txtFileName"].text;
     if (path.empty()) {
+        MessageSink().ShowInfo(Txt("FormDL_ChooseFileFirst"), Txt("_MSG_Title_Message"));
         return;
     }
     outcome_ = TOutcome::None;

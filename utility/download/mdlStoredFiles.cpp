@@ -177,8 +177,20 @@ void TDLFileDialog::DeleteAll(const char* list, const char* kindWord, bool direc
     form_.SetItems(list, std::move(items), -1);
 }
 
+bool TDLFileDialog::ConfirmDelete(const std::string& button, const char* list) const {
+    const bool all = button == "btnDelAllImage" || button == "btnDelAllTmp";
+    const bool one = button == "btnDelCurImage" || button == "btnDelCurTmp" || button == "btnDeleteAutoTmp";
+    const params::TControl& entries = form_[list];
+    const bool selected = entries.index >= 0 && entries.index < static_cast<int>(entries.items.size());
+    if (!AskBeforeDelete || (!all && !one) || (all && entries.items.empty()) || (one && !selected)) {
+        return true;
+    }
+    return MessageSink().AskOkCancel(Txt(all ? "FormDLFile_DelAllTip" : "FormDLFile_DelCurrentTip"),
+                                     Txt("_MSG_Title_Warn"));
+}
+
 void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
-    if (!PrtLib_BeginExchange()) {
+    if (!ConfirmDelete(button, "lvFonts") || !PrtLib_BeginExchange()) {
         return;
     }
     const bool direct = DirectTspl();
@@ -192,6 +204,7 @@ void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
         }
     } else if (button == "btnDelAllImage") {
         DeleteAll("lvFonts", "\"bitmaps\"", direct);
+        ReadSpace(Flash());
     } else if (!selected) {
         PrtLib_EndExchange();
         MessageSink().ShowInfo(Txt("msgsi"), Txt("_MSG_Title_Warn"));
@@ -221,12 +234,13 @@ void TDLFileDialog::DoActive_Bitmap(const std::string& button) {
         if (DeleteEntry(entry, "\"bitmaps\"", direct)) {
             RemoveSelected("lvFonts");
         }
+        ReadSpace(Flash());
     }
     PrtLib_EndExchange();
 }
 
 void TDLFileDialog::DoActive_Label(const std::string& button) {
-    if (imagesOnly_ || !PrtLib_BeginExchange()) {
+    if (imagesOnly_ || !ConfirmDelete(button, "ListView1") || !PrtLib_BeginExchange()) {
         return;
     }
     const bool direct = DirectTspl();
@@ -243,6 +257,7 @@ void TDLFileDialog::DoActive_Label(const std::string& button) {
         }
     } else if (button == "btnDelAllTmp") {
         DeleteAll("ListView1", "\"labels\"", direct);
+        ReadSpace(Flash());
     } else if (selected) {
         const std::string entry = list.items[static_cast<size_t>(list.index)];
         if (button == "btnPrintTmp") {
@@ -258,13 +273,14 @@ void TDLFileDialog::DoActive_Label(const std::string& button) {
             if (DeleteEntry(entry, "\"labels\"", direct)) {
                 RemoveSelected("ListView1");
             }
+            ReadSpace(Flash());
         }
     }
     PrtLib_EndExchange();
 }
 
 void TDLFileDialog::DoActive_AutoTmp(const std::string& button) {
-    if (imagesOnly_ || !PrtLib_BeginExchange()) {
+    if (imagesOnly_ || !ConfirmDelete(button, "lsbAutoTmp") || !PrtLib_BeginExchange()) {
         return;
     }
     const bool direct = DirectTspl();
@@ -357,6 +373,7 @@ void TDLFileDialog::DoActive_AutoTmp(const std::string& button) {
             }
         }
         RemoveSelected("lsbAutoTmp");
+        ReadSpace(Flash());
     }
     PrtLib_EndExchange();
 }

@@ -319,6 +319,10 @@ void TTsplBatchDownload::btnDelClick() {
 }
 
 bool TTsplBatchDownload::btnDownloadClick() {
+    if (form_["lstTempletsList"].items.empty()) {
+        MessageSink().ShowInfo(Txt("FormDL_ChooseFileFirst"), Txt("_MSG_Title_Message"));
+        return false;
+    }
     struct TFile {
         std::string name;
         std::string body;

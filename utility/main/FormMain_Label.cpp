@@ -4,6 +4,7 @@
 #include "gui/mdlFormTexts.h"
 #include "gui/mdlLangFontApply.h"
 #include "mdlCatalogueOverlay.h"
+#include "mdlErrorText.h"
 #include "mdlGetLangText.h"
 #include "mdlGlobal.h"
 #include "mdlGlobalObjects.h"
@@ -78,6 +79,14 @@ QLabel* NewRowLabel(QWidget* parent, const char* name) {
 QLineEdit* NewRowEdit(QWidget* parent, const char* name, bool readOnly) {
     auto* edit = NewRowControl<QLineEdit>(parent, name, kRowInputLeft, kRowInputWidth);
     edit->setReadOnly(readOnly);
+    if (readOnly) {
+        // A field that only shows a value does not look like one that
+        // takes typing.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+        edit->setFocusPolicy(Qt::NoFocus);
+    }
     return edit;
 }
 
@@ -103,6 +112,7 @@ T_frmMain_Label::T_frmMain_Label(const std::vector<std::string>& args, QWidget* 
     languageChoice_.OnApplied = [this] {
         ApplyTexts();
         FirstShowApplyFont(this);
+        LayoutWindow();
         CenterLabelsOnBuddies(this);
         FillLanguageChoice();
     };
@@ -329,6 +339,7 @@ void T_frmMain_Label::FormShow() {
     FirstShowHandToSelvanic();
     LoadPrinterList(0);
     FirstShowApplyFont(this);
+    LayoutWindow(); // the buttons fitted to their texts in the window's font
     CenterLabelsOnBuddies(this);
     FillLanguageChoice();
     FirstShowApplySavedLanguage(languageChoice_);
@@ -455,7 +466,7 @@ void T_frmMain_Label::PrinterSelect() {
     UpdateFunctionButtons();
     LayoutWindow();
     if (outcome.createResult != 0) {
-        ShowErrorBox(LangText("_Err_CreatePrinter") + ":" + std::to_string(outcome.createResult));
+        ShowErrorBox(ErrorCodeText("_Err_CreatePrinter", outcome.createResult));
     }
 }
 
@@ -488,10 +499,15 @@ void T_frmMain_Label::LayoutWindow() {
     gpbFunction_->setGeometry(kMargin, groupTop, kGroupWidth, groupHeight);
     pnlSysPara_->setGeometry(gpbFunction_->geometry());
     const int bottomTop = groupTop + groupHeight + 10;
+    // The bottom buttons are at least their design width and as wide as
+    // their texts need in the window's language.
+    for (QPushButton* button : {btnDFU_, btnDFU2_, btnMore_, btnQuit_}) {
+        button->resize(std::max(kBottomButtonWidth, button->sizeHint().width()), kQuitHeight);
+    }
     btnDFU_->move(kMargin, bottomTop);
-    btnDFU2_->move(kMargin + kBottomButtonWidth + 11, bottomTop);
-    btnMore_->move(kMargin + 2 * (kBottomButtonWidth + 11), bottomTop);
-    btnQuit_->move(kMargin + kGroupWidth - kBottomButtonWidth, bottomTop);
+    btnDFU2_->move(btnDFU_->geometry().right() + 1 + 11, bottomTop);
+    btnMore_->move(btnDFU2_->geometry().right() + 1 + 11, bottomTop);
+    btnQuit_->move(kMargin + kGroupWidth - btnQuit_->width(), bottomTop);
     const int width = DebugMode() ? kDesignWidth : 2 * kMargin + kGroupWidth;
     setFixedSize(width, WindowHeight(groupTop, rows, kButtonHeight, kQuitHeight));
 }
@@ -514,7 +530,11 @@ void T_frmMain_Label::ShowSysParaPage() {
 void T_frmMain_Label::btnLangSetClick() {
     if (const TOstrelVar* state = GlobalObjects().OstrelVar.get()) {
         languageChoice_.Select(cmbLanguage_->currentIndex());
-        languageChoice_.Set(state->SysPmFile);
+        if (languageChoice_.Set(state->SysPmFile)) {
+            ShowInfo(LangText("FormMain_Label_LangSaved"));
+        } else {
+            ShowErrorBox(LangText("_Err_WriteData") + ":" + state->SysPmFile);
+        }
     }
 }
 

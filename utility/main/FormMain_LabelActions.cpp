@@ -8,6 +8,7 @@
 #include "mdlDevNewPrt.h"
 #include "mdlDialogChoice.h"
 #include "mdlDialogRegistry.h"
+#include "mdlErrorText.h"
 #include "mdlFileUtil.h"
 #include "mdlFirmwareFlow.h"
 #include "mdlGlobalObjects.h"
@@ -40,7 +41,7 @@ namespace tolvane {
 namespace {
 
 std::string CodeText(const std::string& key, int code) {
-    return LangText(key) + ":" + std::to_string(code);
+    return ErrorCodeText(key, code);
 }
 
 } // namespace
@@ -61,9 +62,13 @@ bool T_frmMain_Label::PrepareDialog() {
 }
 
 void T_frmMain_Label::SendAction(const TWireCommand& command, const char* writeErrorKey) {
+    // Every one-shot command ends with one box: the printer took it, or
+    // why not.
     const int result = SendWireCommand(command);
-    if (command.kind == TWireCommand::TKind::Write && result != 0) {
+    if (result != 0) {
         ShowErrorBox(CodeText(writeErrorKey, result));
+    } else {
+        ShowInfo(LangText("FormMain_Label_CommandSent"));
     }
 }
 

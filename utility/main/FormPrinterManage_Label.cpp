@@ -3,6 +3,7 @@
 #include "gui/mdlFormTexts.h"
 #include "gui/mdlLangFontApply.h"
 #include "mdlCompanyPrinterList.h"
+#include "mdlErrorText.h"
 #include "mdlGlobalObjects.h"
 #include "mdlLangTextTable.h"
 #include "mdlMessageBoxes.h"
@@ -391,13 +392,13 @@ void T_frmPrinterManage_Label::btnConnectTestClick() {
     Selvanic().TransformPrtName(cmbPrinterName_->currentText().trimmed().toStdString());
     const int created = PrtLib_Create(TPrtLib::Tsprix, kModelForConnectionTest);
     if (created != 0) {
-        ShowErrorBox(LangText("_Err_CreatePrinter") + ":" + std::to_string(created));
+        ShowErrorBox(ErrorCodeText("_Err_CreatePrinter", created));
         return;
     }
     const int opened = PrtLib_Open(TPrtLib::Tsprix, address);
     PrtLib_Close(TPrtLib::Tsprix);
     if (opened != 0) {
-        ShowErrorBox(LangText("_Err_OpenPort") + ":" + std::to_string(opened));
+        ShowErrorBox(ErrorCodeText("_Err_OpenPort", opened));
     } else {
         ShowInfo(LangText("_ConnectOK"));
     }

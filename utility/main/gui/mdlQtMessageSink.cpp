@@ -4,6 +4,7 @@
 #include "mdlGlobalVar.h"
 #include "mdlLangFontApply.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace tolvane {
@@ -12,7 +13,14 @@ namespace {
 int Show(QMessageBox::Icon icon, const std::string& text, const std::string& title,
          QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
          Qt::WindowFlags extraFlags = {}) {
-    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons);
+    // The box opens over the window the user is working in (the modal
+    // dialog that asked, else the active window), not in the middle of the
+    // screen.
+    QWidget* over = QApplication::activeModalWidget();
+    if (over == nullptr) {
+        over = QApplication::activeWindow();
+    }
+    QMessageBox box(icon, QString::fromStdString(title), QString::fromStdString(text), buttons, over);
     box.setDefaultButton(defaultButton);
     box.setWindowFlags(box.windowFlags() | extraFlags);
     ApplyLangFont(&box);
