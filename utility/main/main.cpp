@@ -4,6 +4,7 @@
 //   tolvane --demo ...      talks to printer emulators instead of printers
 //   tolvane --edition CODE  runs as the edition CODE (docs/EDITIONS.md)
 //   tolvane --version       prints the version and exits
+//   tolvane --help          prints the switches and exits
 #include "FormCommandTest.h"
 #include "FormDLFile.h"
 #include "FormDLFont.h"
@@ -23,6 +24,7 @@
 #include "mdlPrinterLibLoad.h"
 #include "mdlQuitOnSignal.h"
 #include "mdlStartup.h"
+#include "mdlUsage.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -33,9 +35,14 @@
 int main(int argc, char** argv) {
     using namespace tolvane;
     std::vector<std::string> args(argv, argv + argc);
-    if (std::find(args.begin() + 1, args.end(), "--version") != args.end()) {
-        std::cout << "tolvane " << TOLVANE_VERSION << '\n';
-        return 0;
+    // Answered before Qt starts, so that they work without a display.
+    if (const auto code = AnswerInformationSwitches(args, TOLVANE_VERSION, std::cout)) {
+        return *code;
+    }
+    if (!DisplayAvailable()) {
+        std::cerr << "tolvane: no display to open the windows on (DISPLAY and WAYLAND_DISPLAY are not set);\n"
+                     "use tolvane-cli for the same functions on a terminal, or tolvane --help\n";
+        return 1;
     }
     const bool demo = TakeDemoSwitch(args);
     if (std::string error; !TakeEditionSwitch(args, error)) {
