@@ -2,9 +2,9 @@
 // name, letting the window run until something holds, and the screenshot.
 #pragma once
 
+#include "process_events_until.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -26,13 +26,8 @@ W* Find(QWidget* window, const char* name) {
 // Processes the window's events until `done` holds or `ms` passed; whether
 // it holds.
 template <typename Done>
-bool ProcessUntil(Done done, int ms = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return done();
+bool ProcessUntil(Done done, int ms = 20000) {
+    return ProcessEventsUntil(done, std::chrono::milliseconds(ms));
 }
 
 // The window rendered as a picture of its own size; with

@@ -38,13 +38,8 @@ class BlockWindowTest : public EmulatedPrinterTest {
     static void ShowAndRead(TFormView& window) {
         window.show();
         auto& block = static_cast<params::TParaSetBlock&>(window.Dialog());
-        QElapsedTimer waited;
-        waited.start();
         // The read timer fires after the first paint; then the read runs.
-        while (!block.BlockRead && waited.elapsed() < 10000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-            QThread::msleep(5);
-        }
+        EXPECT_TRUE(ProcessUntil([&] { return block.BlockRead; }));
         QApplication::processEvents();
     }
     void NextSession() {

@@ -33,15 +33,8 @@ class FirmwareWindowTest : public EmulatedPrinterTest {
     void Select(const char* languageSwitch = "-EN") {
         SelectListedPrinter("Kavo", StartPrinter("kavo_tspl.profile"), languageSwitch);
     }
-    // Runs the event loop until `done` or 20 s have passed.
-    static void RunUntil(const std::function<bool()>& done) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < 20000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-            QThread::msleep(2);
-        }
-    }
+    // Runs the event loop until `done` or the wait limit.
+    static void RunUntil(const std::function<bool()>& done) { ProcessUntil(done); }
     std::string SectionFile() {
         return WriteFiles("firmware.bin",
                           AsString(SectionedFile({{"BOOT", "1.0.2", 1, 2500}, {"APP", "2.10", 7, 1024}})));

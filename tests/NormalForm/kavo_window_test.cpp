@@ -36,9 +36,7 @@ class KavoWindowTest : public EmulatedPrinterTest {
     // Shows the window and lets its read timer run until the read ended.
     static void ShowAndRead(TFormView& window) {
         window.show();
-        for (int n = 0; n < 500 && !window.Dialog().Timers().at("StatusTimer").enabled; ++n) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
+        EXPECT_TRUE(ProcessUntil([&] { return window.Dialog().Timers().at("StatusTimer").enabled; }));
     }
 };
 

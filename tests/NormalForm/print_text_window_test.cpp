@@ -103,9 +103,7 @@ TEST_F(PrintTextWindowTest, TheScanTestKeepsTheWindowWorkingWhileThePrinterIsSil
     QObject::connect(&heartbeat, &QTimer::timeout, [&] { ++beats; });
     heartbeat.start(20);
     const auto started = std::chrono::steady_clock::now();
-    while (!button->isEnabled() && std::chrono::steady_clock::now() - started < std::chrono::seconds(20)) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    ProcessUntil([&] { return button->isEnabled(); });
     const auto took =
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
     EXPECT_TRUE(button->isEnabled());

@@ -8,6 +8,7 @@
 #include "mdlFileUtil.h"
 #include "mdlParaHelpers.h"
 #include "mdlPrtFrames.h"
+#include "wait_until.h"
 
 #include <chrono>
 #include <thread>
@@ -42,11 +43,7 @@ class CommandTestTest : public EmulatedPrinterTest {
     // Waits until the printer has received `count` bytes (bytes that are no
     // frame are recorded after a short quiet time).
     bool ReceivedAtLeast(std::size_t count) const {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (printer->received().size() < count && std::chrono::steady_clock::now() < until) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return printer->received().size() >= count;
+        return tolvane::test::WaitUntil([&] { return printer->received().size() >= count; });
     }
 
     std::unique_ptr<TCommandTest> dialog;

@@ -3,6 +3,7 @@
 // acknowledgements and final status, and the [firmware] profile section.
 
 #include "emulator_fixture.h"
+#include "wait_until.h"
 
 #include "emulator/core/firmware_state.h"
 #include "emulator/core/profile.h"
@@ -139,18 +140,10 @@ TEST(FirmwareRestart, EnterOtaRefusesConnectionsWhileThePrinterRestarts) {
     link.write(privateFrame("do ", "\"enter_ota\""));
     ASSERT_TRUE(link.printer().waitForCommand("do", "enter_ota"));
     const uint16_t port = link.printer().tcpPort();
-    bool refused = false;
-    for (int n = 0; n < 100 && !refused; ++n) {
-        refused = !connects(port);
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    EXPECT_TRUE(refused);
-    bool back = false;
-    for (int n = 0; n < 200 && !back; ++n) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        back = connects(port);
-    }
-    EXPECT_TRUE(back);
+    // Refused while the printer restarts, and back once it has.
+    EXPECT_TRUE(tolvane::test::WaitUntil([&] { return !connects(port); },
+                                         std::chrono::milliseconds(profile.firmware.otaRestartMs)));
+    EXPECT_TRUE(tolvane::test::WaitUntil([&] { return connects(port); }));
     EXPECT_GE(std::chrono::steady_clock::now() - sent, std::chrono::milliseconds(290));
 }
 

@@ -8,6 +8,7 @@
 #include "mdlCliRun.h"
 #include "mdlFirmwareFlow.h"
 #include "mdlFirmwareWaits.h"
+#include "wait_until.h"
 
 #include <chrono>
 #include <filesystem>
@@ -125,9 +126,7 @@ TEST_F(CliFirmwareTest, MethodAnswerAndUpdateModeWithTheUpdater) {
     EXPECT_NE(started.out.find(updater), std::string::npos) << started.out;
     ASSERT_TRUE(printer->waitForCommand("dfu_mode"));
     EXPECT_EQ(Received(), std::vector<std::string>{"dfu_mode ZZZDFUMODE"});
-    for (int n = 0; n < 300 && !std::filesystem::exists(mark); ++n) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    tolvane::test::WaitUntil([&] { return std::filesystem::exists(mark); });
     EXPECT_TRUE(std::filesystem::exists(mark));
 }
 

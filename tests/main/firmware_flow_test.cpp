@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 #include "mdlDialogRegistry.h"
 #include "mdlFirmwareFlow.h"
+#include "wait_until.h"
 
 #include <chrono>
 #include <filesystem>
@@ -52,11 +53,9 @@ TEST_F(TFirmwareFlow, PrinterAnswerPreselectsTheChoiceThatDecidesTheWay) {
         EXPECT_EQ(shownLock, !c.preselected.empty()) << c.answer;
         EXPECT_EQ(opened, c.dialog) << c.answer;
         ASSERT_TRUE(Wait("getval", "update_method")) << c.answer;
-        bool started = false;
-        for (int n = 0; n < 300 && c.updater && !started; ++n) {
-            started = std::filesystem::exists(mark);
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+        const bool started = c.updater
+                                 ? tolvane::test::WaitUntil([&] { return std::filesystem::exists(mark); })
+                                 : std::filesystem::exists(mark);
         EXPECT_EQ(started, c.updater) << c.answer;
         if (c.updater) {
             EXPECT_TRUE(Wait("dfu_mode")) << c.answer;

@@ -6,6 +6,7 @@
 #include "mdlCliRun.h"
 #include "mdlFileUtil.h"
 #include "mdlParaHelpers.h"
+#include "wait_until.h"
 
 #include <chrono>
 #include <sstream>
@@ -33,10 +34,7 @@ class CliDiagnosticsTest : public EmulatedPrinterTest {
     // Waits until the printer has received exactly `bytes` (bytes that are
     // no frame are recorded after a short quiet time).
     bool ReceivedSoon(const std::string& bytes) const {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (Received().size() < bytes.size() && std::chrono::steady_clock::now() < until) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+        tolvane::test::WaitUntil([&] { return Received().size() >= bytes.size(); });
         return Received() == bytes;
     }
     void SetStatus(uint8_t byte17, uint8_t byte18) {

@@ -3,6 +3,7 @@
 // PATH (dfu-util is an outside tool; no DFU hardware is needed).
 #include "FormBrakwell.h"
 #include "mdlDfuUtil.h"
+#include "process_events_until.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -89,15 +90,8 @@ class BrakwellWindowTest : public ::testing::Test {
     static std::string Texts() {
         return std::string(TOLVANE_SOURCE_DIR) + "/files/UtilityForLabelLanguage.ini";
     }
-    // Runs the event loop until `done` or 10 s have passed.
-    static void RunUntil(const std::function<bool()>& done) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done() && clock.elapsed() < 10000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-            QThread::msleep(2);
-        }
-    }
+    // Runs the event loop until `done` or the wait limit.
+    static void RunUntil(const std::function<bool()>& done) { tolvane::test::ProcessEventsUntil(done); }
     std::string Read(const char* name) const {
         std::ifstream in(folder / name);
         std::stringstream text;
