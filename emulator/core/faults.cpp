@@ -1,5 +1,6 @@
 #include "emulator/core/faults.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace emulator {
@@ -11,8 +12,13 @@ struct KindName {
 };
 
 constexpr KindName kKinds[] = {
-    {FaultKind::Silent, "silent"},   {FaultKind::Delay, "delay"},        {FaultKind::Short, "short"},
-    {FaultKind::Corrupt, "corrupt"}, {FaultKind::WrongSum, "wrong_sum"}, {FaultKind::Drop, "drop"},
+    {FaultKind::Silent, "silent"},
+    {FaultKind::Delay, "delay"},
+    {FaultKind::Short, "short"},
+    {FaultKind::Corrupt, "corrupt"},
+    {FaultKind::WrongSum, "wrong_sum"},
+    {FaultKind::Drop, "drop"},
+    {FaultKind::DropMidFrame, "drop-mid-frame"},
 };
 
 constexpr int kMaxDelayMs = 600000;
@@ -101,7 +107,8 @@ bool parseFaultRule(std::string_view text, FaultRule& rule, std::string& error) 
         }
     }
     if (!known) {
-        error = quoted + "unknown kind; use silent, delay:MS, short[:BYTES], corrupt, wrong_sum or drop";
+        error = quoted + "unknown kind; use silent, delay:MS, short[:BYTES], corrupt, wrong_sum, drop or "
+                         "drop-mid-frame";
         return false;
     }
     const bool takesAmount = parsed.kind == FaultKind::Delay || parsed.kind == FaultKind::Short;
@@ -123,6 +130,7 @@ ShapedReply FaultBook::shape(const std::string& command, const std::string& key,
     bool silent = false;
     bool corrupt = false;
     bool wrongSum = false;
+    bool midFrame = false;
     std::optional<size_t> keep;
     for (FaultRule& rule : rules_) {
         const bool targets = rule.command == "*"
@@ -154,6 +162,10 @@ ShapedReply FaultBook::shape(const std::string& command, const std::string& key,
         case FaultKind::Drop:
             shaped.drop = true;
             break;
+        case FaultKind::DropMidFrame:
+            midFrame = true;
+            shaped.drop = true;
+            break;
         }
     }
     std::erase_if(rules_, [](const FaultRule& rule) { return rule.times == 0; });
@@ -163,6 +175,10 @@ ShapedReply FaultBook::shape(const std::string& command, const std::string& key,
         bytes[*sumOffset] = static_cast<uint8_t>(sum & 0xFF);
         bytes[*sumOffset + 1] = static_cast<uint8_t>(sum >> 8);
     }
+    if (reply && midFrame) {
+        const size_t half = reply->size() / 2;
+        keep = std::min(keep.value_or(half), half);
+    }
     if (reply && keep && *keep < reply->size()) {
         reply->resize(*keep);
     }
@@ -171,7 +187,7 @@ ShapedReply FaultBook::shape(const std::string& command, const std::string& key,
             byte ^= 0xFF;
         }
     }
-    if (!silent && !shaped.drop) {
+    if (!silent && (!shaped.drop || midFrame)) {
         shaped.reply = std::move(reply);
     }
     return shaped;

@@ -16,6 +16,9 @@ enum class FaultKind {
     Corrupt,  // every byte of the reply is inverted (XOR FF)
     WrongSum, // the 16-bit sum in a block reply is off by one
     Drop,     // no reply; the connection is dropped after the command
+    // the first half of the reply (at least its first byte when it has two
+    // or more), then the connection is dropped in the middle of the frame
+    DropMidFrame,
 };
 
 // A fault on request: "TARGET=KIND[:AMOUNT][/TIMES]".
