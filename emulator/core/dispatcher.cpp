@@ -121,6 +121,7 @@ void Dispatcher::flushRaw() {
     raw_.clear();
     exchange.describe("raw");
     exchange.addNote("not recognised");
+    exchange.markUnknown();
     emit(exchange);
 }
 

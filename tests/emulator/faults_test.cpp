@@ -99,6 +99,24 @@ TEST(FaultTcp, DroppedConnectionIsSeenByTheClient) {
     EXPECT_TRUE(connection.printer().waitForCommand("disconnect"));
 }
 
+// The client gets the first half of the reply and then the end of the
+// connection, as from a printer that stops in the middle of a frame.
+TEST(FaultTcp, DropMidFrameEndsTheConnectionInsideTheReply) {
+    PrinterConnection connection(shippedProfile("kavo_tspl.profile"));
+    connection.open(Transport::Tcp);
+    std::string error;
+    ASSERT_TRUE(connection.printer().addFault("block_read=drop-mid-frame/1", error)) << error;
+    connection.write({0x12, 0x62});
+    const Bytes got = connection.read(256);
+    EXPECT_EQ(got.size(), 128u);
+    EXPECT_EQ(got.front(), 0x78);
+    EXPECT_TRUE(connection.printer().waitForCommand("disconnect"));
+    const auto frame = connection.printer().waitForCommand("block_read");
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->reply.size(), 128u);
+    EXPECT_EQ(frame->faults, std::vector<std::string>{"block_read=drop-mid-frame/1"});
+}
+
 struct RuleCase {
     const char* ruleText;
     bool valid;
@@ -113,12 +131,14 @@ TEST(FaultRule, ParsesTheDocumentedForms) {
         {"block_read=wrong_sum/1", true, "block_read=wrong_sum/1"},
         {"*=delay:250", true, "*=delay:250"},
         {"do:reset_printer=drop", true, "do:reset_printer=drop"},
-        {"*=delay", false, ""},        // a delay needs its milliseconds
-        {"*=silent:5", false, ""},     // silent takes no amount
-        {"*=slow", false, ""},         // unknown kind
-        {"=silent", false, ""},        // no target
-        {"getval:=silent", false, ""}, // empty key
-        {"*=short/0", false, ""},      // zero times
+        {"block_read=drop-mid-frame/1", true, "block_read=drop-mid-frame/1"},
+        {"*=drop-mid-frame:3", false, ""}, // takes no amount
+        {"*=delay", false, ""},            // a delay needs its milliseconds
+        {"*=silent:5", false, ""},         // silent takes no amount
+        {"*=slow", false, ""},             // unknown kind
+        {"=silent", false, ""},            // no target
+        {"getval:=silent", false, ""},     // empty key
+        {"*=short/0", false, ""},          // zero times
         {"*=delay:-5", false, ""},
         {"*=delay:700000", false, ""},
         {"silent", false, ""},

@@ -1,5 +1,6 @@
 #include "WalkFindings.h"
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 
@@ -82,20 +83,24 @@ void WalkFindings::CheckTimeouts(const std::string& where, const std::vector<Wal
     }
 }
 
-void WalkFindings::CheckUnknown(const std::string& where, const std::vector<emulator::Record>& records) {
-    std::set<std::string> reported;
-    for (const emulator::Record& record : records) {
-        std::string what;
-        if (record.note.find("unknown key") != std::string::npos ||
-            record.note.find("unknown verb") != std::string::npos ||
-            record.note.find("unknown action") != std::string::npos) {
-            what = record.command + " " + record.key + " (" + record.note + ")";
-        } else if (record.command == "raw") {
-            what = "raw " + BytesText(record.received);
+void WalkFindings::CheckUnknown(const std::string& where, const std::vector<std::string>& unknown,
+                                const std::vector<emulator::Record>& records) {
+    for (const std::string& request : unknown) {
+        std::string detail = request;
+        // Unrecognised bytes: show the first of them.
+        if (request == "raw") {
+            for (const emulator::Record& record : records) {
+                if (record.command == "raw") {
+                    detail +=
+                        " " + BytesText(emulator::Bytes(record.received.begin(),
+                                                        record.received.begin() +
+                                                            static_cast<std::ptrdiff_t>(std::min<std::size_t>(
+                                                                record.received.size(), 60))));
+                    break;
+                }
+            }
         }
-        if (!what.empty() && reported.insert(what).second) {
-            Add(where, "asked what the printer does not know", what);
-        }
+        Add(where, "asked what the printer does not know", detail);
     }
 }
 

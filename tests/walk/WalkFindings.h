@@ -25,7 +25,9 @@ class WalkFindings {
     // Every window read and acted within the walk's limit.
     void CheckTimeouts(const std::string& where, const std::vector<WalkedWindow>& windows);
     // No key or exchange the printer does not know.
-    void CheckUnknown(const std::string& where, const std::vector<emulator::Record>& records);
+    // (`unknown`: the emulator's list of unknown requests).
+    void CheckUnknown(const std::string& where, const std::vector<std::string>& unknown,
+                      const std::vector<emulator::Record>& records);
     // Nothing written that the printer did not report, and its settings as
     // they were.
     void CheckWrites(const std::string& where, const std::vector<emulator::Record>& records,
