@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include <algorithm>
 
@@ -15,6 +17,34 @@ namespace {
 constexpr const char* kMainActions[] = {"btnSet",       "btnRefresh", "btnGetAllImage", "btnReadData",
                                         "btnReadPara",  "btnRfidR",   "btnPrint",       "btnScanTest",
                                         "btnGetAllTmp", "btnOK"};
+
+// What a user types before the main action where a window cannot act on
+// an empty field: the text of a test print.
+struct TypedInput {
+    const char* control;
+    const char* text;
+};
+constexpr TypedInput kTypedInputs[] = {{"txtPrintText", "Tolvane walk 123"}};
+
+// Types the inputs into their empty fields; the controls typed into.
+std::string TypeInputs(QWidget& window) {
+    std::string typed;
+    for (const TypedInput& input : kTypedInputs) {
+        for (auto* memo : window.findChildren<QPlainTextEdit*>(input.control)) {
+            if (memo->isVisibleTo(&window) && memo->toPlainText().trimmed().isEmpty()) {
+                memo->setPlainText(input.text);
+                typed += std::string(typed.empty() ? "" : ",") + input.control;
+            }
+        }
+        for (auto* edit : window.findChildren<QLineEdit*>(input.control)) {
+            if (edit->isVisibleTo(&window) && edit->text().trimmed().isEmpty()) {
+                edit->setText(input.text);
+                typed += std::string(typed.empty() ? "" : ",") + input.control;
+            }
+        }
+    }
+    return typed;
+}
 
 std::string WindowName(const QWidget& window) {
     std::string name = window.metaObject()->className();
@@ -61,13 +91,18 @@ void WalkDriver::Run(const std::function<void()>& press) {
     timer_.stop();
 }
 
-bool WalkDriver::Settled(State& state) {
+bool WalkDriver::Settled(State& state, QWidget& window) {
     const auto now = std::chrono::steady_clock::now();
     if (now - state.since > kPhaseLimit) {
         windows_[state.index].timedOut = true;
         return true;
     }
-    return now - lastChange_ > kQuiet && now - state.since > kQuiet;
+    if (now - lastChange_ <= kQuiet || now - state.since <= kQuiet) {
+        return false;
+    }
+    // A window that disables its main action while it reads is still busy;
+    // one without an enabled main action gets a longer quiet time.
+    return state.phase != Phase::Reading || MainAction(window) != nullptr || now - lastChange_ > kLongQuiet;
 }
 
 void WalkDriver::Photograph(QWidget& window, const std::string& name, const char* phase) {
@@ -101,7 +136,7 @@ void WalkDriver::Tick() {
         return;
     }
     State& state = found->second;
-    if (!Settled(state)) {
+    if (!Settled(state, *modal)) {
         return;
     }
     WalkedWindow& walked = windows_[state.index];
@@ -112,6 +147,9 @@ void WalkDriver::Tick() {
         state.since = std::chrono::steady_clock::now();
         if (QWidget* action = MainAction(*modal)) {
             walked.action = action->objectName().toStdString();
+            if (const std::string typed = TypeInputs(*modal); !typed.empty()) {
+                walked.action += ", typed into " + typed;
+            }
             // Clicked after this tick: a modal window the click opens runs
             // its own event loop, in which this timer goes on ticking.
             QMetaObject::invokeMethod(action, "click", Qt::QueuedConnection);

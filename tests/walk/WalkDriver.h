@@ -39,6 +39,8 @@ class WalkDriver {
 
     // How long the printer must be quiet before a window counts as read.
     static constexpr std::chrono::milliseconds kQuiet{350};
+    // The same for a window whose main action is not (yet) enabled.
+    static constexpr std::chrono::milliseconds kLongQuiet{3000};
     // How long a window may take to read or to carry out its action.
     static constexpr std::chrono::milliseconds kPhaseLimit{40000};
 
@@ -51,7 +53,7 @@ class WalkDriver {
     };
 
     void Tick();
-    bool Settled(State& state);
+    bool Settled(State& state, QWidget& window);
     void Photograph(QWidget& window, const std::string& name, const char* phase);
 
     const emulator::Emulator& printer_;
