@@ -70,5 +70,18 @@ TEST(UnknownRequests, UnrecognisedBytesAreListedAsRaw) {
     EXPECT_EQ(connection.printer().unknownRequests(), std::vector<std::string>{"raw"});
 }
 
+TEST(UnknownRequests, PlainTextIsAReceiptPrintersJob) {
+    PrinterConnection connection(shippedProfile("pelso_esc.profile"));
+    connection.open(Transport::Tcp);
+    connection.writeText("Receipt line 1\r\n");
+    const auto job = connection.printer().waitForCommand("job", "TEXT");
+    ASSERT_TRUE(job);
+    EXPECT_EQ(job->value, "Receipt line 1\r\n");
+    EXPECT_TRUE(connection.printer().unknownRequests().empty());
+    connection.write({0x01, 'x', '\n'}); // a control byte: not text
+    ASSERT_TRUE(connection.printer().waitForCommand("raw"));
+    EXPECT_EQ(connection.printer().unknownRequests(), std::vector<std::string>{"raw"});
+}
+
 } // namespace
 } // namespace emutest

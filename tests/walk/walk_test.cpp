@@ -23,7 +23,10 @@
 #include "mdlPrintTextViews.h"
 #include "mdlTextLines.h"
 
+#include <QApplication>
 #include <QPushButton>
+
+#include <chrono>
 
 #include <filesystem>
 
@@ -93,6 +96,19 @@ class TWalk : public MainWindowTest, public ::testing::WithParamInterface<std::s
         WalkDriver driver(*printer, screenshots, prefix + "_" + button);
         QPushButton* target = window->Button(button);
         driver.Run([&] { target->click(); });
+        // What the windows sent last belongs to this button: wait until the
+        // printer has been quiet for a while.
+        auto last = printer->records().size();
+        auto quietSince = std::chrono::steady_clock::now();
+        const auto deadline = quietSince + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < deadline &&
+               std::chrono::steady_clock::now() - quietSince < WalkDriver::kQuiet) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+            if (const auto now = printer->records().size(); now != last) {
+                last = now;
+                quietSince = std::chrono::steady_clock::now();
+            }
+        }
         return driver.Windows();
     }
 
