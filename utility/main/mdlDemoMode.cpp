@@ -71,9 +71,6 @@ int ListeningPort(QProcess& process) {
 
 } // namespace
 
-// The printer list name for an emulated model: the model itself when the
-// company printer list offers it, else the first offered variant of it
-// (model + "-..."), else the model.
 std::string DemoListName(const std::string& model, const std::vector<std::string>& offered) {
     if (std::find(offered.begin(), offered.end(), model) != offered.end()) {
         return model;
