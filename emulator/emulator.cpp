@@ -141,7 +141,11 @@ class Emulator::Core : public LinkHost {
                 recorder_.logLine("stop: state not saved: " + error);
             }
         }
-        recorder_.logLine("stop");
+        std::string unknown;
+        for (const std::string& request : recorder_.unknownRequests()) {
+            unknown += (unknown.empty() ? "" : ", ") + request;
+        }
+        recorder_.logLine(unknown.empty() ? "stop" : "stop; unknown requests: " + unknown);
     }
 
     uint16_t tcpPort() const {
@@ -331,6 +335,10 @@ Bytes Emulator::received() const {
 }
 void Emulator::clearRecords() {
     core_->recorder().clear();
+}
+
+std::vector<std::string> Emulator::unknownRequests() const {
+    return core_->recorder().unknownRequests();
 }
 
 std::optional<Record> Emulator::waitFor(const std::function<bool(const Record&)>& match,

@@ -62,6 +62,8 @@ class Emulator {
     std::vector<Record> records() const;
     Bytes received() const;
     void clearRecords();
+    // What the printer was asked but does not know, each once (Recorder::unknownRequests).
+    std::vector<std::string> unknownRequests() const;
     std::optional<Record> waitFor(const std::function<bool(const Record&)>& match,
                                   std::chrono::milliseconds timeout = std::chrono::seconds(3)) const;
     // The first record of `command` (and `key`, when given) kept from now or before.

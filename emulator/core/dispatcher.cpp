@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+namespace {
+// The command-language answer of a receipt printer.
+constexpr uint8_t kLanguageEsc = 0;
+} // namespace
+
 namespace emulator {
 
 Dispatcher::Dispatcher(const HandlerSet& handlers, DispatchSink& sink, std::string link, DispatchTimes times)
@@ -148,9 +153,20 @@ void Dispatcher::flushRaw() {
         return;
     }
     Exchange exchange(sink_.printer(), link_, raw_);
+    // A receipt (ESC) printer prints plain text as it comes.
+    const bool text = sink_.printer().profile().language == kLanguageEsc &&
+                      std::all_of(raw_.begin(), raw_.end(), [](uint8_t byte) {
+                          return byte >= 0x20 || byte == '\r' || byte == '\n' || byte == '\t';
+                      });
+    if (text) {
+        exchange.describe("job", "TEXT", std::string(raw_.begin(), raw_.end()));
+        exchange.addNote("printed as text");
+    } else {
+        exchange.describe("raw");
+        exchange.addNote("not recognised");
+        exchange.markUnknown();
+    }
     raw_.clear();
-    exchange.describe("raw");
-    exchange.addNote("not recognised");
     emit(exchange);
 }
 

@@ -24,6 +24,8 @@ class Exchange {
     void describe(std::string command, std::string key = {}, std::string value = {});
     // Adds a remark on what the printer made of the frame ("stored", ...).
     void addNote(std::string_view text);
+    // Marks the request as one the printer does not know (see Record::unknown).
+    void markUnknown() { record_.unknown = true; }
 
     // The bytes to send back.
     void reply(Bytes bytes);

@@ -1,5 +1,6 @@
 #include "emulator/core/faults.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace emulator {

@@ -19,6 +19,10 @@ std::string shown(ByteView bytes) {
 
 } // namespace
 
+std::string unknownRequestText(const Record& record) {
+    return record.key.empty() ? record.command : record.command + " " + record.key;
+}
+
 std::string describeRecord(const Record& record) {
     std::string line = record.link + " " + record.command;
     if (!record.key.empty()) {

@@ -24,7 +24,13 @@ struct Record {
     Bytes received;                  // the frame's bytes as they arrived
     Bytes reply;                     // what was sent back, after any fault
     std::vector<std::string> faults; // the fault rules that shaped the reply
+    // The printer did not know what it was asked: a key its profile lacks
+    // (read or written), an unknown action or verb, unrecognised bytes.
+    bool unknown = false;
 };
+
+// "getval density", "raw": what an unknown request names, for the list of them.
+std::string unknownRequestText(const Record& record);
 
 // One readable line for the log (long byte runs are cut after 1024 bytes).
 std::string describeRecord(const Record& record);

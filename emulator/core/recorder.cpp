@@ -56,6 +56,15 @@ void Recorder::add(Record record) {
         record.sequence = nextSequence_++;
         record.time = std::chrono::system_clock::now();
         writeLog(describeRecord(record));
+        if (record.unknown) {
+            std::string request = unknownRequestText(record);
+            if (std::find(unknown_.begin(), unknown_.end(), request) == unknown_.end()) {
+                writeLog("unknown request: " + request);
+                if (unknown_.size() < kMaxUnknown) {
+                    unknown_.push_back(std::move(request));
+                }
+            }
+        }
         if (records_.size() >= kMaxRecords) {
             const size_t drop = kMaxRecords / 10;
             records_.erase(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(drop));
@@ -94,6 +103,12 @@ void Recorder::clear() {
     forgotten_ += records_.size();
     records_.clear();
     received_.clear();
+    unknown_.clear();
+}
+
+std::vector<std::string> Recorder::unknownRequests() const {
+    std::lock_guard lock(mutex_);
+    return unknown_;
 }
 
 std::optional<Record> Recorder::waitFor(const std::function<bool(const Record&)>& match,

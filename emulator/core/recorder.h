@@ -22,6 +22,7 @@ class Recorder {
   public:
     static constexpr size_t kMaxRecords = 100000;
     static constexpr size_t kMaxReceived = 64u << 20;
+    static constexpr size_t kMaxUnknown = 10000;
 
     Recorder() = default;
     ~Recorder();
@@ -38,6 +39,11 @@ class Recorder {
 
     std::vector<Record> records() const;
     Bytes received() const;
+    // What the printer was asked but did not know ("getval density",
+    // "setkey 1.999", "do frobnicate", "raw"), each once, in the order first
+    // asked; the log gets an "unknown request: ..." line for each.
+    std::vector<std::string> unknownRequests() const;
+    // Forgets the records, the received bytes and the unknown requests.
     void clear();
 
     // Waits until a record satisfies `match` (also one kept before the
@@ -53,6 +59,7 @@ class Recorder {
     std::vector<Record> records_;
     uint64_t forgotten_ = 0; // records dropped from the front to stay within kMaxRecords
     Bytes received_;
+    std::vector<std::string> unknown_;
     uint64_t nextSequence_ = 1;
     std::FILE* log_ = nullptr;
 };

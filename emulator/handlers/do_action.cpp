@@ -67,6 +67,7 @@ void DoActionHandler::handle(ByteView frame, Exchange& exchange) {
         exchange.addNote("carried out");
     } else {
         exchange.addNote("unknown action");
+        exchange.markUnknown();
     }
 }
 

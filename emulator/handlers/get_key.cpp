@@ -22,6 +22,9 @@ void GetKeyHandler::handle(ByteView frame, Exchange& exchange) {
     }
     exchange.reply(std::move(reply));
     exchange.addNote(stored ? "known key" : "unknown key");
+    if (!stored) {
+        exchange.markUnknown();
+    }
 }
 
 } // namespace emulator

@@ -20,6 +20,9 @@ void GetValueHandler::handle(ByteView frame, Exchange& exchange) {
     reply.push_back(0);
     exchange.reply(std::move(reply));
     exchange.addNote(value ? "known key" : "unknown key");
+    if (!value) {
+        exchange.markUnknown();
+    }
 }
 
 } // namespace emulator

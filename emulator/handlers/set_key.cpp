@@ -13,7 +13,11 @@ void SetKeyHandler::handle(ByteView frame, Exchange& exchange) {
     const NumberedKey key{frame[kKeyHeaderSize], readWordLe(frame, kKeyHeaderSize + 1)};
     const ByteView value = frame.subspan(kKeyHeaderSize + 4);
     exchange.describe("setkey", key.text(), hexText(value));
-    exchange.addNote(exchange.printer().numberedKey(key) ? "stored" : "stored as a new key");
+    const bool known = exchange.printer().numberedKey(key).has_value();
+    exchange.addNote(known ? "stored" : "stored as a new key");
+    if (!known) {
+        exchange.markUnknown();
+    }
     exchange.printer().setNumberedKey(key, Bytes(value.begin(), value.end()));
 }
 

@@ -13,6 +13,7 @@ void UnknownPrivateHandler::handle(ByteView frame, Exchange& exchange) {
     const std::string line = privateLineText(frame, "");
     exchange.describe("private", line.substr(0, line.find(' ')), line);
     exchange.addNote("unknown verb");
+    exchange.markUnknown();
 }
 
 } // namespace emulator

@@ -18,6 +18,25 @@ speed = "3"
 media_sensor = "gap"
 media_power_up = "none"
 code_page = "1252"
+factory_produce_time = "2022-09-14"
+mileage = "860"
+# The named keys of its parameter dialog (the Bluetooth settings are the
+# numbered keys only; the network keys repeat 1.100 to 1.103).
+sw_ribbon = "off"               # direct thermal
+reprint_after_error = "off"
+eth_dhcp = "off"
+eth_ip = "192.168.1.150"
+eth_mask = "255.255.255.0"
+eth_gateway = "192.168.1.1"
+heat_adj = "0"
+com_baud = "115200"
+com_wordlength = "8"
+com_stopbits = "1"
+com_parity = "none"
+print_mode = "tear"
+tear_off = "0"
+sensor_select = "reflective"    # black-mark receipts and labels
+platenin_locat = "on"           # the lid key of firmware 1.00
 
 [keys]
 # Texts end with a zero byte, as the printer stores them.

@@ -111,6 +111,24 @@ TEST(FaultTcp, DroppedConnectionIsSeenByTheClient) {
     EXPECT_TRUE(connection.printer().waitForCommand("disconnect"));
 }
 
+// The client gets the first half of the reply and then the end of the
+// connection, as from a printer that stops in the middle of a frame.
+TEST(FaultTcp, ACutWithoutAmountEndsTheConnectionHalfWayThroughTheReply) {
+    PrinterConnection connection(shippedProfile("kavo_tspl.profile"));
+    connection.open(Transport::Tcp);
+    std::string error;
+    ASSERT_TRUE(connection.printer().addFault("block_read=cut/1", error)) << error;
+    connection.write({0x12, 0x62});
+    const Bytes got = connection.read(256);
+    EXPECT_EQ(got.size(), 128u);
+    EXPECT_EQ(got.front(), 0x78);
+    EXPECT_TRUE(connection.printer().waitForCommand("disconnect"));
+    const auto frame = connection.printer().waitForCommand("block_read");
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->reply.size(), 128u);
+    EXPECT_EQ(frame->faults, std::vector<std::string>{"block_read=cut/1"});
+}
+
 struct RuleCase {
     const char* ruleText;
     bool valid;

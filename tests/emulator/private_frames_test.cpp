@@ -27,9 +27,9 @@ TEST_P(ExchangeTest, GetvalAnswersTheValueAndAZeroByte) {
 
 TEST_P(ExchangeTest, SetvalStoresWhatTheNextGetvalAnswers) {
     link().write(privateFrame("setval ", "\"density\" \"12\""));
-    link().write(privateFrame("setval ", "\"bt_name\" \"Shop \"A\" 1\""));
+    link().write(privateFrame("setval ", "\"serial_no\" \"Shop \"A\" 1\""));
     EXPECT_EQ(link().getval("density"), text0("12"));
-    EXPECT_EQ(link().getval("bt_name"), text0("Shop \"A\" 1"));
+    EXPECT_EQ(link().getval("serial_no"), text0("Shop \"A\" 1"));
     EXPECT_EQ(printer().settings().values.at("density"), "12");
 }
 

@@ -69,10 +69,9 @@ int ListeningPort(QProcess& process) {
     return -1;
 }
 
-// The printer list name for an emulated model: the model itself when the
-// company printer list offers it, else the first offered variant of it
-// (model + "-..."), else the model.
-std::string ListNameFor(const std::string& model, const std::vector<std::string>& offered) {
+} // namespace
+
+std::string DemoListName(const std::string& model, const std::vector<std::string>& offered) {
     if (std::find(offered.begin(), offered.end(), model) != offered.end()) {
         return model;
     }
@@ -83,8 +82,6 @@ std::string ListNameFor(const std::string& model, const std::vector<std::string>
     }
     return model;
 }
-
-} // namespace
 
 TDemoMode::TDemoMode() = default;
 
@@ -153,7 +150,7 @@ bool TDemoMode::StartEmulator(const std::string& programFolder, const std::strin
     if (model.empty()) {
         model = name;
     }
-    model = ListNameFor(model, ReadTextLines(folder_ + "files/CompanyPrinterList_Label.txt"));
+    model = DemoListName(model, ReadTextLines(folder_ + "files/CompanyPrinterList_Label.txt"));
     printers_.push_back({model, "NET", "NET,127.0.0.1," + std::to_string(port), "emulator " + name, "0"});
     emulators_.push_back(std::move(process));
     return true;

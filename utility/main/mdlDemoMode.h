@@ -43,6 +43,11 @@ class TDemoMode {
     std::vector<std::unique_ptr<QProcess>> emulators_;
 };
 
+// The printer list name for an emulated model: the model itself when the
+// company printer list offers it, else the first offered variant of it
+// (model + "-..."), else the model.
+std::string DemoListName(const std::string& model, const std::vector<std::string>& offered);
+
 // Removes every "--demo" from args; true when there was one.
 bool TakeDemoSwitch(std::vector<std::string>& args);
 

@@ -1,0 +1,156 @@
+#include "WalkFindings.h"
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace tolvane::test {
+
+namespace {
+
+// Keys whose setval is an exchange with a reply rather than a stored setting.
+const std::set<std::string> kExchangeKeys = {"rfid_wr"};
+
+std::string Quoted(const std::string& text) {
+    std::string shown = "\"";
+    for (const unsigned char c : text) {
+        if (c < 0x20 || c >= 0x7F) {
+            static const char* digits = "0123456789ABCDEF";
+            shown += std::string("\\x") + digits[c >> 4] + digits[c & 15];
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    return shown + "\"";
+}
+
+std::string BytesText(const emulator::Bytes& bytes) {
+    return Quoted(std::string(bytes.begin(), bytes.end()));
+}
+
+std::string KeyText(const emulator::NumberedKey& key) {
+    return key.text();
+}
+
+} // namespace
+
+std::string WindowsText(const std::string& button, const std::vector<WalkedWindow>& windows) {
+    std::string text = button;
+    for (const WalkedWindow& window : windows) {
+        text += " > " + window.name + (window.action.empty() ? "" : " [" + window.action + "]");
+    }
+    return text;
+}
+
+void WalkFindings::Add(const std::string& where, const std::string& check, const std::string& detail) {
+    lines_.push_back(printer_ + " | " + where + " | " + check + " | " + detail);
+}
+
+std::string WalkFindings::Text() const {
+    std::ostringstream text;
+    text << lines_.size() << " finding(s):\n";
+    for (const std::string& line : lines_) {
+        text << "  " << line << '\n';
+    }
+    return text.str();
+}
+
+void WalkFindings::CheckBoxes(const std::string& where, const std::vector<ShownBox>& boxes,
+                              bool expectError) {
+    bool error = false;
+    for (const ShownBox& box : boxes) {
+        if (box.kind == "error") {
+            error = true;
+            if (!expectError) {
+                Add(where, "error box", Quoted(box.text));
+            }
+        } else if (box.kind == "info" && expectError) {
+            Add(where, "success box under a fault", Quoted(box.text));
+        }
+    }
+    if (expectError && !error) {
+        Add(where, "no error box under a fault", boxes.empty() ? "no box at all" : "only other boxes");
+    }
+}
+
+void WalkFindings::CheckTimeouts(const std::string& where, const std::vector<WalkedWindow>& windows) {
+    for (const WalkedWindow& window : windows) {
+        if (window.timedOut) {
+            Add(where, "window did not settle",
+                window.name + " was still busy after " + std::to_string(WalkDriver::kPhaseLimit.count()) +
+                    " ms");
+        }
+    }
+}
+
+void WalkFindings::CheckUnknown(const std::string& where, const std::vector<std::string>& unknown,
+                                const std::vector<emulator::Record>& records) {
+    for (const std::string& request : unknown) {
+        std::string detail = request;
+        // Unrecognised bytes: show the first of them.
+        if (request == "raw") {
+            for (const emulator::Record& record : records) {
+                if (record.command == "raw") {
+                    detail +=
+                        " " + BytesText(emulator::Bytes(record.received.begin(),
+                                                        record.received.begin() +
+                                                            static_cast<std::ptrdiff_t>(std::min<std::size_t>(
+                                                                record.received.size(), 60))));
+                    break;
+                }
+            }
+        }
+        Add(where, "asked what the printer does not know", detail);
+    }
+}
+
+void WalkFindings::CheckWrites(const std::string& where, const std::vector<emulator::Record>& records,
+                               const emulator::PrinterSettings& before,
+                               const emulator::PrinterSettings& after) {
+    std::set<std::string> read;
+    bool blockRead = false;
+    for (const emulator::Record& record : records) {
+        const bool known = record.note.find("unknown") == std::string::npos;
+        if ((record.command == "getval" || record.command == "getkey") && known) {
+            read.insert(record.command.substr(3) + " " + record.key);
+        } else if (record.command == "block_read") {
+            blockRead = true;
+        } else if ((record.command == "setval" || record.command == "setkey") &&
+                   kExchangeKeys.count(record.key) == 0 &&
+                   read.count(record.command.substr(3) + " " + record.key) == 0) {
+            Add(where, "wrote a key it did not read",
+                record.command + " " + record.key + " = " + Quoted(record.value));
+        } else if (record.command == "block_write" && !blockRead) {
+            Add(where, "wrote the block without reading it", record.key);
+        }
+    }
+    for (const auto& [key, value] : after.values) {
+        const auto was = before.values.find(key);
+        if (was == before.values.end()) {
+            if (kExchangeKeys.count(key) == 0) {
+                Add(where, "value the printer never had", key + " = " + Quoted(value));
+            }
+        } else if (was->second != value) {
+            Add(where, "value changed by an unchanged action",
+                key + ": " + Quoted(was->second) + " -> " + Quoted(value));
+        }
+    }
+    for (const auto& [key, bytes] : after.keys) {
+        const auto was = before.keys.find(key);
+        if (was == before.keys.end()) {
+            Add(where, "numbered key the printer never had", KeyText(key) + " = " + BytesText(bytes));
+        } else if (was->second != bytes) {
+            Add(where, "numbered key changed by an unchanged action",
+                KeyText(key) + ": " + BytesText(was->second) + " -> " + BytesText(bytes));
+        }
+    }
+    for (std::size_t offset = 0; offset < after.block.size(); ++offset) {
+        if (after.block[offset] != before.block[offset]) {
+            Add(where, "block changed by an unchanged action",
+                "offset " + std::to_string(offset) + ": " + std::to_string(before.block[offset]) + " -> " +
+                    std::to_string(after.block[offset]));
+        }
+    }
+}
+
+} // namespace tolvane::test

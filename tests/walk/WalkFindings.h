@@ -1,0 +1,46 @@
+// What the walk found wrong on one printer, one line per finding:
+// printer, button and window, check, detail.
+#pragma once
+
+#include "CoreFixture.h"
+#include "WalkDriver.h"
+
+#include "emulator/emulator.h"
+
+#include <string>
+#include <vector>
+
+namespace tolvane::test {
+
+// "Button2 > TfrmDLFile [btnRefresh]": the button and the windows it opened
+// with the action pressed in each.
+std::string WindowsText(const std::string& button, const std::vector<WalkedWindow>& windows);
+
+class WalkFindings {
+  public:
+    explicit WalkFindings(std::string printer) : printer_(std::move(printer)) {}
+
+    // Without a fault: no error box. With one: an error box and no success box.
+    void CheckBoxes(const std::string& where, const std::vector<ShownBox>& boxes, bool expectError);
+    // Every window read and acted within the walk's limit.
+    void CheckTimeouts(const std::string& where, const std::vector<WalkedWindow>& windows);
+    // No key or exchange the printer does not know.
+    // (`unknown`: the emulator's list of unknown requests).
+    void CheckUnknown(const std::string& where, const std::vector<std::string>& unknown,
+                      const std::vector<emulator::Record>& records);
+    // Nothing written that the printer did not report, and its settings as
+    // they were.
+    void CheckWrites(const std::string& where, const std::vector<emulator::Record>& records,
+                     const emulator::PrinterSettings& before, const emulator::PrinterSettings& after);
+
+    bool Empty() const { return lines_.empty(); }
+    std::string Text() const;
+
+  private:
+    void Add(const std::string& where, const std::string& check, const std::string& detail);
+
+    std::string printer_;
+    std::vector<std::string> lines_;
+};
+
+} // namespace tolvane::test
