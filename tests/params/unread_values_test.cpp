@@ -104,6 +104,21 @@ TEST_P(UnreadValuesTest, AnUnchangedSetWritesOnlyWhatThePrinterReported) {
     for (const std::string& key : c.unanswered) {
         EXPECT_FALSE(Written(key)) << key;
     }
+    // One confirmation once the printer took the work, then the dialog closes.
+    const std::vector<ShownBox> infos = Boxes("info");
+    ASSERT_FALSE(infos.empty());
+    EXPECT_EQ(infos.back().text, params::Txt("msgSRP"));
+    EXPECT_TRUE(shown.CloseRequested());
+}
+
+TEST_P(UnreadValuesTest, ASetThePrinterDoesNotTakeConfirmsNothingAndKeepsTheDialog) {
+    params::TParaDialogModel& shown = Open(GetParam());
+    const std::size_t infosBefore = Boxes("info").size();
+    printer->stop();
+    shown.btnSetClick();
+    EXPECT_FALSE(Boxes("error").empty());
+    EXPECT_EQ(Boxes("info").size(), infosBefore);
+    EXPECT_FALSE(shown.CloseRequested());
 }
 
 TEST_P(UnreadValuesTest, AValueTheUserGaveIsWrittenAndThePinCheckedOnlyThen) {

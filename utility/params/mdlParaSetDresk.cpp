@@ -208,12 +208,12 @@ void TParaSetDresk::btnSetClick() {
         ShowErrorBox(Txt("_Err_BTPWD_Len"));
         return;
     }
-    if (PrtLib_BeginCommand()) {
-        DreskReplacePrintSetting();
-        PrtLib_EndCommand();
-        CmdDo(QuoteKey("reset_printer"));
+    if (!PrtLib_BeginCommand()) {
+        return;
     }
-    RequestClose();
+    DreskReplacePrintSetting();
+    PrtLib_EndCommand();
+    ConfirmSet(CmdDo(QuoteKey("reset_printer")) == 0);
 }
 
 void TParaSetDresk::DreskReplacePrintSetting() {

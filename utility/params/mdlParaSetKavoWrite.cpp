@@ -68,14 +68,14 @@ void TParaSetKavo::btnSetClick() {
         ShowErrorBox(Txt("_Err_BTPWD_Len"));
         return;
     }
-    if (PrtLib_BeginCommand()) {
-        ReplacePrintSetting();
-        CmdDoMaybe(QuoteKey("save_param"), false);
-        PauseMs(kSaveWaitMs);
-        PrtLib_EndCommand();
-        CmdDo(QuoteKey("reset_printer"));
+    if (!PrtLib_BeginCommand()) {
+        return;
     }
-    RequestClose();
+    ReplacePrintSetting();
+    CmdDoMaybe(QuoteKey("save_param"), false);
+    PauseMs(kSaveWaitMs);
+    PrtLib_EndCommand();
+    ConfirmSet(CmdDo(QuoteKey("reset_printer")) == 0);
 }
 
 void TParaSetKavo::WriteAddress(const std::string& key, const char* field) {

@@ -166,9 +166,9 @@ void TParaSetMiro::btnSetClick() {
     ReplacePrintSetting();
     CmdDo(QuoteKey("save_param_zone"));
     DrainReply();
-    CmdDo(QuoteKey("reset_printer"));
+    const bool taken = CmdDo(QuoteKey("reset_printer")) == 0;
     PrtLib_EndCommand();
-    RequestClose();
+    ConfirmSet(taken);
 }
 
 bool TParaSetMiro::WriteAddress(uint16_t key, const char* field) {
