@@ -215,7 +215,7 @@ TEST_F(KavoDialogTest, TsplEntryOfACatalogueListFillsTheEplCodePages) {
     EXPECT_EQ(Written("ppl"), "tsc");
 }
 
-TEST_F(KavoDialogTest, BadRepliesFallBackAndTheReadGoesOn) {
+TEST_F(KavoDialogTest, BadRepliesLeaveTheirControlsEmptyUnwrittenAndTheReadGoesOn) {
     // Silence, bytes that are no text, a cut reply and a dropped connection
     // in the middle of the read.
     TParaSetKavo& kavo = Open("Vorlan", "kavo_tspl.profile", [this] {
@@ -226,14 +226,28 @@ TEST_F(KavoDialogTest, BadRepliesFallBackAndTheReadGoesOn) {
         }
     });
     EXPECT_EQ(Keys("getval").back(), "platenin_enter_pause");
-    EXPECT_EQ(Selected("cmbDensity"), "0");   // no answer: entry 0
-    EXPECT_EQ(Selected("cmbHeatAdj"), "-50"); // no entry matches: entry 0
-    EXPECT_EQ(C("txtIP1").text, "");          // "192." is too short for an address
-    EXPECT_EQ(Selected("cmbPrintSpeed"), "2");
+    EXPECT_EQ(C("cmbDensity").index, -1);        // no answer: nothing selected
+    EXPECT_EQ(C("cmbHeatAdj").index, -1);        // no entry matches
+    EXPECT_EQ(C("txtIP1").text, "");             // "192." is too short for an address
+    EXPECT_EQ(C("cmbPrintSpeed").index, -1);     // the dropped connection gave no reply
     EXPECT_EQ(C("txtTearOff").text, "\xCF\xFF"); // "0" and its end inverted, as received
     EXPECT_EQ(Selected("cmbParity"), "NONE");    // the read went on after the dropped connection
     EXPECT_TRUE(Boxes("error").empty());
-    EXPECT_TRUE(kavo.Timers().at("StatusTimer").enabled);
+    // The status line keeps the names of what was not read.
+    const std::string status = C("StatusBarA").text;
+    for (const char* label : {"lblDensity", "lblHeatAdj", "lblPrintSpeed", "lblIPAddress"}) {
+        EXPECT_NE(status.find(params::Trim(C(label).text)), std::string::npos) << label << ": " << status;
+    }
+    EXPECT_FALSE(kavo.Timers().at("StatusTimer").enabled);
+
+    printer->clearRecords();
+    kavo.btnSetClick();
+    ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
+    for (const char* key : {"density", "heat_adj", "speed", "eth_ip"}) {
+        EXPECT_FALSE(Written(key)) << key;
+    }
+    EXPECT_EQ(Written("com_parity"), "none");
+    EXPECT_EQ(Written("eth_mask"), "255.255.255.0.");
 }
 
 TEST_F(KavoDialogTest, ShortBluetoothNameIsShownUnchanged) {

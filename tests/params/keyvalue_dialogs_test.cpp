@@ -220,18 +220,32 @@ TEST_F(KeyValueDialogTest, MiroUsesTheUserGroupForReadsAndItsGroupsForWritesInFa
     for (const std::string& key : Keys("setkey")) {
         groups.push_back(key);
     }
-    EXPECT_EQ(groups, (std::vector<std::string>{"1.206", "1.203", "1.202", "0.100", "0.101", "0.102", "0.103",
-                                                "1.208", "0.322"}));
+    // The speed that group 0 reports is no entry of the list: nothing is
+    // selected, so the speed is not written.
+    EXPECT_EQ(miro.Form()["cmbPrintSpeed"].index, -1);
+    EXPECT_EQ(groups, (std::vector<std::string>{"1.206", "1.203", "0.100", "0.101", "0.102", "0.103", "1.208",
+                                                "0.322"}));
 }
 
-TEST_F(KeyValueDialogTest, MiroStopsReadingAtTheFirstFailedRead) {
-    Open<params::TParaSetMiro>("Navra", "miro_cpcl.profile", [this] {
+TEST_F(KeyValueDialogTest, MiroStopsReadingAtTheFirstFailedReadAndWritesOnlyWhatItRead) {
+    auto& miro = Open<params::TParaSetMiro>("Navra", "miro_cpcl.profile", [this] {
         std::string error;
         ASSERT_TRUE(printer->addFault("getkey:1.202=silent", error)) << error;
     });
     EXPECT_EQ(Keys("getkey"), (std::vector<std::string>{"1.206", "1.203", "1.202"}));
     EXPECT_EQ(Selected("cmbDensity"), "10");
     EXPECT_EQ(C("txtPrintToStop").text, "");
+    // What the read did not reach is named below the buttons.
+    EXPECT_TRUE(C("StatusBarA").visible);
+    for (const char* label : {"lblPrintSpeed", "lblDHCP", "lblPrintToStop"}) {
+        EXPECT_NE(C("StatusBarA").text.find(params::Trim(C(label).text)), std::string::npos) << label;
+    }
+    printer->clearRecords();
+    miro.btnSetClick();
+    ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
+    // Before, an unread stop position went out as 0 and the DHCP, address
+    // and speed defaults with it.
+    EXPECT_EQ(Keys("setkey"), (std::vector<std::string>{"1.206", "1.203"}));
 }
 
 TEST_F(KeyValueDialogTest, MiroBluetoothPageAndCodePageListFollowTheModel) {

@@ -1,5 +1,7 @@
 #include "mdlParaDialogModel.h"
 
+#include "mdlMessageBoxes.h"
+#include "mdlParaHelpers.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
@@ -92,6 +94,16 @@ void TParaDialogModel::Tick(const std::string& name) {
         const std::function<void()> tick = found->second.onTick;
         tick();
     }
+}
+
+void TParaDialogModel::ConfirmSet(bool taken) {
+    if (!taken) {
+        ShowErrorBox(Txt("_Err_WriteData"));
+        return;
+    }
+    const std::string restart = Txt("msgSRP");
+    ShowInfo(restart.empty() ? Txt("Lang_All_00010022_14") : restart);
+    RequestClose();
 }
 
 void TParaDialogModel::RequestClose() {

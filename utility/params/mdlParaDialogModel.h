@@ -110,6 +110,10 @@ class TParaDialogModel {
     bool Offline = false;
 
   protected:
+    // The one feedback after "Set": when the printer took the writes and
+    // its restart, an information box says so and the dialog closes; when
+    // it did not, an error box says so and the dialog stays open.
+    void ConfirmSet(bool taken);
     void AddTimer(const std::string& name, int intervalMs, std::function<void()> onTick);
     void RequestClose();
     void BringToFront();

@@ -9,6 +9,7 @@
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
 #include "mdlParaLists.h"
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
@@ -21,6 +22,15 @@ namespace {
 
 void Set(const std::string& key, const std::string& value) {
     CmdSetValLower(QuoteKey(key), value);
+}
+
+// A control is written only when it holds a value: one the printer
+// reported, or one the user gave. An empty control is left as it is.
+void SetIfValue(const TFormModel& form, const char* control, const std::string& key,
+                const std::string& value) {
+    if (HasValue(form, control)) {
+        Set(key, value);
+    }
 }
 
 } // namespace
@@ -123,6 +133,9 @@ void TParaSetDresk::FormShow() {
         form.SetEnabled("gpbPrintType", false);
     }
     FillSpeedList(form, "cmbPrintSpeed", model);
+    // Every control starts empty: one the printer gives no usable value
+    // for stays empty, is named in the status line and is not written.
+    ClearParameterValues(*this);
     if (Offline || !PrtLib_BeginCommand()) {
         return;
     }
@@ -130,36 +143,40 @@ void TParaSetDresk::FormShow() {
     FillDensityList(form, "cmbDensity", GetVal("ppl") == "zpl" ? 30 : 15);
     ParaReadGDS();
     PrtLib_EndCommand();
+    // The status line, hidden otherwise, names the controls left empty.
+    if (const std::string unread = UnreadStatusText(*this); !unread.empty()) {
+        form.SetVisible("StatusBarA", true);
+        ShowStatus(unread);
+    }
 }
 
 void TParaSetDresk::ParaReadGDS() {
     TFormModel& form = Form();
-    std::string unused;
     try {
         if (!NoBluetoothKeys() && !GetVal("bt_mac").empty()) {
-            form.SetText("txtBTName", BluetoothNameShown(GetVal("bt_name")));
-            form.SetText("txtBTPWD", GetVal("bt_pwd"));
+            ReadEditText(form, "txtBTName", BluetoothNameShown(GetVal("bt_name")));
+            ReadEditText(form, "txtBTPWD", GetVal("bt_pwd"));
         }
-        form.SetIndex("gpbAutoPosition", GetVal("media_power_up") == "none" ? 0 : 1);
+        ReadWordPosition(form, "gpbAutoPosition", GetVal("media_power_up"), {"none", "calibation"});
         if (HasRibbonSwitch()) {
-            form.SetIndex("gpbPrintType", GetVal("sw_ribbon") == "on" ? 1 : 0);
+            ReadWordPosition(form, "gpbPrintType", GetVal("sw_ribbon"), {"off", "on"});
         }
-        form.SetIndex("gpbReprintWhenError", GetVal("reprint_after_error") == "on" ? 1 : 0);
-        MapParaValue(form, "cmbJudgePaperMode", GetVal("media_sensor"), 0, unused, 1);
-        SelectItemByText(form, "cmbDensity", GetVal("density"));
-        MapParaValue(form, "cmbDHCP", GetVal("eth_dhcp"), 0, unused, 0);
+        ReadWordPosition(form, "gpbReprintWhenError", GetVal("reprint_after_error"), {"off", "on"});
+        ReadWordPosition(form, "cmbJudgePaperMode", GetVal("media_sensor"), ParaValueTable(1));
+        ReadListEntry(form, "cmbDensity", GetVal("density"));
+        ReadWordPosition(form, "cmbDHCP", GetVal("eth_dhcp"), ParaValueTable(0));
         cmbDHCPChange();
         ReadAddress("eth_ip", "txtIP");
         ReadAddress("eth_mask", "txtSubnet");
         ReadAddress("eth_gateway", "txtGateway");
-        SelectItemByText(form, "cmbHeatAdj", GetVal("heat_adj"));
-        SelectItemByText(form, "cmbPrintSpeed", GetVal("speed"));
+        ReadListEntry(form, "cmbHeatAdj", GetVal("heat_adj"));
+        ReadListEntry(form, "cmbPrintSpeed", GetVal("speed"));
         // "tsc" is shown as the list's "TSPL"; the entry picks its code pages.
         ProtocolRead = GetVal("ppl");
         if (ProtocolRead == "tsc") {
             ProtocolRead = "tspl";
         }
-        SelectItemByText(form, "cmbProtocol", ProtocolRead);
+        ReadListEntry(form, "cmbProtocol", ProtocolRead);
         const std::string selected = form["cmbProtocol"].SelectedText();
         if (selected == "TSPL") {
             FillTsplCodePages(form, "cmbCodepage");
@@ -169,15 +186,15 @@ void TParaSetDresk::ParaReadGDS() {
             FillEplCodePages(form, "cmbCodepage");
         }
         CodePageRead = GetVal("code_page");
-        SelectCodePage(form, "cmbCodepage", CodePageRead);
-        SelectItemByText(form, "cmbBaudrate", GetVal("com_baud"));
-        SelectItemByText(form, "cmbDataBits", GetVal("com_wordlength"));
-        SelectItemByText(form, "cmbParity", GetVal("com_parity"));
-        SelectItemByText(form, "cmbStopBits", GetVal("com_stopbits"));
-        MapParaValue(form, "cmbPrintMode", GetVal("print_mode"), 0, unused, 6);
-        form.SetText("txtTearOff", GetVal("tear_off"));
-        form.SetIndex("RadioGroup1", GetVal("sensor_select") == "reflective" ? 0 : 1);
-        form.SetIndex("g5", GetVal(LidKey) == "off" ? 0 : 1);
+        ReadCodePageEntry(form, "cmbCodepage", CodePageRead);
+        ReadListEntry(form, "cmbBaudrate", GetVal("com_baud"));
+        ReadListEntry(form, "cmbDataBits", GetVal("com_wordlength"));
+        ReadListEntry(form, "cmbParity", GetVal("com_parity"));
+        ReadListEntry(form, "cmbStopBits", GetVal("com_stopbits"));
+        ReadWordPosition(form, "cmbPrintMode", GetVal("print_mode"), ParaValueTable(6));
+        ReadEditText(form, "txtTearOff", GetVal("tear_off"));
+        ReadWordPosition(form, "RadioGroup1", GetVal("sensor_select"), {"reflective", "transmissive"});
+        ReadWordPosition(form, "g5", GetVal(LidKey), {"off", "on"});
         ReadReleasePaperReported();
     } catch (const std::exception& error) {
         // An address reply without four parts ends the read here.
@@ -186,16 +203,17 @@ void TParaSetDresk::ParaReadGDS() {
 }
 
 void TParaSetDresk::btnSetClick() {
-    if (!NoBluetoothKeys() && Trim(Form()["txtBTPWD"].text).size() != 4) {
+    // The PIN is checked only when it is written, that is when it holds one.
+    if (!NoBluetoothKeys() && HasValue(Form(), "txtBTPWD") && Trim(Form()["txtBTPWD"].text).size() != 4) {
         ShowErrorBox(Txt("_Err_BTPWD_Len"));
         return;
     }
-    if (PrtLib_BeginCommand()) {
-        DreskReplacePrintSetting();
-        PrtLib_EndCommand();
-        CmdDo(QuoteKey("reset_printer"));
+    if (!PrtLib_BeginCommand()) {
+        return;
     }
-    RequestClose();
+    DreskReplacePrintSetting();
+    PrtLib_EndCommand();
+    ConfirmSet(CmdDo(QuoteKey("reset_printer")) == 0);
 }
 
 void TParaSetDresk::DreskReplacePrintSetting() {
@@ -204,35 +222,40 @@ void TParaSetDresk::DreskReplacePrintSetting() {
     // The printers without Bluetooth keys have their fields emptied: their
     // name is not sent either, so that an empty name is never written.
     if (!NoBluetoothKeys()) {
-        CmdSetVal(QuoteKey("bt_name"), form["txtBTName"].text);
-        Set("bt_pwd", form["txtBTPWD"].text);
+        if (HasValue(form, "txtBTName")) {
+            CmdSetVal(QuoteKey("bt_name"), form["txtBTName"].text);
+        }
+        SetIfValue(form, "txtBTPWD", "bt_pwd", form["txtBTPWD"].text);
     }
-    Set("media_power_up", form["gpbAutoPosition"].index == 1 ? "calibation" : "none");
-    Set("reprint_after_error", form["gpbReprintWhenError"].index == 1 ? "on" : "off");
-    Set("code_page", CodePageCode(selected("cmbCodepage")));
-    Set("media_sensor", ParaValueWord(1, form["cmbJudgePaperMode"].index));
-    Set("density", selected("cmbDensity"));
-    Set("eth_dhcp", selected("cmbDHCP"));
+    SetIfValue(form, "gpbAutoPosition", "media_power_up",
+               form["gpbAutoPosition"].index == 1 ? "calibation" : "none");
+    SetIfValue(form, "gpbReprintWhenError", "reprint_after_error",
+               form["gpbReprintWhenError"].index == 1 ? "on" : "off");
+    SetIfValue(form, "cmbCodepage", "code_page", CodePageCode(selected("cmbCodepage")));
+    SetIfValue(form, "cmbJudgePaperMode", "media_sensor", ParaValueWord(1, form["cmbJudgePaperMode"].index));
+    SetIfValue(form, "cmbDensity", "density", selected("cmbDensity"));
+    SetIfValue(form, "cmbDHCP", "eth_dhcp", selected("cmbDHCP"));
     if (HasRibbonSwitch()) {
-        Set("sw_ribbon", form["gpbPrintType"].index == 1 ? "on" : "off");
+        SetIfValue(form, "gpbPrintType", "sw_ribbon", form["gpbPrintType"].index == 1 ? "on" : "off");
     }
     if (selected("cmbDHCP") == "OFF") {
         WriteAddress("eth_ip", "txtIP");
         WriteAddress("eth_mask", "txtSubnet");
         WriteAddress("eth_gateway", "txtGateway");
     }
-    Set("heat_adj", selected("cmbHeatAdj"));
-    Set("speed", selected("cmbPrintSpeed"));
+    SetIfValue(form, "cmbHeatAdj", "heat_adj", selected("cmbHeatAdj"));
+    SetIfValue(form, "cmbPrintSpeed", "speed", selected("cmbPrintSpeed"));
     const std::string language = selected("cmbProtocol");
-    Set("ppl", LowerAscii(language) == "tspl" ? "tsc" : language);
-    Set("com_baud", selected("cmbBaudrate"));
-    Set("com_wordlength", selected("cmbDataBits"));
-    Set("com_parity", LowerAscii(selected("cmbParity")));
-    Set("com_stopbits", selected("cmbStopBits"));
-    Set("sensor_select", form["RadioGroup1"].index == 0 ? "reflective" : "transmissive");
-    Set(LidKey, form["g5"].index == 1 ? "on" : "off");
-    Set("print_mode", ParaValueWord(6, form["cmbPrintMode"].index));
-    Set("tear_off", form["txtTearOff"].text);
+    SetIfValue(form, "cmbProtocol", "ppl", LowerAscii(language) == "tspl" ? "tsc" : language);
+    SetIfValue(form, "cmbBaudrate", "com_baud", selected("cmbBaudrate"));
+    SetIfValue(form, "cmbDataBits", "com_wordlength", selected("cmbDataBits"));
+    SetIfValue(form, "cmbParity", "com_parity", LowerAscii(selected("cmbParity")));
+    SetIfValue(form, "cmbStopBits", "com_stopbits", selected("cmbStopBits"));
+    SetIfValue(form, "RadioGroup1", "sensor_select",
+               form["RadioGroup1"].index == 0 ? "reflective" : "transmissive");
+    SetIfValue(form, "g5", LidKey, form["g5"].index == 1 ? "on" : "off");
+    SetIfValue(form, "cmbPrintMode", "print_mode", ParaValueWord(6, form["cmbPrintMode"].index));
+    SetIfValue(form, "txtTearOff", "tear_off", form["txtTearOff"].text);
     if (ReleasePaperSupported) {
         std::string name;
         if (FindNameByValue(ReleasePaperList, selected("cmbReleasePaper"), name)) {

@@ -6,6 +6,7 @@
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
 #include "mdlParaLists.h"
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 
 #include <stdexcept>
@@ -86,7 +87,7 @@ void TParaSetKavo::ReadReleasePaper() {
     std::string value;
     if (FindValueByName(ReleasePaperList, reply, value)) {
         ReleasePaperArmed = false;
-        SelectItemByExactText(Form(), "cmbReleasePaper", value);
+        ReadListEntry(Form(), "cmbReleasePaper", value);
         ReleasePaperArmed = true;
         UpdateReleasePaperTip();
     }
@@ -96,6 +97,9 @@ void TParaSetKavo::ReadParameters() {
     TFormModel& form = Form();
     const auto status = [this](const char* key) { ShowStatus(TxtWith("Lang_All_00210207_16", Txt(key))); };
     ClearStatus();
+    // Every control starts empty: one the printer gives no usable value
+    // for stays empty, is named in the status line and is not written.
+    ClearParameterValues(*this);
     try {
         // 1-4: the print area of the Ardel printers.
         for (int n = 0; n < 4; ++n) {
@@ -103,7 +107,7 @@ void TParaSetKavo::ReadParameters() {
                 form.SetVisible(control, IsArdel());
             }
             if (IsArdel()) {
-                form.SetText(kPrintAreaRows[n][1], CcC(GetVal(kPrintAreaKeys[n])));
+                ReadEditText(form, kPrintAreaRows[n][1], CcC(Trim(GetVal(kPrintAreaKeys[n]))));
             }
         }
         // 5: the command language decides the density range.
@@ -118,29 +122,27 @@ void TParaSetKavo::ReadParameters() {
             status("Lang_All_00210129_11");
             if (!GetVal("bt_mac").empty()) {
                 status("Lang_All_00210129_12");
-                form.SetText("txtBTName", BluetoothNameShown(GetVal("bt_name")));
+                ReadEditText(form, "txtBTName", BluetoothNameShown(GetVal("bt_name")));
                 status("Lang_All_00210129_23");
-                form.SetText("txtBTPWD", GetVal("bt_pwd"));
+                ReadEditText(form, "txtBTPWD", GetVal("bt_pwd"));
             }
         }
         // 10-12: radio groups.
         status("FormParaSet_Tramwe_gpbAutoPosition");
-        const std::string powerUp = GetVal("media_power_up");
-        form.SetIndex("gpbAutoPosition", powerUp == "none" ? 0 : powerUp == "learn" ? 2 : 1);
+        ReadWordPosition(form, "gpbAutoPosition", GetVal("media_power_up"), {"none", "calibation", "learn"});
         status("FormParaSet_Tramwe_gpbPrintType");
-        form.SetIndex("gpbPrintType", GetVal("sw_ribbon") == "on" ? 1 : 0);
+        ReadWordPosition(form, "gpbPrintType", GetVal("sw_ribbon"), {"off", "on"});
         status("FormParaSet_Tramwe_gpbReprintWhenError");
-        form.SetIndex("gpbReprintWhenError", GetVal("reprint_after_error") == "on" ? 1 : 0);
+        ReadWordPosition(form, "gpbReprintWhenError", GetVal("reprint_after_error"), {"off", "on"});
         // 13-14
-        std::string unused;
         status("Lang_All_00210093_11");
-        MapParaValue(form, "cmbJudgePaperMode", GetVal("media_sensor"), 0, unused, 1);
+        ReadWordPosition(form, "cmbJudgePaperMode", GetVal("media_sensor"), ParaValueTable(1));
         status("Lang_All_00210095_11");
-        SelectItemByText(form, "cmbDensity", GetVal("density"));
+        ReadListEntry(form, "cmbDensity", GetVal("density"));
         // 15-18: Ethernet.
         if (SupportDhcp) {
             status("FormParaSet_Tramwe_lblDHCP");
-            MapParaValue(form, "cmbDHCP", GetVal("eth_dhcp"), 0, unused, 0);
+            ReadWordPosition(form, "cmbDHCP", GetVal("eth_dhcp"), ParaValueTable(0));
             cmbDHCPChange();
         }
         if (SupportIp) {
@@ -157,16 +159,19 @@ void TParaSetKavo::ReadParameters() {
         }
         // 19-20
         status("FormParaSet_Dovrin_lblHeatAdj");
-        SelectItemByText(form, "cmbHeatAdj", GetVal("heat_adj"));
+        ReadListEntry(form, "cmbHeatAdj", GetVal("heat_adj"));
         status("Lang_All_00210096_11");
-        SelectItemByText(form, "cmbPrintSpeed", GetVal("speed"));
+        ReadListEntry(form, "cmbPrintSpeed", GetVal("speed"));
         // 21: the command language selects its code page list.
         status("Lang_All_00210004_12");
         ProtocolRead = GetVal("ppl");
         if (!InBuiltInList(lists::TscKeptModels, Context().model) && ProtocolRead == "tsc") {
             ProtocolRead = "tspl";
         }
-        SelectItemByText(form, "cmbProtocol", ProtocolRead);
+        // A list without a "TSPL" entry names that language "TSC".
+        if (!ReadListEntry(form, "cmbProtocol", ProtocolRead) && ProtocolRead == "tspl") {
+            ReadListEntry(form, "cmbProtocol", "tsc");
+        }
         const std::string selected = form["cmbProtocol"].SelectedText();
         if (selected == "TSC") {
             FillTsplCodePages(form, "cmbCodepage");
@@ -178,7 +183,7 @@ void TParaSetKavo::ReadParameters() {
         // 22
         status("Lang_All_00210218_11");
         CodePageRead = GetVal("code_page");
-        SelectCodePage(form, "cmbCodepage", CodePageRead);
+        ReadCodePageEntry(form, "cmbCodepage", CodePageRead);
         // 23-26: the serial port.
         const std::pair<bool, std::pair<const char*, const char*>> serial[] = {
             {SupportBaud, {"com_baud", "cmbBaudrate"}},
@@ -192,19 +197,18 @@ void TParaSetKavo::ReadParameters() {
             const auto& [supported, keyAndList] = serial[n];
             if (supported) {
                 status(serialStatus[n]);
-                SelectItemByText(form, keyAndList.second, GetVal(keyAndList.first));
+                ReadListEntry(form, keyAndList.second, GetVal(keyAndList.first));
             }
         }
         // 27-30
         status("Lang_All_00210093_12");
-        MapParaValue(form, "cmbPrintMode", GetVal("print_mode"), 0, unused, 6);
+        ReadWordPosition(form, "cmbPrintMode", GetVal("print_mode"), ParaValueTable(6));
         status("FormParaSet_Kavo_lblTearOff");
-        form.SetText("txtTearOff", GetVal("tear_off"));
+        ReadEditText(form, "txtTearOff", GetVal("tear_off"));
         status("FormParaSet_Dresk_SST");
-        form.SetIndex("RadioGroup1", GetVal("sensor_select") == "reflective" ? 0 : 1);
+        ReadWordPosition(form, "RadioGroup1", GetVal("sensor_select"), {"reflective", "transmissive"});
         status("FormParaSet_Kavo_i9");
-        const std::string lid = GetVal(LidKey);
-        form.SetIndex("g5", lid == "off" ? 0 : lid == "learn" ? 2 : 1);
+        ReadWordPosition(form, "g5", GetVal(LidKey), {"off", "on", "learn"});
         // 31: release paper; its failures are reported and the read goes on.
         if (ReleasePaperSupported) {
             status("Lang_All_00210024_11");
@@ -213,6 +217,11 @@ void TParaSetKavo::ReadParameters() {
     } catch (const std::exception& error) {
         // An address reply without four parts ends the read here.
         ShowErrorBox(Txt("_Err_ReadData") + ":" + error.what());
+        return;
+    }
+    // The names of the controls left empty stay in the status line.
+    if (const std::string unread = UnreadStatusText(*this); !unread.empty()) {
+        ShowStatus(Txt("Lang_All_00210099_53") + " - " + unread);
         return;
     }
     ShowStatus(Txt("Lang_All_00210099_53"));

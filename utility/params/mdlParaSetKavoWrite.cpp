@@ -4,6 +4,7 @@
 
 #include "mdlArdelLength.h"
 #include "mdlMessageBoxes.h"
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtExchange.h"
@@ -17,6 +18,15 @@ namespace {
 
 void Set(const std::string& key, const std::string& value) {
     CmdSetValLower(QuoteKey(key), value);
+}
+
+// A control is written only when it holds a value: one the printer
+// reported, or one the user gave. An empty control is left as it is.
+void SetIfValue(const TFormModel& form, const char* control, const std::string& key,
+                const std::string& value) {
+    if (HasValue(form, control)) {
+        Set(key, value);
+    }
 }
 
 // A print-area length in dots, sent only when the field held a number.
@@ -53,18 +63,19 @@ std::string TParaSetKavo::CcC(const std::string& dots) const {
 
 void TParaSetKavo::btnSetClick() {
     TFormModel& form = Form();
-    if (BluetoothApplies() && Trim(form["txtBTPWD"].text).size() != 4) {
+    // The PIN is checked only when it is written, that is when it holds one.
+    if (BluetoothApplies() && HasValue(form, "txtBTPWD") && Trim(form["txtBTPWD"].text).size() != 4) {
         ShowErrorBox(Txt("_Err_BTPWD_Len"));
         return;
     }
-    if (PrtLib_BeginCommand()) {
-        ReplacePrintSetting();
-        CmdDoMaybe(QuoteKey("save_param"), false);
-        PauseMs(kSaveWaitMs);
-        PrtLib_EndCommand();
-        CmdDo(QuoteKey("reset_printer"));
+    if (!PrtLib_BeginCommand()) {
+        return;
     }
-    RequestClose();
+    ReplacePrintSetting();
+    CmdDoMaybe(QuoteKey("save_param"), false);
+    PauseMs(kSaveWaitMs);
+    PrtLib_EndCommand();
+    ConfirmSet(CmdDo(QuoteKey("reset_printer")) == 0);
 }
 
 void TParaSetKavo::WriteAddress(const std::string& key, const char* field) {
@@ -80,20 +91,26 @@ void TParaSetKavo::ReplacePrintSetting() {
 
     // 1: the command language ("tspl" is the printer's "tsc").
     const std::string language = selected("cmbProtocol");
-    Set("ppl", LowerAscii(language) == "tspl" ? "tsc" : language);
+    SetIfValue(form, "cmbProtocol", "ppl", LowerAscii(language) == "tspl" ? "tsc" : language);
     // 2-3: Bluetooth; the name keeps its case.
     if (BluetoothApplies()) {
-        CmdSetVal(QuoteKey("bt_name"), form["txtBTName"].text);
-        Set("bt_pwd", form["txtBTPWD"].text);
+        if (HasValue(form, "txtBTName")) {
+            CmdSetVal(QuoteKey("bt_name"), form["txtBTName"].text);
+        }
+        SetIfValue(form, "txtBTPWD", "bt_pwd", form["txtBTPWD"].text);
     }
     // 4-9
     const int powerUp = item("gpbAutoPosition");
-    Set("media_power_up", powerUp == 0 ? "none" : powerUp == 2 ? "learn" : "calibation");
-    Set("sw_ribbon", item("gpbPrintType") == 1 ? "on" : "off");
-    Set("reprint_after_error", item("gpbReprintWhenError") == 1 ? "on" : "off");
-    Set("code_page", CodePageCode(selected("cmbCodepage")));
-    Set("media_sensor", ParaValueWord(1, form["cmbJudgePaperMode"].index));
-    Set("density", selected("cmbDensity"));
+    SetIfValue(form, "gpbAutoPosition", "media_power_up",
+               powerUp == 0   ? "none"
+               : powerUp == 2 ? "learn"
+                              : "calibation");
+    SetIfValue(form, "gpbPrintType", "sw_ribbon", item("gpbPrintType") == 1 ? "on" : "off");
+    SetIfValue(form, "gpbReprintWhenError", "reprint_after_error",
+               item("gpbReprintWhenError") == 1 ? "on" : "off");
+    SetIfValue(form, "cmbCodepage", "code_page", CodePageCode(selected("cmbCodepage")));
+    SetIfValue(form, "cmbJudgePaperMode", "media_sensor", ParaValueWord(1, form["cmbJudgePaperMode"].index));
+    SetIfValue(form, "cmbDensity", "density", selected("cmbDensity"));
     // 10-14: the print area of the Ardel printers, around the logic-area action.
     if (IsArdel() && !form["txtZPrintWidth"].text.empty()) {
         SetLength("print_width", BbB(Capped(form["txtZPrintWidth"].text, -999999999L, 108)));
@@ -111,7 +128,7 @@ void TParaSetKavo::ReplacePrintSetting() {
     }
     // 15-18: Ethernet; the addresses only with DHCP off.
     if (SupportDhcp) {
-        Set("eth_dhcp", selected("cmbDHCP"));
+        SetIfValue(form, "cmbDHCP", "eth_dhcp", selected("cmbDHCP"));
         if (selected("cmbDHCP") == "OFF") {
             if (SupportIp) {
                 WriteAddress("eth_ip", "txtIP");
@@ -125,26 +142,27 @@ void TParaSetKavo::ReplacePrintSetting() {
         }
     }
     // 19-24
-    Set("heat_adj", selected("cmbHeatAdj"));
-    Set("speed", selected("cmbPrintSpeed"));
+    SetIfValue(form, "cmbHeatAdj", "heat_adj", selected("cmbHeatAdj"));
+    SetIfValue(form, "cmbPrintSpeed", "speed", selected("cmbPrintSpeed"));
     if (SupportBaud) {
-        Set("com_baud", selected("cmbBaudrate"));
+        SetIfValue(form, "cmbBaudrate", "com_baud", selected("cmbBaudrate"));
     }
     if (SupportDataBits) {
-        Set("com_wordlength", selected("cmbDataBits"));
+        SetIfValue(form, "cmbDataBits", "com_wordlength", selected("cmbDataBits"));
     }
     if (SupportStopBits) {
-        Set("com_stopbits", selected("cmbStopBits"));
+        SetIfValue(form, "cmbStopBits", "com_stopbits", selected("cmbStopBits"));
     }
     if (SupportParity) {
-        Set("com_parity", LowerAscii(selected("cmbParity")));
+        SetIfValue(form, "cmbParity", "com_parity", LowerAscii(selected("cmbParity")));
     }
     // 25-28
-    Set("sensor_select", item("RadioGroup1") == 0 ? "reflective" : "transmissive");
+    SetIfValue(form, "RadioGroup1", "sensor_select",
+               item("RadioGroup1") == 0 ? "reflective" : "transmissive");
     const int lid = item("g5");
-    Set(LidKey, lid == 0 ? "off" : lid == 2 ? "learn" : "on");
-    Set("print_mode", ParaValueWord(6, form["cmbPrintMode"].index));
-    Set("tear_off", form["txtTearOff"].text);
+    SetIfValue(form, "g5", LidKey, lid == 0 ? "off" : lid == 2 ? "learn" : "on");
+    SetIfValue(form, "cmbPrintMode", "print_mode", ParaValueWord(6, form["cmbPrintMode"].index));
+    SetIfValue(form, "txtTearOff", "tear_off", form["txtTearOff"].text);
     // 29: release paper.
     if (ReleasePaperSupported) {
         try {

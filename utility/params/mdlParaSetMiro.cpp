@@ -10,6 +10,7 @@
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
 #include "mdlParaLists.h"
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
@@ -58,6 +59,8 @@ const TLayoutEntry kLayout[] = {
     {"btnClose", K::Button, "", 444, 416, 96, 30},
 };
 
+constexpr int kStatusHeight = 20;
+
 constexpr const char* kAddressRows[][2] = {{"txtIP", "50"}, {"txtSubnet", "78"}, {"txtGateway", "106"}};
 
 TNameValues SplitNameValues(const std::vector<std::string>& entries) {
@@ -93,6 +96,13 @@ void TParaSetMiro::BuildControls() {
     form["txtBTPWD"].maxLength = 4;
     form["txtPrintToStop"].maxLength = 4;
     form["chkSimplePairing"].index = 0;
+    // A status line below the buttons, shown only to name what was not read.
+    TControl& status = form.Add("StatusBarA", TControlKind::Status);
+    status.left = 0;
+    status.top = 456;
+    status.width = 576;
+    status.height = kStatusHeight;
+    status.visible = false;
     form.SetClientSize(576, 456);
 }
 
@@ -145,6 +155,11 @@ void TParaSetMiro::FormShow() {
     BuildSpeedList(true);
     ReadParam();
     PrtLib_EndCommand();
+    if (const std::string unread = UnreadStatusText(*this); !unread.empty()) {
+        form.SetText("StatusBarA", unread);
+        form.SetVisible("StatusBarA", true);
+        form.SetClientSize(form.ClientWidth(), form.ClientHeight() + kStatusHeight);
+    }
 }
 
 void TParaSetMiro::InitLanguage() {

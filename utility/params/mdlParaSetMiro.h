@@ -41,6 +41,9 @@ class TParaSetMiro : public TParaDialogModel {
 
     // Which rows apply to the printer.
     bool BluetoothShown = false;
+    // Whether the simple-pairing tick box holds the printer's value or the
+    // user's (a tick box cannot show that it was not read).
+    bool SimplePairingKnown = false;
     bool EthernetShown = false;
     // The network switch row; no option of the program offers it yet.
     bool EthernetSwitchOffered = false;

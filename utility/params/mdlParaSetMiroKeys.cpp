@@ -6,6 +6,8 @@
 #include "mdlHexText.h"
 #include "mdlMessageBoxes.h"
 #include "mdlParaSetMiro.h"
+
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtExchange.h"
@@ -26,10 +28,11 @@ uint8_t UserGroup() {
     return static_cast<uint8_t>(NormalUser());
 }
 
-// Selects the entry equal to `text` exactly; entry 0 when none is.
+// Selects the entry equal to `text` exactly; none when no entry is, so
+// that a value the printer did not report is never written back.
 void SetComboBoxItemByText(TFormModel& form, std::string_view list, const std::string& text) {
-    if (!SelectItemByExactText(form, list, text)) {
-        form.SetIndex(list, form[list].items.empty() ? -1 : 0);
+    if (text.empty() || !SelectItemByExactText(form, list, text)) {
+        form.SetIndex(list, -1);
     }
 }
 
@@ -72,6 +75,10 @@ bool TParaSetMiro::ReadAddress(uint16_t key, const char* field) {
 
 void TParaSetMiro::ReadParam() {
     TFormModel& form = Form();
+    // Every control starts empty: one the read gives no usable value for
+    // (the read stops at the first failure) stays empty and is not written.
+    ClearParameterValues(*this);
+    SimplePairingKnown = false;
     // What the printer still had to say is discarded (and logged).
     int result = 0;
     const std::vector<uint8_t> pending = ReadOnce(kTextReplySize, result);
@@ -83,17 +90,18 @@ void TParaSetMiro::ReadParam() {
     // Each step gives false when its read failed, which ends the read.
     const auto byte = [&](uint16_t key) { return KeyGetByte(user, key, value) == 1; };
     if (BluetoothShown) {
-        form.SetText("txtBTName", KeyGetText(user, 104, 12));
-        form.SetText("txtBTPWD", KeyGetText(user, 105, 6).substr(0, 4));
+        ReadEditText(form, "txtBTName", KeyGetText(user, 104, 12));
+        ReadEditText(form, "txtBTPWD", KeyGetText(user, 105, 6).substr(0, 4));
         if (!byte(106)) {
             return;
         }
         form.SetIndex("chkSimplePairing", value == 0 ? 1 : 0);
+        SimplePairingKnown = true;
     }
     if (!byte(206)) {
         return;
     }
-    form.SetIndex("cmbDetectMode", DetectModePosition(value));
+    form.SetIndex("cmbDetectMode", value <= 2 ? DetectModePosition(value) : -1);
     if (!byte(203)) {
         return;
     }
@@ -113,7 +121,7 @@ void TParaSetMiro::ReadParam() {
             if (!byte(131)) {
                 return;
             }
-            form.SetIndex("cmbNetSwitch", value < form["cmbNetSwitch"].items.size() ? value : 0);
+            form.SetIndex("cmbNetSwitch", value < form["cmbNetSwitch"].items.size() ? value : -1);
         }
         if (!byte(100)) {
             return;
@@ -146,7 +154,8 @@ void TParaSetMiro::ReadParam() {
 
 void TParaSetMiro::btnSetClick() {
     TFormModel& form = Form();
-    if (BluetoothShown && Trim(form["txtBTPWD"].text).size() != 4) {
+    // The PIN is checked only when it is written, that is when it holds one.
+    if (BluetoothShown && HasValue(form, "txtBTPWD") && Trim(form["txtBTPWD"].text).size() != 4) {
         ShowErrorBox(Txt("_Err_BTPWD_Len"));
         return;
     }
@@ -157,9 +166,9 @@ void TParaSetMiro::btnSetClick() {
     ReplacePrintSetting();
     CmdDo(QuoteKey("save_param_zone"));
     DrainReply();
-    CmdDo(QuoteKey("reset_printer"));
+    const bool taken = CmdDo(QuoteKey("reset_printer")) == 0;
     PrtLib_EndCommand();
-    RequestClose();
+    ConfirmSet(taken);
 }
 
 bool TParaSetMiro::WriteAddress(uint16_t key, const char* field) {
@@ -177,12 +186,21 @@ bool TParaSetMiro::WriteAddress(uint16_t key, const char* field) {
 void TParaSetMiro::ReplacePrintSetting() {
     TFormModel& form = Form();
     const uint8_t user = UserGroup();
+    // Only controls that hold a value (read, or given by the user) are written.
     if (BluetoothShown) {
-        KeySetText(kGroup, 104, form["txtBTName"].text, 12, false);
-        KeySetText(kGroup, 105, Trim(form["txtBTPWD"].text), 4, false);
-        KeySetByte(kGroup, 106, form["chkSimplePairing"].index == 1 ? 0 : 1);
+        if (HasValue(form, "txtBTName")) {
+            KeySetText(kGroup, 104, form["txtBTName"].text, 12, false);
+        }
+        if (HasValue(form, "txtBTPWD")) {
+            KeySetText(kGroup, 105, Trim(form["txtBTPWD"].text), 4, false);
+        }
+        if (SimplePairingKnown) {
+            KeySetByte(kGroup, 106, form["chkSimplePairing"].index == 1 ? 0 : 1);
+        }
     }
-    KeySetByte(kGroup, 206, static_cast<uint8_t>(DetectModeValue(form["cmbDetectMode"].index)));
+    if (HasValue(form, "cmbDetectMode")) {
+        KeySetByte(kGroup, 206, static_cast<uint8_t>(DetectModeValue(form["cmbDetectMode"].index)));
+    }
     if (const std::optional<long> density = SelectedNumber(form, "cmbDensity")) {
         KeySetByte(kGroup, 203, Byte(*density));
     }
@@ -195,7 +213,7 @@ void TParaSetMiro::ReplacePrintSetting() {
         }
     }
     if (EthernetShown) {
-        if (EthernetSwitchOffered) {
+        if (EthernetSwitchOffered && HasValue(form, "cmbNetSwitch")) {
             KeySetByte(user, 131, Byte(form["cmbNetSwitch"].index));
         }
         if (const std::optional<long> dhcp = SelectedName(form, "cmbDHCP", DhcpList)) {
@@ -207,9 +225,10 @@ void TParaSetMiro::ReplacePrintSetting() {
             WriteAddress(103, "txtGateway");
         }
     }
-    const long mm = ParseSmallInteger(Trim(form["txtPrintToStop"].text)).value_or(0);
-    KeySetWordSigned(kGroup, 208, static_cast<int>(mm * kDotsPerMm));
-    if (ReleasePaperSupported) {
+    if (const std::optional<long> mm = ParseSmallInteger(Trim(form["txtPrintToStop"].text))) {
+        KeySetWordSigned(kGroup, 208, static_cast<int>(*mm * kDotsPerMm));
+    }
+    if (ReleasePaperSupported && HasValue(form, "cmbReleasePaper")) {
         const std::optional<long> times = SelectedName(form, "cmbReleasePaper", ReleasePaperList);
         if (!times || KeySetByte(user, 416, Byte(*times)) != 0) {
             ShowInfo(TxtWith("Lang_All_00010013_11", Txt("Lang_All_00210024_11")));
@@ -233,7 +252,9 @@ void TParaSetMiro::cmbDHCPChange() {
 }
 
 void TParaSetMiro::UserChanged(std::string_view control) {
-    if (control == "cmbDHCP") {
+    if (control == "chkSimplePairing") {
+        SimplePairingKnown = true;
+    } else if (control == "cmbDHCP") {
         cmbDHCPChange();
     }
 }

@@ -3,6 +3,7 @@
 #include "mdlArdelLength.h"
 #include "mdlParaFile.h"
 #include "mdlParaHelpers.h"
+#include "mdlParaReadState.h"
 
 #include <algorithm>
 
@@ -130,10 +131,22 @@ std::string FormatParams(const TParaDialogModel& dialog) {
     std::string text = "; printer: " + context.listName + "  model: " + context.model +
                        "  dialog: " + dialog.ClassName() + "\n[params]\n";
     const TFormModel& form = dialog.Form();
+    // A control the read gave no value is left out, so that feeding the
+    // text back to "params set" cannot write an empty or default value;
+    // a comment names those controls.
+    std::string unread;
     for (const std::string& name : dialog.ParameterControls()) {
-        if (form.EffectivelyVisible(name) && form.EffectivelyEnabled(name)) {
-            text += name + "=" + ParamsValue(form[name]) + "\n";
+        if (!form.EffectivelyVisible(name) || !form.EffectivelyEnabled(name)) {
+            continue;
         }
+        if (!HasValue(form[name])) {
+            unread += (unread.empty() ? "" : " ") + name;
+            continue;
+        }
+        text += name + "=" + ParamsValue(form[name]) + "\n";
+    }
+    if (!unread.empty()) {
+        text += "; not read: " + unread + "\n";
     }
     return text;
 }
