@@ -19,7 +19,6 @@ media_sensor = "gap"
 media_power_up = "none"
 code_page = "1252"
 factory_produce_time = "2022-09-14"
-mileage = "860"
 # The named keys of its parameter dialog (the Bluetooth settings are the
 # numbered keys only; the network keys repeat 1.100 to 1.103).
 sw_ribbon = "off"               # direct thermal
