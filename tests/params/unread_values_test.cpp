@@ -22,24 +22,41 @@ struct TUnreadCase {
     const char* listName;
     const char* profile;
     const char* dialogClass;
-    // Keys this printer does not answer: never written by an unchanged Set.
+    // Keys taken out of the printer for the test, as a firmware without
+    // them would have it: never written by an unchanged Set.
     std::vector<std::string> unanswered;
+    // Keys the printer answers with a value that is no entry of the
+    // dialog's list: never written by an unchanged Set either.
+    std::vector<std::string> unusable;
 };
 
+const std::vector<std::string> kCorlaUnanswered = {"heat_adj",   "eth_dhcp",     "com_baud", "com_wordlength",
+                                                   "com_parity", "com_stopbits", "tear_off"};
+
 const std::vector<TUnreadCase> kCases = {
-    {"Corla",
-     "corla_cpcl.profile",
-     params::TParaSetDresk::kClassName,
-     {"ppl", "heat_adj", "eth_dhcp", "com_baud", "com_wordlength", "com_parity", "com_stopbits", "tear_off"}},
-    {"Calder", "calder_zpl.profile", params::TParaSetKavo::kClassName, {"bt_pwd", "bt_name"}},
-    {"Kavo-300R", "kavo_rfid.profile", params::TParaSetKavo::kClassName, {"bt_pwd"}},
-    {"Dresk-4T", "dresk_tspl.profile", params::TParaSetDresk::kClassName, {}},
+    {"Corla", "corla_cpcl.profile", params::TParaSetDresk::kClassName, kCorlaUnanswered, {"ppl"}},
+    {"Calder", "calder_zpl.profile", params::TParaSetKavo::kClassName, {"bt_pwd", "bt_name"}, {}},
+    {"Kavo-300R", "kavo_rfid.profile", params::TParaSetKavo::kClassName, {"bt_pwd"}, {}},
+    {"Dresk-4T", "dresk_tspl.profile", params::TParaSetDresk::kClassName, {}, {}},
 };
+
+// Takes `keys` out of the emulated printer, so that it leaves them unanswered.
+void Forget(emulator::Emulator& printer, const std::vector<std::string>& keys) {
+    printer.changePrinter([&](emulator::Printer& state) {
+        emulator::PrinterSettings settings = state.settings();
+        for (const std::string& key : keys) {
+            settings.values.erase(key);
+        }
+        state.replaceSettings(std::move(settings));
+    });
+}
 
 class UnreadValuesTest : public EmulatedPrinterTest, public ::testing::WithParamInterface<TUnreadCase> {
   protected:
     params::TParaDialogModel& Open(const TUnreadCase& c) {
-        SelectListedPrinter(c.listName, StartPrinter(c.profile));
+        const std::string address = StartPrinter(c.profile);
+        Forget(*printer, c.unanswered);
+        SelectListedPrinter(c.listName, address);
         dialog = params::CreateParaDialogModel(c.dialogClass, params::SelectedPrinterContext());
         EXPECT_NE(dialog, nullptr);
         EXPECT_TRUE(PrtLib_BeginCommand());
@@ -101,8 +118,10 @@ TEST_P(UnreadValuesTest, AnUnchangedSetWritesOnlyWhatThePrinterReported) {
         EXPECT_EQ(params::LowerAscii(*Written(key)), params::LowerAscii(WrittenBack(key, answer->second)))
             << key;
     }
-    for (const std::string& key : c.unanswered) {
-        EXPECT_FALSE(Written(key)) << key;
+    for (const auto* keys : {&c.unanswered, &c.unusable}) {
+        for (const std::string& key : *keys) {
+            EXPECT_FALSE(Written(key)) << key;
+        }
     }
     // One confirmation once the printer took the work, then the dialog closes.
     const std::vector<ShownBox> infos = Boxes("info");
@@ -156,7 +175,9 @@ INSTANTIATE_TEST_SUITE_P(Printers, UnreadValuesTest, ::testing::ValuesIn(kCases)
 class UnreadValuesCliTest : public EmulatedPrinterTest {};
 
 TEST_F(UnreadValuesCliTest, ParamsGetLeavesUnreadControlsOutAndAnEmptySetWritesNothingUnreported) {
-    SelectListedPrinter("Corla", StartPrinter("corla_cpcl.profile"));
+    const std::string address = StartPrinter("corla_cpcl.profile");
+    Forget(*printer, kCorlaUnanswered);
+    SelectListedPrinter("Corla", address);
     const CliResult got = RunCliInProcess({"--lang", "1033", "--printer", "Corla", "params", "get"});
     ASSERT_EQ(got.status, 0) << got.err;
     EXPECT_EQ(got.out.find("cmbHeatAdj="), std::string::npos);
