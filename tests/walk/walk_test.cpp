@@ -10,17 +10,10 @@
 #include "WalkDriver.h"
 #include "WalkFindings.h"
 
-#include "FormCommandTest.h"
-#include "FormDLFile.h"
-#include "FormDLFont.h"
-#include "FormFirmware.h"
-#include "FormPrinterInformation.h"
-#include "FormPrinterStatus.h"
 #include "gui/mdlFileChooser.h"
 #include "mdlDemoMode.h"
+#include "mdlDialogWindows.h"
 #include "mdlMainButtons.h"
-#include "mdlParaDialogViews.h"
-#include "mdlPrintTextViews.h"
 #include "mdlTextLines.h"
 
 #include <QApplication>
@@ -59,14 +52,7 @@ class TWalk : public MainWindowTest, public ::testing::WithParamInterface<std::s
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        RegisterParameterDialogs();
-        RegisterCommandTestWindow();
-        RegisterPrinterStatusWindow();
-        RegisterPrinterInformationWindow();
-        RegisterFirmwareDialogs();
-        RegisterPrintTextDialogs();
-        RegisterFileDialogs();
-        RegisterFontDialogs();
+        RegisterDialogWindows();
         SetFileChooser(&files);
         screenshots = WALK_SCREENSHOT_DIR;
         fs::create_directories(screenshots);

@@ -246,17 +246,7 @@ void TfrmDLFile::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         dialog_->FormShow();
         Sync("");
-        // The size of the filled window stays: a download, a list read or
-        // a memory line does not make it grow under the user's pointer.
-        // The texts just set have not reached the layout yet.
-        for (QLayout* part : findChildren<QLayout*>()) {
-            part->invalidate();
-        }
-        layout()->invalidate();
-        layout()->activate();
-        const QSize fitted = sizeHint().expandedTo(minimumSizeHint()).expandedTo(minimumSize());
-        layout()->setSizeConstraint(QLayout::SetNoConstraint);
-        setFixedSize(fitted);
+        KeepOpeningSize(*this);
     }
 }
 

@@ -237,18 +237,7 @@ void TModelWindow::showEvent(QShowEvent* event) {
             OnShow();
         }
         Sync("");
-        // The window keeps the size it opened with: controls that appear
-        // later (progress, the memory line) do not grow it or move the
-        // buttons under the user's pointer.
-        // The texts just set have not reached the layout yet.
-        for (QLayout* part : findChildren<QLayout*>()) {
-            part->invalidate();
-        }
-        layout()->invalidate();
-        layout()->activate();
-        const QSize fitted = sizeHint().expandedTo(minimumSizeHint()).expandedTo(minimumSize());
-        layout()->setSizeConstraint(QLayout::SetNoConstraint);
-        setFixedSize(fitted);
+        KeepOpeningSize(*this);
     }
 }
 

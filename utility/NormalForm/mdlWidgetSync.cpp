@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -84,6 +85,23 @@ void SyncWidget(QWidget& widget, const params::TControl& control, const TEntryTe
         bar->setMaximum(std::max(1, control.maximum));
         bar->setValue(std::max(0, control.index));
     }
+}
+
+void KeepOpeningSize(QWidget& window) {
+    // The texts just set have not reached the layout yet.
+    for (QLayout* part : window.findChildren<QLayout*>()) {
+        part->invalidate();
+    }
+    QLayout* layout = window.layout();
+    if (layout == nullptr) {
+        return;
+    }
+    layout->invalidate();
+    layout->activate();
+    const QSize fitted =
+        window.sizeHint().expandedTo(window.minimumSizeHint()).expandedTo(window.minimumSize());
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    window.setFixedSize(fitted);
 }
 
 } // namespace tolvane

@@ -18,4 +18,9 @@ using TEntryText = std::function<QString(const std::string&)>;
 
 void SyncWidget(QWidget& widget, const params::TControl& control, const TEntryText& entryText = {});
 
+// Fixes a filled window at the size its contents ask for once shown, so
+// that controls appearing later (progress, the memory line, a list read)
+// neither grow it nor move its buttons under the user's pointer.
+void KeepOpeningSize(QWidget& window);
+
 } // namespace tolvane

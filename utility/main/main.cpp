@@ -5,22 +5,15 @@
 //   tolvane --edition CODE  runs as the edition CODE (docs/EDITIONS.md)
 //   tolvane --version       prints the version and exits
 //   tolvane --help          prints the switches and exits
-#include "FormCommandTest.h"
-#include "FormDLFile.h"
-#include "FormDLFont.h"
-#include "FormFirmware.h"
 #include "FormMain_Label.h"
-#include "FormPrinterInformation.h"
-#include "FormPrinterStatus.h"
 #include "gui/mdlQtMessageSink.h"
 #include "gui/mdlUsbWatch.h"
 #include "mdlCatalogueHooks.h"
 #include "mdlDemoMode.h"
+#include "mdlDialogWindows.h"
 #include "mdlEditionSwitch.h"
 #include "mdlMessageBoxes.h"
 #include "mdlMessages.h"
-#include "mdlParaDialogViews.h"
-#include "mdlPrintTextViews.h"
 #include "mdlPrinterLibLoad.h"
 #include "mdlQuitOnSignal.h"
 #include "mdlStartup.h"
@@ -57,14 +50,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("tolvane");
     QApplication::setDesktopFileName("tolvane");
     InstallWidgetServices();
-    RegisterParameterDialogs();
-    RegisterCommandTestWindow();
-    RegisterPrinterStatusWindow();
-    RegisterPrinterInformationWindow();
-    RegisterFirmwareDialogs();
-    RegisterPrintTextDialogs();
-    RegisterFileDialogs();
-    RegisterFontDialogs();
+    RegisterDialogWindows();
     QuitOnSignals();
 
     std::string libraryError;
