@@ -3,8 +3,9 @@
 #include <algorithm>
 
 namespace {
-// The command-language answer of a receipt printer.
+// The command-language answers of a receipt printer and of a CPCL printer.
 constexpr uint8_t kLanguageEsc = 0;
+constexpr uint8_t kLanguageCpcl = 3;
 } // namespace
 
 namespace emulator {
@@ -153,8 +154,10 @@ void Dispatcher::flushRaw() {
         return;
     }
     Exchange exchange(sink_.printer(), link_, raw_);
-    // A receipt (ESC) printer prints plain text as it comes.
-    const bool text = sink_.printer().profile().language == kLanguageEsc &&
+    // A receipt (ESC) printer prints plain text as it comes; so does a CPCL
+    // printer, in its line print mode (text outside a "!" label).
+    const uint8_t language = sink_.printer().profile().language;
+    const bool text = (language == kLanguageEsc || (language == kLanguageCpcl && raw_.front() != '!')) &&
                       std::all_of(raw_.begin(), raw_.end(), [](uint8_t byte) {
                           return byte >= 0x20 || byte == '\r' || byte == '\n' || byte == '\t';
                       });

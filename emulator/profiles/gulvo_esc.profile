@@ -1,8 +1,12 @@
-# Gulvo: an ESC receipt and label printer of a parameter-block family. The
-# utility reads the 256-byte block with 12 62 and writes it with 12 63.
+# An ESC receipt and label printer of the first parameter-block group, its
+# block laid out as the Gulvo dialog reads it (the Tramwe, Velko, Pirvo and
+# other dialogs of the group read their rows from the same places). Demo mode
+# lists it as a Tramwe-80, an ESC model of the group; the Gulvo models
+# themselves speak TSPL. The utility reads the 256-byte block with 12 62 and
+# writes it with 12 63.
 
 [printer]
-model = Gulvo
+model = Tramwe-80
 language = 0            # ESC
 ppl = esc
 dpi = 203

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iconv.h>
+#include <map>
+#include <mutex>
 #include <string_view>
 
 namespace cobrix {
@@ -21,6 +23,29 @@ std::string_view localeName() {
 
 bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
+}
+
+const iconv_t kNoConversion = reinterpret_cast<iconv_t>(-1);
+
+std::mutex& conversionMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+// The conversion from UTF-16 to a code page, opened once and kept for the
+// process's life (callers hold conversionMutex()). glibc unloads a code
+// page's converter module when its last descriptor closes; opening and
+// closing for every name would load it again each time, and an unloaded
+// module leaves stale thread-local storage behind that the sanitizer
+// builds' leak checker trips over.
+iconv_t fromUtf16(int codePage) {
+    static auto* opened = new std::map<int, iconv_t>(); // never destroyed
+    const auto found = opened->find(codePage);
+    if (found != opened->end()) {
+        return found->second;
+    }
+    const std::string target = "CP" + std::to_string(codePage);
+    return opened->emplace(codePage, iconv_open(target.c_str(), "UTF-16LE")).first->second;
 }
 
 // UTF-16 code units of one character at text[i] (2 for a valid surrogate pair).
@@ -87,14 +112,15 @@ bool utf16ToAnsi(const char16_t* text, size_t maxUnits, std::string& out) {
             return false;
         }
     }
-    const std::string target = "CP" + std::to_string(ansiCodePage());
-    iconv_t cd = iconv_open(target.c_str(), "UTF-16LE");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        cd = iconv_open("CP1252", "UTF-16LE");
+    const std::lock_guard<std::mutex> lock(conversionMutex());
+    iconv_t cd = fromUtf16(ansiCodePage());
+    if (cd == kNoConversion) {
+        cd = fromUtf16(1252);
     }
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    if (cd == kNoConversion) {
         return false;
     }
+    iconv(cd, nullptr, nullptr, nullptr, nullptr); // a fresh shift state
     size_t i = 0;
     while (i < count) {
         const size_t units = unitsOfCharacter(text, i, count);
@@ -112,7 +138,6 @@ bool utf16ToAnsi(const char16_t* text, size_t maxUnits, std::string& out) {
         }
         i += units;
     }
-    iconv_close(cd);
     return true;
 }
 

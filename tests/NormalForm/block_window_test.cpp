@@ -110,7 +110,7 @@ TEST_F(BlockWindowTest, RendersInBothLanguages) {
         const char* file;
     } families[] = {
         {"T_frmParaSet_Gulvo", "Gulvo-80", "gulvo_esc.profile", "gulvo"},
-        {"T_frmParaSet_Sendo", "TessinBT", "tessin_esc.profile", "sendo"},
+        {"T_frmParaSet_Sendo", "TessinBT", "tessin_cpcl.profile", "sendo"},
     };
     const std::pair<const char*, const char*> languages[] = {{"-CN", "zh-CN"}, {"-EN", "en"}};
     for (const Family& family : families) {

@@ -70,17 +70,21 @@ TEST(UnknownRequests, UnrecognisedBytesAreListedAsRaw) {
     EXPECT_EQ(connection.printer().unknownRequests(), std::vector<std::string>{"raw"});
 }
 
-TEST(UnknownRequests, PlainTextIsAReceiptPrintersJob) {
-    PrinterConnection connection(shippedProfile("pelso_esc.profile"));
-    connection.open(Transport::Tcp);
-    connection.writeText("Receipt line 1\r\n");
-    const auto job = connection.printer().waitForCommand("job", "TEXT");
-    ASSERT_TRUE(job);
-    EXPECT_EQ(job->value, "Receipt line 1\r\n");
-    EXPECT_TRUE(connection.printer().unknownRequests().empty());
-    connection.write({0x01, 'x', '\n'}); // a control byte: not text
-    ASSERT_TRUE(connection.printer().waitForCommand("raw"));
-    EXPECT_EQ(connection.printer().unknownRequests(), std::vector<std::string>{"raw"});
+// A receipt (ESC) printer prints plain text as it comes, and a CPCL
+// printer in its line print mode; a TSPL printer does not know it.
+TEST(UnknownRequests, PlainTextIsAReceiptOrLinePrintJob) {
+    for (const char* profile : {"pelso_esc.profile", "tessin_cpcl.profile"}) {
+        PrinterConnection connection(shippedProfile(profile));
+        connection.open(Transport::Tcp);
+        connection.writeText("Receipt line 1\r\n");
+        const auto job = connection.printer().waitForCommand("job", "TEXT");
+        ASSERT_TRUE(job) << profile;
+        EXPECT_EQ(job->value, "Receipt line 1\r\n");
+        EXPECT_TRUE(connection.printer().unknownRequests().empty()) << profile;
+        connection.write({0x01, 'x', '\n'}); // a control byte: not text
+        ASSERT_TRUE(connection.printer().waitForCommand("raw")) << profile;
+        EXPECT_EQ(connection.printer().unknownRequests(), std::vector<std::string>{"raw"}) << profile;
+    }
 }
 
 } // namespace

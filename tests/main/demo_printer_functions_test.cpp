@@ -34,10 +34,10 @@ struct DemoPrinter {
 // The demo printers under the list names demo mode gives them.
 constexpr DemoPrinter kDemoPrinters[] = {
     {"ardel_tspl", "Ardel", kLangTspl, true, true},
-    {"calder_zpl", "Calder", kLangTspl, true, false},
+    {"calder_zpl", "Calder", kLangZpl, true, false},
     {"corla_cpcl", "Corla", kLangCpcl, true, false},
     {"dresk_tspl", "Dresk-4T", kLangTspl, true, true},
-    {"gulvo_esc", "Gulvo-58", kLangTspl, true, false},
+    {"gulvo_esc", "Tramwe-80", kLangEsc, false, false},
     {"halden_tspl", "Halden", kLangTspl, true, false},
     {"kavo_rfid", "Kavo-300R", kLangTspl, true, false},
     {"kavo_tspl", "Kavo-200", kLangTspl, true, true},
@@ -46,8 +46,8 @@ constexpr DemoPrinter kDemoPrinters[] = {
     {"pelso_esc", "Pelso-58", kLangEsc, false, false},
     {"quist_tspl", "Quist", kLangTspl, true, false},
     {"quistel_tspl", "Quistel-C", kLangTspl, true, false},
-    {"tallis_esc", "Tallis", kLangTspl, true, false},
-    {"tessin_esc", "TessinBT", kLangCpcl, true, false},
+    {"tallis_tspl", "Tallis", kLangTspl, true, false},
+    {"tessin_cpcl", "TessinBT", kLangCpcl, true, false},
 };
 
 bool Shows(const std::vector<TFuncButton>& visible, TFuncButton button) {
@@ -74,11 +74,14 @@ TEST_F(DemoPrinterFunctions, ShownDiagnosticsWorkOnTheirPrinter) {
         printer.reset();
         SelectListedPrinter(demo.listName, StartPrinter(std::string(demo.profile) + ".profile"));
         // Only the models of two languages ask the printer: Ardel by its
-        // "ppl" key; the others take the catalogue's language.
+        // "ppl" key, Calder by the language query; the others take the
+        // catalogue's language.
         ASSERT_TRUE(PrepareDialogOpen()) << demo.listName;
         EXPECT_EQ(ProtocolKind, demo.language) << demo.listName;
-        EXPECT_EQ(Commands(), std::string(demo.listName) == "Ardel" ? std::vector<std::string>{"getval ppl"}
-                                                                    : std::vector<std::string>{})
+        const std::string listName = demo.listName;
+        EXPECT_EQ(Commands(), listName == "Ardel"    ? std::vector<std::string>{"getval ppl"}
+                              : listName == "Calder" ? std::vector<std::string>{"query_language"}
+                                                     : std::vector<std::string>{})
             << demo.listName;
         const std::vector<TFuncButton> visible = VisibleFuncButtons(SelectedPrinterFacts());
         EXPECT_EQ(Shows(visible, TFuncButton::PrinterInformation), demo.information) << demo.listName;

@@ -200,8 +200,8 @@ TEST_F(BlockDialogTest, PaperTypesWriteTheirSensingByte) {
     } cases[] = {
         {Pelso, "Pelso-80", "pelso_esc.profile", 2, 2, 0}, // continuous
         {Pelso, "Pelso-80", "pelso_esc.profile", 3, 3, 2}, // black mark
-        {Dovrin, "Tallis", "tallis_esc.profile", 1, 2, 0}, // continuous
-        {Dovrin, "Tallis", "tallis_esc.profile", 2, 3, 2}, // black mark
+        {Dovrin, "Tallis", "tallis_tspl.profile", 1, 2, 0}, // continuous
+        {Dovrin, "Tallis", "tallis_tspl.profile", 2, 3, 2}, // black mark
     };
     for (const Case& c : cases) {
         Open(c.family, c.listName, c.profile);
@@ -337,7 +337,7 @@ TEST_F(BlockDialogTest, OskinNameAndPasswordShareTheirBytesWithoutOverlap) {
 }
 
 TEST_F(BlockDialogTest, SendoRowsFollowTheModelLists) {
-    Open(Sendo, "TessinBT", "tessin_esc.profile");
+    Open(Sendo, "TessinBT", "tessin_cpcl.profile");
     EXPECT_TRUE(C("gpbBT").visible);
     EXPECT_EQ(C("txtBTName").text, "TessinBT-01");
     EXPECT_EQ(C("chkSimplePairing").index, 1);
@@ -353,7 +353,7 @@ TEST_F(BlockDialogTest, SendoRowsFollowTheModelLists) {
     EndHeadlessSession();
 
     // A model of NoReprintModels: the reprint rows are neither shown, read nor written.
-    Open(Sendo, "Tessin-58BT", "tessin_esc.profile");
+    Open(Sendo, "Tessin-58BT", "tessin_cpcl.profile");
     EXPECT_FALSE(C("gpbReprintWhenError").visible);
     EXPECT_FALSE(C("gpbPrintReprint").visible);
     EXPECT_LT(dialog->Form().ClientHeight(), fullHeight);
@@ -398,7 +398,7 @@ TEST_F(BlockDialogTest, AFailedReadShowsItsMessageAndWritesNothing) {
         {Gulvo, "Gulvo-80", "gulvo_esc.profile", "block_read=silent", "_Err_ReadData"},
         {Gulvo, "Gulvo-80", "gulvo_esc.profile", "block_read=wrong_sum", "_Err_CheckSum"},
         {Gulvo, "Gulvo-80", "gulvo_esc.profile", "block_read=corrupt", "_Err_ReadData"},
-        {Sendo, "TessinBT", "tessin_esc.profile", "block_read=wrong_sum", "_Err_CheckSum"},
+        {Sendo, "TessinBT", "tessin_cpcl.profile", "block_read=wrong_sum", "_Err_CheckSum"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fault);

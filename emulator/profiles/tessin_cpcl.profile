@@ -1,10 +1,10 @@
-# Tessin: an ESC printer of the Sendo parameter-block family with Bluetooth
+# Tessin: a mobile CPCL printer of the Sendo parameter-block family with Bluetooth
 # (name at 215, password at 231, simple pairing at 236).
 
 [printer]
 model = TessinBT
-language = 0            # ESC
-ppl = esc
+language = 3            # CPCL
+ppl = cpcl
 dpi = 203
 version = 1 2 0
 
