@@ -10,8 +10,10 @@ namespace tolvane::test {
 
 namespace {
 
-// Keys whose setval is an exchange with a reply rather than a stored setting.
-const std::set<std::string> kExchangeKeys = {"rfid_wr"};
+// Keys whose setval is part of an exchange rather than a stored setting:
+// the RFID read and write, and the position a stored image prints at, which
+// the image print sends from its window's field before every print.
+const std::set<std::string> kExchangeKeys = {"rfid_wr", "pic_start_pos"};
 
 std::string Quoted(const std::string& text) {
     std::string shown = "\"";
