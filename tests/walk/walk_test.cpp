@@ -25,6 +25,7 @@
 #include <QPushButton>
 
 #include <chrono>
+#include <iostream>
 
 #include <filesystem>
 
@@ -157,6 +158,15 @@ TEST_P(TWalk, EveryButtonReadsActsAndClosesWithoutHarm) {
         const std::string where = WindowsText(buttonName, walked);
         findings.CheckBoxes(where, sink.boxes, /*expectError=*/false);
         findings.CheckDownloads(where, walked);
+        // What each download left on the printer, for a person reading the log.
+        for (const WalkedWindow& one : walked) {
+            if (one.download.step != nullptr) {
+                std::cout << profile << " " << buttonName << " > " << one.name
+                          << ": stored: " << (one.download.stored.empty() ? "-" : one.download.stored)
+                          << "; printed: " << (one.download.printed.empty() ? "-" : one.download.printed)
+                          << '\n';
+            }
+        }
         findings.CheckTimeouts(where, walked);
         findings.CheckUnknown(where, printer->unknownRequests(), records);
         findings.CheckWrites(where, records, before, printer->settings());
