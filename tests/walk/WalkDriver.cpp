@@ -208,6 +208,10 @@ void WalkDriver::Tick() {
         std::chrono::steady_clock::now() - state.since <= kPhaseLimit) {
         return; // a download ends in a box: its success or its error
     }
+    if (state.phase == Phase::Printing && !PrintArrived(state) &&
+        std::chrono::steady_clock::now() - lastChange_ <= kLongQuiet) {
+        return; // the job may still be on its way to the printer
+    }
     if (!Settled(state, *modal)) {
         return;
     }
@@ -333,13 +337,20 @@ void WalkDriver::EndDownload(QWidget& window, State& state) {
     ClickLater(print);
 }
 
+std::vector<emulator::Record> WalkDriver::RecordsSince(uint64_t sequence) const {
+    std::vector<emulator::Record> records = printer_.records();
+    std::erase_if(records, [&](const emulator::Record& record) { return record.sequence <= sequence; });
+    return records;
+}
+
+bool WalkDriver::PrintArrived(const State& state) const {
+    return !PrintedJob(RecordsSince(state.sequenceBefore)).empty();
+}
+
 void WalkDriver::EndPrint(QWidget& window, State& state) {
     WalkedWindow& walked = windows_[state.index];
     Photograph(window, walked.name, "print");
-    std::vector<emulator::Record> records = printer_.records();
-    std::erase_if(records,
-                  [&](const emulator::Record& record) { return record.sequence <= state.sequenceBefore; });
-    walked.download.printed = PrintedJob(records);
+    walked.download.printed = PrintedJob(RecordsSince(state.sequenceBefore));
     OpenNext(window, state);
 }
 

@@ -95,6 +95,9 @@ class WalkDriver {
     void OpenNext(QWidget& window, State& state);
     void Act(QWidget& window, State& state);
     uint64_t LastSequence() const;
+    std::vector<emulator::Record> RecordsSince(uint64_t sequence) const;
+    // A whole job or print command reached the printer since the print.
+    bool PrintArrived(const State& state) const;
 
     emulator::Emulator& printer_;
     const WalkDownloadContext* downloads_;
