@@ -44,12 +44,14 @@ int compareOpening(ByteView pending, std::string_view opening) {
 }
 
 Opening opening(ByteView pending, bool cpcl) {
-    // Openings that are whole lines: "CLS" and "N" followed by a line end.
+    // Openings that are whole lines: "CLS" and "N" followed by a line end;
+    // a TSPL label may set its size, gap and direction before its "CLS".
     const struct {
         JobKind kind;
         std::string_view text;
-    } kOpenings[] = {{JobKind::Tspl, "CLS\r\n"}, {JobKind::Tspl, "CLS\n"}, {JobKind::Epl, "N\r\n"},
-                     {JobKind::Epl, "N\n"},      {JobKind::Zpl, "^XA"},    {JobKind::Cpcl, "! "}};
+    } kOpenings[] = {{JobKind::Tspl, "CLS\r\n"}, {JobKind::Tspl, "CLS\n"},      {JobKind::Tspl, "SIZE "},
+                     {JobKind::Tspl, "GAP "},    {JobKind::Tspl, "DIRECTION "}, {JobKind::Epl, "N\r\n"},
+                     {JobKind::Epl, "N\n"},      {JobKind::Zpl, "^XA"},         {JobKind::Cpcl, "! "}};
     Opening found;
     for (const auto& candidate : kOpenings) {
         if (candidate.kind == JobKind::Cpcl && !cpcl) {

@@ -44,6 +44,7 @@ platenin_enter_pause = "on"
 platenin_locat = "on"
 stickers_times = "0"
 update_method = "0"
+pic_start_pos = "0"            # where a stored image prints (the image file window sets it)
 
 [keys]
 1.102 = 1

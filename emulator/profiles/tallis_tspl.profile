@@ -1,6 +1,7 @@
-# Tallis: a TSPL label printer of the Dovrin parameter-block family. The
-# paper type is stored as its list position + 1 at 59, the sensing byte 58
-# follows it.
+# Tallis: a label printer of the Dovrin parameter-block family. The paper
+# type is stored as its list position + 1 at 59, the sensing byte 58
+# follows it. It speaks TSPL, as the catalogue has it: its file manager
+# lists, stores and prints its own files by the TSPL file commands.
 
 [printer]
 model = Tallis

@@ -32,6 +32,9 @@ TEST_P(PrintJobTest, EachLanguageIsOneJobEvenInPieces) {
         std::string job;
     } cases[] = {
         {"TSPL", "CLS\r\nSIZE 40 mm,30 mm\r\nTEXT 10,10,\"0\",0,1,1,\"AB\"\r\nPRINT 1\r\n"},
+        // The label's size, gap and direction before its CLS.
+        {"TSPL",
+         "SIZE 30 mm,30 mm\r\nGAP 0,0\r\nDIRECTION 0\r\nCLS\r\nPUTBMP 0,0,\"A.BMP\"\r\nPRINT 1,1\r\n"},
         {"EPL", "N\r\nA10,10,0,1,2,2,N,\"AB\"\r\nA10,64,0,1,2,2,N,\"CD\"\r\nP1\r\n"},
         {"ZPL", "^XA\r\n^LL208\r\n^LH0,0\r\n^FO0,10^CI14^A@N,24,24,E:SIMSUN.TTF^FDAB^FS\r\n^XZ\r\n"},
         {"CPCL", "! 0 200 200 160 1\r\n PW 400\r\nTEXT 5 0 10 10 AB\r\nPRINT\r\n"},

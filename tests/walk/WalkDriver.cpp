@@ -4,9 +4,14 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTreeWidget>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace tolvane::test {
 
@@ -63,6 +68,62 @@ std::string FileSafe(std::string text) {
     return text;
 }
 
+// The shown and enabled button of that name; nullptr when there is none.
+QAbstractButton* OfferedButton(QWidget& window, const char* name) {
+    for (auto* button : window.findChildren<QAbstractButton*>(name)) {
+        if (button->isVisibleTo(&window) && button->isEnabled()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void ClickLater(QAbstractButton* button) {
+    // Clicked after this tick: a modal window the click opens runs its own
+    // event loop, in which the driver's timer goes on ticking.
+    QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// Selects the entry of the list (or table) that names the file; false when
+// none does.
+bool SelectStored(QWidget& window, const char* list, const std::string& path) {
+    const std::string stem = Lower(std::filesystem::path(path).stem().string());
+    const auto names = [&](const QString& text) {
+        return Lower(text.toStdString()).find(stem) != std::string::npos;
+    };
+    for (auto* widget : window.findChildren<QListWidget*>(list)) {
+        for (int row = 0; row < widget->count(); ++row) {
+            if (names(widget->item(row)->text())) {
+                widget->setCurrentRow(row);
+                return true;
+            }
+        }
+    }
+    for (auto* widget : window.findChildren<QTreeWidget*>(list)) {
+        for (int row = 0; row < widget->topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = widget->topLevelItem(row);
+            for (int column = 0; column < item->columnCount(); ++column) {
+                if (names(item->text(column))) {
+                    widget->setCurrentItem(item);
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+emulator::Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return emulator::Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 } // namespace
 
 QWidget* MainAction(QWidget& window) {
@@ -76,8 +137,9 @@ QWidget* MainAction(QWidget& window) {
     return nullptr;
 }
 
-WalkDriver::WalkDriver(const emulator::Emulator& printer, std::string folder, std::string prefix)
-    : printer_(printer), folder_(std::move(folder)), prefix_(std::move(prefix)) {
+WalkDriver::WalkDriver(emulator::Emulator& printer, std::string folder, std::string prefix,
+                       const WalkDownloadContext* downloads)
+    : printer_(printer), downloads_(downloads), folder_(std::move(folder)), prefix_(std::move(prefix)) {
     timer_.setInterval(20);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
 }
@@ -130,36 +192,52 @@ void WalkDriver::Tick() {
     const bool known =
         std::any_of(seen_.begin(), seen_.end(), [&](const QPointer<QWidget>& w) { return w == modal; });
     if (found == states_.end() || !known) {
-        states_[modal] = State{Phase::Reading, std::chrono::steady_clock::now(), windows_.size()};
+        State fresh;
+        fresh.since = std::chrono::steady_clock::now();
+        fresh.index = windows_.size();
+        states_[modal] = std::move(fresh);
         seen_.emplace_back(modal);
-        windows_.push_back({WindowName(*modal), "", false});
+        WalkedWindow walked;
+        walked.name = WindowName(*modal);
+        windows_.push_back(std::move(walked));
         return;
     }
     State& state = found->second;
+    if (state.phase == Phase::Downloading && windows_[state.index].download.step->ownsSuccess &&
+        downloads_->boxes.size() == state.boxesBefore &&
+        std::chrono::steady_clock::now() - state.since <= kPhaseLimit) {
+        return; // a download ends in a box: its success or its error
+    }
+    if (state.phase == Phase::Printing && !PrintArrived(state) &&
+        std::chrono::steady_clock::now() - lastChange_ <= kLongQuiet) {
+        return; // the job may still be on its way to the printer
+    }
     if (!Settled(state, *modal)) {
         return;
     }
     WalkedWindow& walked = windows_[state.index];
     switch (state.phase) {
-    case Phase::Reading: {
+    case Phase::Reading:
         Photograph(*modal, walked.name, "read");
-        state.phase = Phase::Acting;
-        state.since = std::chrono::steady_clock::now();
-        if (QWidget* action = MainAction(*modal)) {
-            walked.action = action->objectName().toStdString();
-            if (const std::string typed = TypeInputs(*modal); !typed.empty()) {
-                walked.action += ", typed into " + typed;
-            }
-            // Clicked after this tick: a modal window the click opens runs
-            // its own event loop, in which this timer goes on ticking.
-            QMetaObject::invokeMethod(action, "click", Qt::QueuedConnection);
+        walked.download.step = downloads_ != nullptr ? FindDownloadStep(walked.name) : nullptr;
+        if (walked.download.step != nullptr) {
+            StartDownload(*modal, state);
+        } else {
+            Act(*modal, state);
         }
         break;
-    }
+    case Phase::Downloading:
+        EndDownload(*modal, state);
+        break;
+    case Phase::Printing:
+        EndPrint(*modal, state);
+        break;
+    case Phase::Opening:
+        Act(*modal, state);
+        break;
     case Phase::Acting:
         Photograph(*modal, walked.name, "action");
-        state.phase = Phase::Closing;
-        state.since = std::chrono::steady_clock::now();
+        Enter(state, Phase::Closing);
         {
             QAbstractButton* close = nullptr;
             for (auto* button : modal->findChildren<QAbstractButton*>("btnClose")) {
@@ -179,6 +257,125 @@ void WalkDriver::Tick() {
         // A window that would not close: reject it.
         modal->hide();
         break;
+    }
+}
+
+void WalkDriver::Enter(State& state, Phase phase) {
+    state.phase = phase;
+    state.since = std::chrono::steady_clock::now();
+}
+
+uint64_t WalkDriver::LastSequence() const {
+    const std::vector<emulator::Record> records = printer_.records();
+    return records.empty() ? 0 : records.back().sequence;
+}
+
+void WalkDriver::StartDownload(QWidget& window, State& state) {
+    WalkedDownload& download = windows_[state.index].download;
+    const DownloadStep& step = *download.step;
+    if (step.chooser != nullptr) {
+        QAbstractButton* chooser = OfferedButton(window, step.chooser);
+        if (chooser == nullptr) {
+            download.missing = step.chooser;
+            return Act(window, state);
+        }
+        const std::size_t asked = downloads_->chooser.requests.size();
+        const std::string& path = downloads_->fixtures.at(step.fixture);
+        windows_[state.index].action = "chose " + std::filesystem::path(path).filename().string() + ", ";
+        downloads_->chooser.answers = {path};
+        chooser->click();
+        // An answer the window did not ask for goes to no later question.
+        downloads_->chooser.answers.clear();
+        if (downloads_->chooser.requests.size() == asked) {
+            download.missing = std::string(step.chooser) + " (the file chooser was not asked)";
+            return Act(window, state);
+        }
+    }
+    QAbstractButton* button = OfferedButton(window, step.download);
+    if (button == nullptr) {
+        download.missing = step.download;
+        return Act(window, state);
+    }
+    windows_[state.index].action += step.download;
+    state.storedBefore = ReadStoredState(printer_);
+    state.boxesBefore = downloads_->boxes.size();
+    Enter(state, Phase::Downloading);
+    ClickLater(button);
+}
+
+void WalkDriver::EndDownload(QWidget& window, State& state) {
+    WalkedWindow& walked = windows_[state.index];
+    WalkedDownload& download = walked.download;
+    const DownloadStep& step = *download.step;
+    Photograph(window, walked.name, "download");
+    download.boxes.assign(downloads_->boxes.begin() + static_cast<std::ptrdiff_t>(state.boxesBefore),
+                          downloads_->boxes.end());
+    if (step.fixture != WalkFixture::None) {
+        const std::string& path = downloads_->fixtures.at(step.fixture);
+        download.stored =
+            WhatWasStored(state.storedBefore, ReadStoredState(printer_), step.fixture, ReadBytes(path));
+    }
+    if (step.print == nullptr) {
+        return OpenNext(window, state);
+    }
+    download.printTried = true;
+    // The stored file: the fixture, or for a window that downloads through
+    // another (the TSPL file manager) the file that one took.
+    const WalkFixture fixture = step.fixture != WalkFixture::None ? step.fixture : WalkFixture::TsplProgram;
+    QAbstractButton* print = nullptr;
+    if (!SelectStored(window, step.printList, downloads_->fixtures.at(fixture))) {
+        download.printMissing = std::string(step.printList) + " does not list the file";
+    } else if (print = OfferedButton(window, step.print); print == nullptr) {
+        download.printMissing = step.print;
+    }
+    if (print == nullptr) {
+        return OpenNext(window, state);
+    }
+    walked.action += std::string(", ") + step.print;
+    state.sequenceBefore = LastSequence();
+    Enter(state, Phase::Printing);
+    ClickLater(print);
+}
+
+std::vector<emulator::Record> WalkDriver::RecordsSince(uint64_t sequence) const {
+    std::vector<emulator::Record> records = printer_.records();
+    std::erase_if(records, [&](const emulator::Record& record) { return record.sequence <= sequence; });
+    return records;
+}
+
+bool WalkDriver::PrintArrived(const State& state) const {
+    return !PrintedJob(RecordsSince(state.sequenceBefore)).empty();
+}
+
+void WalkDriver::EndPrint(QWidget& window, State& state) {
+    WalkedWindow& walked = windows_[state.index];
+    Photograph(window, walked.name, "print");
+    walked.download.printed = PrintedJob(RecordsSince(state.sequenceBefore));
+    OpenNext(window, state);
+}
+
+void WalkDriver::OpenNext(QWidget& window, State& state) {
+    const DownloadStep& step = *windows_[state.index].download.step;
+    if (step.thenOpen != nullptr) {
+        if (QAbstractButton* open = OfferedButton(window, step.thenOpen)) {
+            windows_[state.index].action += std::string(", ") + step.thenOpen;
+            Enter(state, Phase::Opening);
+            ClickLater(open);
+            return;
+        }
+    }
+    Act(window, state);
+}
+
+void WalkDriver::Act(QWidget& window, State& state) {
+    WalkedWindow& walked = windows_[state.index];
+    Enter(state, Phase::Acting);
+    if (QWidget* action = MainAction(window)) {
+        walked.action += std::string(walked.action.empty() ? "" : ", ") + action->objectName().toStdString();
+        if (const std::string typed = TypeInputs(window); !typed.empty()) {
+            walked.action += ", typed into " + typed;
+        }
+        QMetaObject::invokeMethod(action, "click", Qt::QueuedConnection);
     }
 }
 

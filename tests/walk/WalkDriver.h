@@ -4,7 +4,11 @@
 // settle, photographed again and closed.
 #pragma once
 
+#include "CoreFixture.h"
+#include "WalkDownloads.h"
+
 #include "emulator/emulator.h"
+#include "gui/mdlFileChooser.h"
 
 #include <QPointer>
 #include <QString>
@@ -19,17 +23,40 @@
 
 namespace tolvane::test {
 
+// What the walk's download in a window came to.
+struct WalkedDownload {
+    const DownloadStep* step = nullptr; // nullptr: the window downloads nothing
+    std::string missing;                // a control of the step the window did not offer
+    std::vector<ShownBox> boxes;        // the boxes the download showed
+    std::string stored;                 // what the printer stored (WhatWasStored)
+    bool printTried = false;
+    std::string printMissing; // why the stored file could not be printed
+    std::string printed;      // the complete jobs the print sent (PrintedJob)
+};
+
 // One window the walk went through.
 struct WalkedWindow {
     std::string name;   // the window's class name
     std::string action; // the button pressed as its main action ("" when it has none)
     bool timedOut = false;
+    WalkedDownload download;
+};
+
+// What the walk needs to download as a user would: the chooser it answers
+// through, the boxes shown so far and the fixture files.
+struct WalkDownloadContext {
+    TScriptedFileChooser& chooser;
+    const std::vector<ShownBox>& boxes;
+    std::map<WalkFixture, std::string> fixtures;
 };
 
 class WalkDriver {
   public:
     // Screenshots go to `folder` as PREFIX_WINDOW_PHASE.png (none when empty).
-    WalkDriver(const emulator::Emulator& printer, std::string folder, std::string prefix);
+    // With `downloads`, every download window of the table downloads its
+    // fixture and prints it before its main action.
+    WalkDriver(emulator::Emulator& printer, std::string folder, std::string prefix,
+               const WalkDownloadContext* downloads = nullptr);
 
     // Runs `press` (a click that may open modal windows) and drives every
     // modal window that opens until it is closed again.
@@ -45,18 +72,35 @@ class WalkDriver {
     static constexpr std::chrono::milliseconds kPhaseLimit{40000};
 
   private:
-    enum class Phase { Reading, Acting, Closing };
+    enum class Phase { Reading, Downloading, Printing, Opening, Acting, Closing };
     struct State {
         Phase phase = Phase::Reading;
         std::chrono::steady_clock::time_point since;
         std::size_t index = 0; // into windows_
+        // The download under way: the stored files and boxes before it,
+        // and the last record before the print.
+        StoredState storedBefore;
+        std::size_t boxesBefore = 0;
+        uint64_t sequenceBefore = 0;
     };
 
     void Tick();
     bool Settled(State& state, QWidget& window);
     void Photograph(QWidget& window, const std::string& name, const char* phase);
+    void Enter(State& state, Phase phase);
+    // The download steps, each ending in the next phase.
+    void StartDownload(QWidget& window, State& state);
+    void EndDownload(QWidget& window, State& state);
+    void EndPrint(QWidget& window, State& state);
+    void OpenNext(QWidget& window, State& state);
+    void Act(QWidget& window, State& state);
+    uint64_t LastSequence() const;
+    std::vector<emulator::Record> RecordsSince(uint64_t sequence) const;
+    // A whole job or print command reached the printer since the print.
+    bool PrintArrived(const State& state) const;
 
-    const emulator::Emulator& printer_;
+    emulator::Emulator& printer_;
+    const WalkDownloadContext* downloads_;
     std::string folder_;
     std::string prefix_;
     QTimer timer_;

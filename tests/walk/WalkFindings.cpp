@@ -1,5 +1,7 @@
 #include "WalkFindings.h"
 
+#include "mdlParaHelpers.h"
+
 #include <algorithm>
 #include <set>
 #include <sstream>
@@ -8,8 +10,10 @@ namespace tolvane::test {
 
 namespace {
 
-// Keys whose setval is an exchange with a reply rather than a stored setting.
-const std::set<std::string> kExchangeKeys = {"rfid_wr"};
+// Keys whose setval is part of an exchange rather than a stored setting:
+// the RFID read and write, and the position a stored image prints at, which
+// the image print sends from its window's field before every print.
+const std::set<std::string> kExchangeKeys = {"rfid_wr", "pic_start_pos"};
 
 std::string Quoted(const std::string& text) {
     std::string shown = "\"";
@@ -79,6 +83,39 @@ void WalkFindings::CheckTimeouts(const std::string& where, const std::vector<Wal
             Add(where, "window did not settle",
                 window.name + " was still busy after " + std::to_string(WalkDriver::kPhaseLimit.count()) +
                     " ms");
+        }
+    }
+}
+
+void WalkFindings::CheckDownloads(const std::string& where, const std::vector<WalkedWindow>& windows) {
+    const std::string success = params::Txt("_DownloadSuccess");
+    for (const WalkedWindow& window : windows) {
+        const WalkedDownload& download = window.download;
+        if (download.step == nullptr) {
+            continue;
+        }
+        const std::string at = where + " | " + window.name;
+        if (!download.missing.empty()) {
+            Add(at, "download not offered", download.missing + " is not shown and enabled");
+            continue;
+        }
+        bool succeeded = false;
+        std::string shown;
+        for (const ShownBox& box : download.boxes) {
+            succeeded = succeeded || (box.kind == "info" && box.text.starts_with(success));
+            shown += (shown.empty() ? "" : ", ") + box.kind + " " + Quoted(box.text);
+        }
+        if (download.step->ownsSuccess && !succeeded) {
+            Add(at, "download without its success text", shown.empty() ? "no box" : shown);
+        }
+        if (download.step->fixture != WalkFixture::None && download.stored.empty()) {
+            Add(at, succeeded ? "download reported as success with nothing stored" : "nothing stored",
+                "the printer took no file");
+        }
+        if (download.printTried && !download.printMissing.empty()) {
+            Add(at, "stored file not printable", download.printMissing);
+        } else if (download.printTried && download.printed.empty()) {
+            Add(at, "print without a complete job", "the printer received no whole job or print command");
         }
     }
 }

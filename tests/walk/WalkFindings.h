@@ -24,6 +24,10 @@ class WalkFindings {
     void CheckBoxes(const std::string& where, const std::vector<ShownBox>& boxes, bool expectError);
     // Every window read and acted within the walk's limit.
     void CheckTimeouts(const std::string& where, const std::vector<WalkedWindow>& windows);
+    // Every download window downloaded its file as a user would: its
+    // success text, the file stored on the printer, and a complete job
+    // where it printed the stored file.
+    void CheckDownloads(const std::string& where, const std::vector<WalkedWindow>& windows);
     // No key or exchange the printer does not know.
     // (`unknown`: the emulator's list of unknown requests).
     void CheckUnknown(const std::string& where, const std::vector<std::string>& unknown,

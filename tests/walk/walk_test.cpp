@@ -1,8 +1,11 @@
 // A walk through the whole product on every demo printer: the printer is
 // selected in the main window, every function button shown is pressed,
 // every window it opens reads, carries out its main action unchanged and is
-// closed. Then the same once more with the printer falling silent, and with
-// the connection dropped in the middle of a reply.
+// closed; a window that downloads first gets a small file of its type
+// through the file chooser, downloads it and prints what was stored, and
+// the firmware windows, last, update the printer. Then the same once more
+// with the printer falling silent, and with the connection dropped in the
+// middle of a reply.
 //
 // Every finding names the printer, the button, the check and the detail.
 // Screenshots of every window go to walk-screenshots/ in the build folder.
@@ -12,14 +15,17 @@
 
 #include "gui/mdlFileChooser.h"
 #include "mdlDemoMode.h"
+#include "mdlDialogChoice.h"
 #include "mdlDialogWindows.h"
 #include "mdlMainButtons.h"
+#include "mdlPrinterFacts.h"
 #include "mdlTextLines.h"
 
 #include <QApplication>
 #include <QPushButton>
 
 #include <chrono>
+#include <iostream>
 
 #include <filesystem>
 
@@ -56,6 +62,7 @@ class TWalk : public MainWindowTest, public ::testing::WithParamInterface<std::s
         SetFileChooser(&files);
         screenshots = WALK_SCREENSHOT_DIR;
         fs::create_directories(screenshots);
+        downloads.fixtures = WriteWalkFixtures(home.Path());
     }
     void TearDown() override {
         SetFileChooser(nullptr);
@@ -78,8 +85,9 @@ class TWalk : public MainWindowTest, public ::testing::WithParamInterface<std::s
     }
 
     // Presses one main window button and drives what it opens.
-    std::vector<WalkedWindow> Press(const std::string& prefix, const char* button) {
-        WalkDriver driver(*printer, screenshots, prefix + "_" + button);
+    std::vector<WalkedWindow> Press(const std::string& prefix, const char* button,
+                                    const WalkDownloadContext* downloading = nullptr) {
+        WalkDriver driver(*printer, screenshots, prefix + "_" + button, downloading);
         QPushButton* target = window->Button(button);
         driver.Run([&] { target->click(); });
         // What the windows sent last belongs to this button: wait until the
@@ -98,8 +106,32 @@ class TWalk : public MainWindowTest, public ::testing::WithParamInterface<std::s
         return driver.Windows();
     }
 
+    // The firmware buttons shown whose window takes a firmware file (not
+    // those that hand the printer to the external updater), each window
+    // once.
+    std::vector<const char*> FirmwareButtons() const {
+        std::vector<const char*> buttons;
+        std::vector<std::string> windows;
+        for (const char* name : {"btnDFU", "btnDFU2"}) {
+            QPushButton* button = window->Button(name);
+            if (button == nullptr || !button->isVisible()) {
+                continue;
+            }
+            const std::optional<std::string> opens = std::string(name) == "btnDFU2"
+                                                         ? std::optional<std::string>("TfrmDFU_Quistel")
+                                                         : FirmwareUpdateDialog(SelectedPrinterFacts());
+            if (opens && (*opens == "TfrmGDL" || *opens == "TfrmDFU_Quistel") &&
+                std::find(windows.begin(), windows.end(), *opens) == windows.end()) {
+                windows.push_back(*opens);
+                buttons.push_back(name);
+            }
+        }
+        return buttons;
+    }
+
     TScriptedFileChooser files;
     std::string screenshots;
+    WalkDownloadContext downloads{files, sink.boxes, {}};
 };
 
 TEST_P(TWalk, EveryButtonReadsActsAndClosesWithoutHarm) {
@@ -107,17 +139,34 @@ TEST_P(TWalk, EveryButtonReadsActsAndClosesWithoutHarm) {
     const std::string name = OpenOnDemoPrinter(profile);
     WalkFindings findings(profile + " (" + name + ")");
 
-    const std::vector<TFuncButton> buttons = window->VisibleButtons();
-    ASSERT_FALSE(buttons.empty()) << name;
-    for (const TFuncButton button : buttons) {
-        const char* buttonName = ButtonName(button);
+    const std::vector<TFuncButton> shown = window->VisibleButtons();
+    ASSERT_FALSE(shown.empty()) << name;
+    std::vector<const char*> buttons;
+    for (const TFuncButton button : shown) {
+        buttons.push_back(ButtonName(button));
+    }
+    // A firmware update comes last: the printer restarts into new firmware.
+    for (const char* button : FirmwareButtons()) {
+        buttons.push_back(button);
+    }
+    for (const char* buttonName : buttons) {
         const emulator::PrinterSettings before = printer->settings();
         printer->clearRecords();
         sink.boxes.clear();
-        const std::vector<WalkedWindow> walked = Press(profile, buttonName);
+        const std::vector<WalkedWindow> walked = Press(profile, buttonName, &downloads);
         const std::vector<emulator::Record> records = printer->records();
         const std::string where = WindowsText(buttonName, walked);
         findings.CheckBoxes(where, sink.boxes, /*expectError=*/false);
+        findings.CheckDownloads(where, walked);
+        // What each download left on the printer, for a person reading the log.
+        for (const WalkedWindow& one : walked) {
+            if (one.download.step != nullptr) {
+                std::cout << profile << " " << buttonName << " > " << one.name
+                          << ": stored: " << (one.download.stored.empty() ? "-" : one.download.stored)
+                          << "; printed: " << (one.download.printed.empty() ? "-" : one.download.printed)
+                          << '\n';
+            }
+        }
         findings.CheckTimeouts(where, walked);
         findings.CheckUnknown(where, printer->unknownRequests(), records);
         findings.CheckWrites(where, records, before, printer->settings());
