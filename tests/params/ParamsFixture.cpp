@@ -69,6 +69,22 @@ void EmulatedPrinterTest::SetPrinterValue(const std::string& key, const std::str
     printer->changePrinter([&](emulator::Printer& state) { state.setValue(key, value); });
 }
 
+void EmulatedPrinterTest::ForgetPrinterValues(const std::vector<std::string>& keys) {
+    printer->changePrinter([&](emulator::Printer& state) {
+        emulator::PrinterSettings settings = state.settings();
+        for (const std::string& key : keys) {
+            settings.values.erase(key);
+        }
+        state.replaceSettings(std::move(settings));
+    });
+}
+
+void EmulatedPrinterTest::SetPrinterKey(uint8_t group, uint16_t id, emulator::Bytes bytes) {
+    printer->changePrinter([&](emulator::Printer& state) {
+        state.setNumberedKey({group, id}, std::move(bytes));
+    });
+}
+
 std::vector<std::string> EmulatedPrinterTest::Commands() const {
     std::vector<std::string> commands;
     for (const emulator::Record& record : printer->records()) {

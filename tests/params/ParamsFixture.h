@@ -30,6 +30,11 @@ class EmulatedPrinterTest : public CoreTest {
                              const char* languageSwitch = "-EN");
     // Sets a named key of the emulated printer.
     void SetPrinterValue(const std::string& key, const std::string& value);
+    // Takes named keys out of the emulated printer, as a firmware without
+    // them would have it: it leaves them unanswered.
+    void ForgetPrinterValues(const std::vector<std::string>& keys);
+    // Sets a numbered key of the emulated printer to raw bytes.
+    void SetPrinterKey(uint8_t group, uint16_t id, emulator::Bytes bytes);
 
     // The commands received so far ("getval dpi", "setval density", "do save_param"),
     // leaving out link changes.
