@@ -2,9 +2,11 @@
 
 #include "mdlCatalogueHooks.h"
 #include "mdlHeadlessSession.h"
+#include "mdlParaDialogModels.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLibLoad.h"
+#include "mdlPrinterLib_Call.h"
 #include "mdlPrinterList.h"
 #include "mdlPrinterSelection.h"
 
@@ -63,6 +65,20 @@ void EmulatedPrinterTest::SelectListedPrinter(const std::string& listName, const
     ASSERT_EQ(tolvane::SelectPrinter(entry).createResult, 0);
     ASSERT_TRUE(PrepareDialogOpen());
     printer->clearRecords();
+}
+
+std::unique_ptr<params::TParaDialogModel> EmulatedPrinterTest::OpenDialog(const std::string& className) {
+    std::unique_ptr<params::TParaDialogModel> dialog =
+        params::CreateParaDialogModel(className, params::SelectedPrinterContext());
+    EXPECT_NE(dialog, nullptr) << className;
+    if (dialog) {
+        EXPECT_TRUE(PrtLib_BeginCommand());
+        dialog->FormCreate();
+        PrtLib_EndCommand();
+        dialog->FormShow();
+        dialog->StartRead();
+    }
+    return dialog;
 }
 
 void EmulatedPrinterTest::SetPrinterValue(const std::string& key, const std::string& value) {

@@ -6,11 +6,9 @@
 // says so. The command line follows the same rule.
 #include "CliRunner.h"
 #include "ParamsFixture.h"
-#include "mdlParaDialogModels.h"
 #include "mdlParaHelpers.h"
 #include "mdlParaReadState.h"
 #include "mdlParaSetQuistel.h"
-#include "mdlPrinterLib_Call.h"
 
 #include <algorithm>
 
@@ -84,13 +82,7 @@ class UnreadQuistelTest : public EmulatedPrinterTest {
             std::string error;
             EXPECT_TRUE(printer->addFault(fault, error)) << error;
         }
-        dialog = params::CreateParaDialogModel(TParaSetQuistel::kClassName, params::SelectedPrinterContext());
-        EXPECT_NE(dialog, nullptr);
-        EXPECT_TRUE(PrtLib_BeginCommand());
-        dialog->FormCreate();
-        PrtLib_EndCommand();
-        dialog->FormShow();
-        dialog->StartRead();
+        dialog = OpenDialog(TParaSetQuistel::kClassName);
         printer->clearFaults();
         return static_cast<TParaSetQuistel&>(*dialog);
     }

@@ -46,13 +46,7 @@ class UnreadValuesTest : public EmulatedPrinterTest, public ::testing::WithParam
         const std::string address = StartPrinter(c.profile);
         ForgetPrinterValues(c.unanswered);
         SelectListedPrinter(c.listName, address);
-        dialog = params::CreateParaDialogModel(c.dialogClass, params::SelectedPrinterContext());
-        EXPECT_NE(dialog, nullptr);
-        EXPECT_TRUE(PrtLib_BeginCommand());
-        dialog->FormCreate();
-        PrtLib_EndCommand();
-        dialog->FormShow();
-        dialog->StartRead();
+        dialog = OpenDialog(c.dialogClass);
         return *dialog;
     }
     // What the printer answers now for every key the read asked.
