@@ -2,9 +2,11 @@
 
 #include "mdlCatalogueHooks.h"
 #include "mdlHeadlessSession.h"
+#include "mdlParaDialogModels.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLibLoad.h"
+#include "mdlPrinterLib_Call.h"
 #include "mdlPrinterList.h"
 #include "mdlPrinterSelection.h"
 
@@ -65,8 +67,38 @@ void EmulatedPrinterTest::SelectListedPrinter(const std::string& listName, const
     printer->clearRecords();
 }
 
+std::unique_ptr<params::TParaDialogModel> EmulatedPrinterTest::OpenDialog(const std::string& className) {
+    std::unique_ptr<params::TParaDialogModel> dialog =
+        params::CreateParaDialogModel(className, params::SelectedPrinterContext());
+    EXPECT_NE(dialog, nullptr) << className;
+    if (dialog) {
+        EXPECT_TRUE(PrtLib_BeginCommand());
+        dialog->FormCreate();
+        PrtLib_EndCommand();
+        dialog->FormShow();
+        dialog->StartRead();
+    }
+    return dialog;
+}
+
 void EmulatedPrinterTest::SetPrinterValue(const std::string& key, const std::string& value) {
     printer->changePrinter([&](emulator::Printer& state) { state.setValue(key, value); });
+}
+
+void EmulatedPrinterTest::ForgetPrinterValues(const std::vector<std::string>& keys) {
+    printer->changePrinter([&](emulator::Printer& state) {
+        emulator::PrinterSettings settings = state.settings();
+        for (const std::string& key : keys) {
+            settings.values.erase(key);
+        }
+        state.replaceSettings(std::move(settings));
+    });
+}
+
+void EmulatedPrinterTest::SetPrinterKey(uint8_t group, uint16_t id, emulator::Bytes bytes) {
+    printer->changePrinter([&](emulator::Printer& state) {
+        state.setNumberedKey({group, id}, std::move(bytes));
+    });
 }
 
 std::vector<std::string> EmulatedPrinterTest::Commands() const {

@@ -8,6 +8,7 @@
 
 #include "CoreFixture.h"
 #include "emulator/emulator.h"
+#include "mdlParaDialogModel.h"
 
 #include <memory>
 #include <optional>
@@ -28,8 +29,16 @@ class EmulatedPrinterTest : public CoreTest {
     // language switch is given) and selects it.
     void SelectListedPrinter(const std::string& listName, const std::string& address,
                              const char* languageSwitch = "-EN");
+    // The dialog of `className` for the selected printer, opened as the main
+    // window opens it: created on the open port, then shown, then read.
+    std::unique_ptr<params::TParaDialogModel> OpenDialog(const std::string& className);
     // Sets a named key of the emulated printer.
     void SetPrinterValue(const std::string& key, const std::string& value);
+    // Takes named keys out of the emulated printer, as a firmware without
+    // them would have it: it leaves them unanswered.
+    void ForgetPrinterValues(const std::vector<std::string>& keys);
+    // Sets a numbered key of the emulated printer to raw bytes.
+    void SetPrinterKey(uint8_t group, uint16_t id, emulator::Bytes bytes);
 
     // The commands received so far ("getval dpi", "setval density", "do save_param"),
     // leaving out link changes.

@@ -40,30 +40,13 @@ const std::vector<TUnreadCase> kCases = {
     {"Dresk-4T", "dresk_tspl.profile", params::TParaSetDresk::kClassName, {}, {}},
 };
 
-// Takes `keys` out of the emulated printer, so that it leaves them unanswered.
-void Forget(emulator::Emulator& printer, const std::vector<std::string>& keys) {
-    printer.changePrinter([&](emulator::Printer& state) {
-        emulator::PrinterSettings settings = state.settings();
-        for (const std::string& key : keys) {
-            settings.values.erase(key);
-        }
-        state.replaceSettings(std::move(settings));
-    });
-}
-
 class UnreadValuesTest : public EmulatedPrinterTest, public ::testing::WithParamInterface<TUnreadCase> {
   protected:
     params::TParaDialogModel& Open(const TUnreadCase& c) {
         const std::string address = StartPrinter(c.profile);
-        Forget(*printer, c.unanswered);
+        ForgetPrinterValues(c.unanswered);
         SelectListedPrinter(c.listName, address);
-        dialog = params::CreateParaDialogModel(c.dialogClass, params::SelectedPrinterContext());
-        EXPECT_NE(dialog, nullptr);
-        EXPECT_TRUE(PrtLib_BeginCommand());
-        dialog->FormCreate();
-        PrtLib_EndCommand();
-        dialog->FormShow();
-        dialog->StartRead();
+        dialog = OpenDialog(c.dialogClass);
         return *dialog;
     }
     // What the printer answers now for every key the read asked.
@@ -176,7 +159,7 @@ class UnreadValuesCliTest : public EmulatedPrinterTest {};
 
 TEST_F(UnreadValuesCliTest, ParamsGetLeavesUnreadControlsOutAndAnEmptySetWritesNothingUnreported) {
     const std::string address = StartPrinter("corla_cpcl.profile");
-    Forget(*printer, kCorlaUnanswered);
+    ForgetPrinterValues(kCorlaUnanswered);
     SelectListedPrinter("Corla", address);
     const CliResult got = RunCliInProcess({"--lang", "1033", "--printer", "Corla", "params", "get"});
     ASSERT_EQ(got.status, 0) << got.err;

@@ -67,7 +67,9 @@ const char* const kParamsGetHelp =
     "\n"
     "one line per visible and enabled control, in the order the read fills them.\n"
     "Lists give the selected entry's text, radio groups the selected item's\n"
-    "position (from 0), edits their text, tick boxes 0 or 1. Messages of the read\n"
+    "position (from 0), edits their text, tick boxes 0 or 1. A control the printer\n"
+    "gave no usable value for is left out and named on a \"; not read:\" line, so\n"
+    "that params set does not write it back. Messages of the read\n"
     "appear as \"; \" comment lines. With --out the text goes to FILE (written\n"
     "whole or not at all). The text is a backup that params set restores.\n";
 
@@ -83,7 +85,8 @@ const char* const kParamsSetHelp =
     "edits the text (checked like typed keys, then the field's exit check), tick\n"
     "boxes 0 or 1. An unknown control, a value that is no entry of its list or a\n"
     "value the field refuses ends the command with exit status 2 and a message\n"
-    "naming the line; nothing is written to the printer then.\n";
+    "naming the line; nothing is written to the printer then. A control the\n"
+    "printer gave no usable value for is written only when FILE gives it.\n";
 
 const char* const kFirmwareHelp =
     "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) firmware COMMAND\n"
@@ -140,7 +143,8 @@ const char* const kNetworkHelp =
     "txtIP4, txtSubnet1 to txtSubnet4, txtGateway1 to txtGateway4, in the INI text\n"
     "of params get and params set. \"Set\" writes DHCP; the IP address only with\n"
     "DHCP OFF; the mask and the gateway whenever all four of their fields are\n"
-    "filled. Other printers end with exit status 1.\n";
+    "filled. A setting the printer did not report is left out of network get and\n"
+    "is not written unless FILE gives it. Other printers end with exit status 1.\n";
 
 const char* const kRfidHelp =
     "Usage: tolvane-cli (--printer NAME | --port ADDRESS --model MODEL) rfid COMMAND\n"
@@ -152,7 +156,9 @@ const char* const kRfidHelp =
     "                        tag; --verify writes and reads back in one step\n"
     "  power N               set the module's transmit power (0 to 150)\n"
     "  threshold N           set the module's signal-strength threshold (0 to 255)\n"
-    "  info                  print power=, threshold= and version=\n"
+    "  info                  print power=, threshold= and version=; a value the\n"
+    "                        printer did not give is left out, named on a\n"
+    "                        \"; not read:\" line, and the exit status is 1\n"
     "  calibrate             start an RFID calibration\n"
     "\n"
     "Messages of the printer appear as \"; \" comment lines. Exit status: 0 done,\n"

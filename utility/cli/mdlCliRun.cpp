@@ -16,6 +16,7 @@
 #include "mdlModelList.h"
 #include "mdlParaDialogModels.h"
 #include "mdlParaHelpers.h"
+#include "mdlParaReadState.h"
 #include "mdlParamsText.h"
 #include "mdlPrinterIdentity.h"
 #include "mdlPrinterLib.h"
@@ -272,9 +273,10 @@ class TCliRun {
             done = rfid->btnWRssiStrengthClick();
         } else if (action == "info") {
             done = rfid->btnReadParaClick();
-            streams_.out << "power=" << form["edtTranPower"].text
-                         << "\nthreshold=" << form["edtRssiStrength"].text
-                         << "\nversion=" << form["edtRfidVersion"].text << '\n';
+            PrintRfidInfo(*rfid);
+            if (!done && sink_.Errors() == errorsBefore) {
+                sink_.ShowError(form["StatusBarA"].text, {});
+            }
         } else if (action == "calibrate") {
             done = rfid->btnRfidLearnClick();
         }
@@ -283,6 +285,29 @@ class TCliRun {
     }
 
   private:
+    // What "rfid info" read, one "name=value" line each; a value the
+    // printer did not give is left out and named on a "; not read:" line.
+    void PrintRfidInfo(const params::TRfidSet& rfid) {
+        const params::TFormModel& form = rfid.Form();
+        const std::pair<const char*, const char*> lines[] = {
+            {"power", "edtTranPower"}, {"threshold", "edtRssiStrength"}, {"version", "edtRfidVersion"}};
+        const std::vector<std::string> shown = rfid.ParameterControls();
+        std::string unread;
+        for (const auto& [name, field] : lines) {
+            if (std::find(shown.begin(), shown.end(), field) == shown.end()) {
+                continue;
+            }
+            if (params::HasValue(form, field)) {
+                streams_.out << name << '=' << form[field].text << '\n';
+            } else {
+                unread += (unread.empty() ? "" : " ") + std::string(name);
+            }
+        }
+        if (!unread.empty()) {
+            streams_.out << "; not read: " << unread << '\n';
+        }
+    }
+
     int BadInput(const std::string& message) {
         streams_.err << "tolvane-cli: " << message << '\n';
         return kExitBadInput;

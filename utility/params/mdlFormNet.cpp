@@ -3,11 +3,15 @@
 #include "mdlArdelLength.h"
 #include "mdlFormLayout.h"
 #include "mdlGlobal_Permission.h"
+#include "mdlMessageBoxes.h"
 #include "mdlModelList.h"
 #include "mdlParaHelpers.h"
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
+
+#include <algorithm>
 
 namespace tolvane::params {
 namespace {
@@ -48,6 +52,7 @@ TFormNet::TFormNet(TParaDialogContext context) : TParaDialogModel(std::move(cont
     form["cmbDHCP"].index = 0;
     form.SetTitle("以太网设置");
     form.SetClientSize(392, 206);
+    AddUnreadStatusLine(form);
 }
 
 void TFormNet::FormCreate() {
@@ -65,60 +70,103 @@ void TFormNet::FormCreate() {
         return;
     }
     PrtLib_EndCommand();
-    if (!PrtLib_BeginCommand()) {
-        return;
+    // Every control starts empty: a setting the printer gives no usable
+    // value for stays empty, is named in the status line and is not written
+    // (and when the port does not open, nothing is read at all).
+    ClearParameterValues(*this);
+    if (PrtLib_BeginCommand()) {
+        if (SupportDhcp) {
+            ReadWordPosition(form, "cmbDHCP", GetVal("eth_dhcp"), ParaValueTable(0));
+        }
+        if (SupportIp) {
+            ReadAddressFields(form, "txtIP", GetVal("eth_ip"));
+        }
+        if (SupportMask) {
+            ReadAddressFields(form, "txtSubnet", GetVal("eth_mask"));
+        }
+        if (SupportGateway) {
+            ReadAddressFields(form, "txtGateway", GetVal("eth_gateway"));
+        }
+        PrtLib_EndCommand();
     }
-    if (SupportDhcp) {
-        std::string unused;
-        MapParaValue(form, "cmbDHCP", GetVal("eth_dhcp"), 0, unused, 0);
-        cmbDHCPChange();
+    cmbDHCPChange();
+    if (IsHalden()) {
+        ShowUnreadStatusLine(*this);
     }
-    if (SupportIp) {
-        ReadAddress("eth_ip", "txtIP");
-    }
-    if (SupportMask) {
-        ReadAddress("eth_mask", "txtSubnet");
-    }
-    if (SupportGateway) {
-        ReadAddress("eth_gateway", "txtGateway");
-    }
-    PrtLib_EndCommand();
 }
 
-void TFormNet::ReadAddress(const std::string& key, const char* field) {
-    // A reply without four parts leaves the fields alone.
-    ShowAddressReply(Form(), field, GetVal(key));
+// The address rows and their keys, in the order they are written.
+struct TFormNet::TAddressRow {
+    const char* field;
+    const char* key;
+    bool TFormNet::*supported;
+    bool onlyWithoutDhcp;
+};
+
+const std::vector<TFormNet::TAddressRow>& TFormNet::AddressRows() {
+    // The mask and the gateway are written whatever the DHCP setting.
+    static const std::vector<TAddressRow> rows = {
+        {"txtIP", "eth_ip", &TFormNet::SupportIp, true},
+        {"txtSubnet", "eth_mask", &TFormNet::SupportMask, false},
+        {"txtGateway", "eth_gateway", &TFormNet::SupportGateway, false},
+    };
+    return rows;
 }
 
-void TFormNet::WriteAddress(const std::string& key, const char* field) {
-    if (const std::string value = AddressFromFields(Form(), field); !value.empty()) {
-        CmdSetValLower(QuoteKey(key), value);
-    }
+bool TFormNet::Writes(const TAddressRow& row) const {
+    return this->*row.supported && (!row.onlyWithoutDhcp || Form()["cmbDHCP"].SelectedText() == "OFF") &&
+           !AddressFromFields(Form(), row.field).empty();
 }
 
 void TFormNet::btnSetClick() {
     if (!IsHalden()) {
         return;
     }
+    const TFormModel& form = Form();
+    const bool dhcp = SupportDhcp && HasValue(form, "cmbDHCP");
+    const std::vector<TAddressRow>& rows = AddressRows();
+    const bool anyAddress =
+        std::any_of(rows.begin(), rows.end(), [this](const TAddressRow& row) { return Writes(row); });
+    // Nothing read and nothing given: nothing is written and no success shown.
+    if (!dhcp && !anyAddress) {
+        ShowErrorBox(Txt("ParaSet_NothingToSet"));
+        return;
+    }
+    // An address is checked only when it is written: four numbers of 0 to
+    // 255. A row with an empty field is not written at all.
+    for (const TAddressRow& row : rows) {
+        if (Writes(row) && !AddressFieldsValid(row.field)) {
+            ShowErrorBox(TxtWith("Lang_All_00010013_11", ControlCaption(form, std::string(row.field) + "1")));
+            return;
+        }
+    }
     // The read closed the port: "Set" opens it again for its writes.
     if (!PrtLib_BeginCommand()) {
         return;
     }
-    const std::string dhcp = Form()["cmbDHCP"].SelectedText();
-    if (SupportDhcp) {
-        CmdSetValLower(QuoteKey("eth_dhcp"), dhcp);
-    }
-    if (dhcp == "OFF" && SupportIp) {
-        WriteAddress("eth_ip", "txtIP");
-    }
-    // The mask and the gateway are written whatever the DHCP setting.
-    if (SupportMask) {
-        WriteAddress("eth_mask", "txtSubnet");
-    }
-    if (SupportGateway) {
-        WriteAddress("eth_gateway", "txtGateway");
+    bool taken = !dhcp || CmdSetValLower(QuoteKey("eth_dhcp"), form["cmbDHCP"].SelectedText()) == 0;
+    for (const TAddressRow& row : rows) {
+        if (taken && Writes(row)) {
+            taken = CmdSetValLower(QuoteKey(row.key), AddressFromFields(form, row.field)) == 0;
+        }
     }
     PrtLib_EndCommand();
+    // The dialog stays open; one box says whether the printer took the writes.
+    if (taken) {
+        ShowInfo(Txt("_ParaSet_OK"));
+    } else {
+        ShowErrorBox(Txt("_Err_WriteData"));
+    }
+}
+
+bool TFormNet::AddressFieldsValid(const char* field) const {
+    for (int n = 1; n <= 4; ++n) {
+        const std::optional<long> part = ParseSmallInteger(Trim(Form()[field + std::to_string(n)].text));
+        if (!part || *part < 0 || *part > 255) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void TFormNet::cmbDHCPChange() {
@@ -146,6 +194,10 @@ bool TFormNet::AcceptsKey(std::string_view, char32_t key) const {
 
 void TFormNet::LeaveField(std::string_view edit) {
     TFormModel& form = Form();
+    // A field left empty holds no value and stays so: its row is not written.
+    if (!HasValue(form, edit)) {
+        return;
+    }
     const std::optional<long> value = ParseSmallInteger(Trim(form[edit].text));
     if (!value) {
         form.SetText(edit, "0");

@@ -21,7 +21,9 @@ class TFormNet : public TParaDialogModel {
     void FormCreate() override;
     void FormShow() override {}
     void StartRead() override {}
-    // Writes DHCP, and the addresses by their rules; the dialog stays open.
+    // Writes DHCP and the addresses by their rules, each only when it holds
+    // a value (read, or given by the user); the dialog stays open and one
+    // box says whether the printer took the writes.
     void btnSetClick() override;
     std::vector<std::string> ParameterControls() const override;
     bool AcceptsKey(std::string_view edit, char32_t key) const override;
@@ -39,8 +41,13 @@ class TFormNet : public TParaDialogModel {
     bool SupportGateway = false;
 
   private:
-    void ReadAddress(const std::string& key, const char* field);
-    void WriteAddress(const std::string& key, const char* field);
+    struct TAddressRow;
+    static const std::vector<TAddressRow>& AddressRows();
+    // Whether "Set" writes the row: supported, allowed by the DHCP setting,
+    // and all four fields filled.
+    bool Writes(const TAddressRow& row) const;
+    // Whether the four fields are numbers of 0 to 255.
+    bool AddressFieldsValid(const char* field) const;
 };
 
 // The advanced-settings window: buttons for functions only some models

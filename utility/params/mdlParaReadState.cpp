@@ -1,11 +1,18 @@
 #include "mdlParaReadState.h"
 
+#include "mdlArdelLength.h"
 #include "mdlParaHelpers.h"
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace tolvane::params {
+namespace {
+
+constexpr int kStatusLineHeight = 20;
+
+} // namespace
 
 bool HasValue(const TControl& control) {
     switch (control.kind) {
@@ -83,6 +90,30 @@ bool ReadEditText(TFormModel& form, std::string_view edit, const std::string& re
     return usable;
 }
 
+bool ReadNumberText(TFormModel& form, std::string_view edit, const std::string& reply, long low, long high) {
+    const std::optional<long> value = ParseSmallInteger(Trim(reply));
+    const bool usable = value && *value >= low && *value <= high;
+    form.SetText(edit, usable ? std::to_string(*value) : std::string());
+    return usable;
+}
+
+bool ReadAddressFields(TFormModel& form, const std::string& field, const std::string& reply) {
+    const std::vector<std::string> parts = SplitText(Trim(reply), '.');
+    const auto number = [](const std::string& part) {
+        return !part.empty() && part.size() <= 3 &&
+               std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+               std::stoi(part) <= 255;
+    };
+    // A printer may end the address with the "." it is sent with.
+    const bool trailingDot = parts.size() == 5 && parts[4].empty();
+    const bool usable =
+        (parts.size() == 4 || trailingDot) && std::all_of(parts.begin(), parts.begin() + 4, number);
+    for (std::size_t n = 0; n < 4; ++n) {
+        form.SetText(field + std::to_string(n + 1), usable ? parts[n] : std::string());
+    }
+    return usable;
+}
+
 std::vector<std::string> UnreadControls(const TParaDialogModel& dialog) {
     const TFormModel& form = dialog.Form();
     std::vector<std::string> unread;
@@ -136,6 +167,35 @@ std::string UnreadStatusText(const TParaDialogModel& dialog) {
         joined += (joined.empty() ? "" : ", ") + caption;
     }
     return TxtWith("ParaSet_NotRead", joined);
+}
+
+bool HoldsAnyValue(const TParaDialogModel& dialog) {
+    const TFormModel& form = dialog.Form();
+    const std::vector<std::string> names = dialog.ParameterControls();
+    return std::any_of(names.begin(), names.end(), [&form](const std::string& name) {
+        const TControl* control = form.Find(name);
+        return control != nullptr && form.EffectivelyVisible(name) && HasValue(*control);
+    });
+}
+
+void AddUnreadStatusLine(TFormModel& form) {
+    TControl& status = form.Add("StatusBarA", TControlKind::Status);
+    status.left = 0;
+    status.top = form.ClientHeight();
+    status.width = form.ClientWidth();
+    status.height = kStatusLineHeight;
+    status.visible = false;
+}
+
+void ShowUnreadStatusLine(TParaDialogModel& dialog) {
+    TFormModel& form = dialog.Form();
+    const std::string unread = UnreadStatusText(dialog);
+    const bool shown = form["StatusBarA"].visible;
+    form.SetText("StatusBarA", unread);
+    if (unread.empty() == shown) {
+        form.SetVisible("StatusBarA", !shown);
+        form.SetClientSize(form.ClientWidth(), form.ClientHeight() + (shown ? -1 : 1) * kStatusLineHeight);
+    }
 }
 
 } // namespace tolvane::params

@@ -32,6 +32,13 @@ bool ReadWordPosition(TFormModel& form, std::string_view control, std::string_vi
                       const std::vector<std::string>& words);
 // An edit's text; a reply of blanks only is no value.
 bool ReadEditText(TFormModel& form, std::string_view edit, const std::string& reply);
+// A whole number within [low, high] into an edit; any other reply is no value.
+bool ReadNumberText(TFormModel& form, std::string_view edit, const std::string& reply, long low, long high);
+// A dotted address ("192.168.1.20") into its four fields `field`1 to
+// `field`4: four numbers of 0 to 255, nothing more. Any other reply (none,
+// fewer parts, an empty or foreign part) leaves all four fields empty, so
+// that no address is ever half the printer's and half a default.
+bool ReadAddressFields(TFormModel& form, const std::string& field, const std::string& reply);
 
 // The parameter controls that are shown and hold no value, in the order
 // of the dialog.
@@ -42,5 +49,17 @@ std::string ControlCaption(const TFormModel& form, const std::string& name);
 // The status line text naming the controls that were not read; empty when
 // every shown control holds a value.
 std::string UnreadStatusText(const TParaDialogModel& dialog);
+
+// Whether any shown parameter control holds a value (read, or given by the
+// user); without one "Set" has nothing it may write.
+bool HoldsAnyValue(const TParaDialogModel& dialog);
+
+// A status line "StatusBarA" below the dialog's client area, hidden, for a
+// dialog that shows it only to name what was not read. Added after the
+// client size is set.
+void AddUnreadStatusLine(TFormModel& form);
+// Shows the line with UnreadStatusText (the dialog grows by its height), or
+// hides it again when every shown control holds a value.
+void ShowUnreadStatusLine(TParaDialogModel& dialog);
 
 } // namespace tolvane::params

@@ -9,6 +9,7 @@
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
 #include "mdlParaLists.h"
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtFrames.h"
@@ -78,15 +79,19 @@ uint8_t UserGroup() {
     return static_cast<uint8_t>(NormalUser());
 }
 
-void SelectPosition(TFormModel& form, std::string_view list, int position) {
+// The entry at the printer's position; none when the position is outside
+// the list, so that a value the printer did not report is never written back.
+void ReadPosition(TFormModel& form, std::string_view list, int position) {
     const int count = static_cast<int>(form[list].items.size());
-    form.SetIndex(list, position >= 0 && position < count ? position : 0);
+    form.SetIndex(list, position >= 0 && position < count ? position : -1);
 }
 
-void SelectByName(TFormModel& form, std::string_view list, const TNameValues& names, int number) {
+// The entry a name=value list gives for the printer's number; none when the
+// number is no name of the list.
+void ReadByName(TFormModel& form, std::string_view list, const TNameValues& names, int number) {
     std::string value;
     if (!FindValueByName(names, std::to_string(number), value) || !SelectItemByExactText(form, list, value)) {
-        form.SetIndex(list, 0);
+        form.SetIndex(list, -1);
     }
 }
 
@@ -110,6 +115,7 @@ void TParaSetQuistel::BuildControls() {
     form["cmbDensity"].items = std::move(density);
     form["cmbDensity"].index = 0;
     form.SetClientSize(476, 448);
+    AddUnreadStatusLine(form);
 }
 
 bool TParaSetQuistel::SignedStopWord() const {
@@ -177,58 +183,88 @@ void TParaSetQuistel::InitLanguage() {
 }
 
 void TParaSetQuistel::kivhe8v() {
+    // Every control starts empty: one whose reply is no usable value stays
+    // empty, is named in the status line and is not written by "Set".
+    ClearParameterValues(*this);
+    ReadKeys();
+    ShowUnreadStatusLine(*this);
+}
+
+bool TParaSetQuistel::ReadKeys() {
     TFormModel& form = Form();
     const uint8_t user = UserGroup();
     uint8_t value = 0;
-    if (KeyGetByte(kGroup, 203, value) == 1) {
-        SelectPosition(form, "cmbDensity", value);
-    }
-    if (KeyGetByte(kGroup, 202, value) == 1 &&
-        !SelectItemByExactText(form, "cmbPrintSpeed", std::to_string(value))) {
-        form.SetIndex("cmbPrintSpeed", 0);
-    }
-    if (KeyGetByte(kGroup, 108, value) == 1) {
-        SelectPosition(form, "cmbBaudRate", value);
-    }
-    if (KeyGetByte(kGroup, 404, value) == 1) {
-        SelectPosition(form, "cmbBuzzerSound", value);
-    }
-    if (KeyGetByte(kGroup, 414, value) == 1) {
-        SelectPosition(form, "cmbBackLight", value);
-    }
     int16_t word = 0;
-    if (KeyGetWord(kGroup, 208, word) == 2) {
-        form.SetText("txtPrintToStop", std::to_string(word));
+    // A key the printer does not answer ends the read with its error: a
+    // printer that went away or fell silent answers none of the keys after
+    // it either, and each would only wait for nothing.
+    const auto unanswered = [&form](const char* control) {
+        ShowErrorBox(TxtWith("Lang_All_00010011_11", ControlCaption(form, control)));
+        return false;
+    };
+    const auto byte = [&](uint8_t group, uint16_t key) { return KeyGetByte(group, key, value) == 1; };
+    const auto twoBytes = [&](uint8_t group, uint16_t key) { return KeyGetWord(group, key, word) == 2; };
+
+    if (!byte(kGroup, 203)) {
+        return unanswered("cmbDensity");
     }
-    if (RePrintRowApplies && KeyGetByte(user, 236, value) == 1) {
-        SelectByName(form, "cmbRePrintSwitch", RePrintList, value);
+    ReadPosition(form, "cmbDensity", value);
+    if (!byte(kGroup, 202)) {
+        return unanswered("cmbPrintSpeed");
     }
-    if (CutterRowApplies && KeyGetByte(user, 213, value) == 1) {
-        SelectByName(form, "cmbCutters", CutterList, value);
-    }
-    if (PaperModeRowApplies && KeyGetByte(user, 206, value) == 1) {
-        SelectByName(form, "cmbPaperMode", PaperModeList, value);
-    }
-    if (ReleasePaperSupported) {
-        if (KeyGetByte(user, 416, value) == 1) {
-            SelectByName(form, "cmbReleasePaper", ReleasePaperList, value);
-        } else {
-            ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")));
+    ReadListEntry(form, "cmbPrintSpeed", std::to_string(value));
+    const std::pair<uint16_t, const char*> positions[] = {
+        {108, "cmbBaudRate"}, {404, "cmbBuzzerSound"}, {414, "cmbBackLight"}};
+    for (const auto& [key, list] : positions) {
+        if (!byte(kGroup, key)) {
+            return unanswered(list);
         }
+        ReadPosition(form, list, value);
     }
-    if (MinLengthRowApplies && KeyGetWord(user, 238, word) == 2) {
+    if (!twoBytes(kGroup, 208)) {
+        return unanswered("txtPrintToStop");
+    }
+    ReadNumberText(form, "txtPrintToStop", std::to_string(word), -kStopLimit, kStopLimit);
+    const struct {
+        bool applies;
+        uint16_t key;
+        const char* list;
+        const TNameValues& names;
+    } named[] = {
+        {RePrintRowApplies, 236, "cmbRePrintSwitch", RePrintList},
+        {CutterRowApplies, 213, "cmbCutters", CutterList},
+        {PaperModeRowApplies, 206, "cmbPaperMode", PaperModeList},
+        {ReleasePaperSupported, 416, "cmbReleasePaper", ReleasePaperList},
+    };
+    for (const auto& row : named) {
+        if (!row.applies) {
+            continue;
+        }
+        if (!byte(user, row.key)) {
+            return unanswered(row.list);
+        }
+        ReadByName(form, row.list, row.names, value);
+    }
+    if (MinLengthRowApplies) {
+        if (!twoBytes(user, 238)) {
+            return unanswered("txtMinStudyPaperLength");
+        }
         form.SetText("txtMinStudyPaperLength", std::to_string(static_cast<uint16_t>(word)));
     }
+    return true;
 }
 
 bool TParaSetQuistel::ValidateEntries() {
     const TFormModel& form = Form();
-    const std::optional<long> stop = ParseSmallInteger(Trim(form["txtPrintToStop"].text));
-    if (!stop || *stop < -kStopLimit || *stop > kStopLimit) {
-        ShowErrorBox(TxtWith("FormParaSet_Quistel_msgBadValue", form["lblPrintToStop"].text));
-        return false;
+    // A field is checked only when it is written, that is when it holds a value.
+    if (HasValue(form, "txtPrintToStop")) {
+        const std::optional<long> stop = ParseSmallInteger(Trim(form["txtPrintToStop"].text));
+        if (!stop || *stop < -kStopLimit || *stop > kStopLimit) {
+            ShowErrorBox(TxtWith("FormParaSet_Quistel_msgBadValue", form["lblPrintToStop"].text));
+            return false;
+        }
     }
-    if (MinLengthRowApplies) {
+    if (MinLengthRowApplies && HasValue(form, "txtMinStudyPaperLength")) {
         const std::optional<long> length = ParseSmallInteger(Trim(form["txtMinStudyPaperLength"].text));
         if (!length || *length < 0 || *length > 65535) {
             ShowErrorBox(TxtWith("FormParaSet_Quistel_msgBadValue", form["lblMinStudyPaperLength"].text));
@@ -242,12 +278,13 @@ bool TParaSetQuistel::WriteAll() {
     const TFormModel& form = Form();
     const uint8_t user = UserGroup();
     const auto failed = [&form](const char* label) {
-        ShowInfo(TxtWith("Lang_All_00010013_11", form[label].text));
+        ShowErrorBox(TxtWith("Lang_All_00010013_11", form[label].text));
         return false;
     };
-    const auto position = [&form](const char* list) {
-        return static_cast<uint8_t>(std::max(0, form[list].index));
-    };
+    // Only a control that holds a value (read, or given by the user) is
+    // written; an empty one is left as the printer has it.
+    const auto held = [&form](const char* control) { return HasValue(form, control); };
+    const auto position = [&form](const char* list) { return static_cast<uint8_t>(form[list].index); };
     const auto named = [&form](const char* list, const TNameValues& names, uint8_t& out) {
         std::string name;
         if (!FindNameByValue(names, form[list].SelectedText(), name)) {
@@ -260,43 +297,50 @@ bool TParaSetQuistel::WriteAll() {
         out = static_cast<uint8_t>(number);
         return true;
     };
-    if (KeySetByte(kGroup, 203, position("cmbDensity")) != 0) {
+    if (held("cmbDensity") && KeySetByte(kGroup, 203, position("cmbDensity")) != 0) {
         return failed("lblDensity");
     }
-    const std::optional<long> speed = ParseSmallInteger(form["cmbPrintSpeed"].SelectedText());
-    if (!speed || KeySetByte(kGroup, 202, static_cast<uint8_t>(std::clamp(*speed, 0L, 255L))) != 0) {
-        return failed("lblPrintSpeed");
+    if (held("cmbPrintSpeed")) {
+        const std::optional<long> speed = ParseSmallInteger(form["cmbPrintSpeed"].SelectedText());
+        if (!speed || KeySetByte(kGroup, 202, static_cast<uint8_t>(std::clamp(*speed, 0L, 255L))) != 0) {
+            return failed("lblPrintSpeed");
+        }
     }
-    if (KeySetByte(kGroup, 108, position("cmbBaudRate")) != 0) {
-        return failed("lblBaudRate");
+    const std::pair<uint16_t, std::pair<const char*, const char*>> positions[] = {
+        {108, {"cmbBaudRate", "lblBaudRate"}},
+        {404, {"cmbBuzzerSound", "lblBuzzerSound"}},
+        {414, {"cmbBackLight", "lblBackLight"}}};
+    for (const auto& [key, listAndLabel] : positions) {
+        if (held(listAndLabel.first) && KeySetByte(kGroup, key, position(listAndLabel.first)) != 0) {
+            return failed(listAndLabel.second);
+        }
     }
-    if (KeySetByte(kGroup, 404, position("cmbBuzzerSound")) != 0) {
-        return failed("lblBuzzerSound");
+    if (held("txtPrintToStop")) {
+        const int stop = static_cast<int>(ParseSmallInteger(Trim(form["txtPrintToStop"].text)).value_or(0));
+        if ((SignedStopWord() ? KeySetWordSigned(kGroup, 208, stop) : KeySetWord(kGroup, 208, stop)) != 0) {
+            return failed("lblPrintToStop");
+        }
     }
-    if (KeySetByte(kGroup, 414, position("cmbBackLight")) != 0) {
-        return failed("lblBackLight");
-    }
-    const int stop = static_cast<int>(ParseSmallInteger(Trim(form["txtPrintToStop"].text)).value_or(0));
-    if ((SignedStopWord() ? KeySetWordSigned(kGroup, 208, stop) : KeySetWord(kGroup, 208, stop)) != 0) {
-        return failed("lblPrintToStop");
-    }
+    const struct {
+        bool applies;
+        uint16_t key;
+        const char* list;
+        const char* label;
+        const TNameValues& names;
+    } namedRows[] = {
+        {RePrintRowApplies, 236, "cmbRePrintSwitch", "lblRePrintSwitch", RePrintList},
+        {PaperModeRowApplies, 206, "cmbPaperMode", "lblPaperMode", PaperModeList},
+        {CutterRowApplies, 213, "cmbCutters", "lblCutters", CutterList},
+        {ReleasePaperSupported, 416, "cmbReleasePaper", "lblReleasePaper", ReleasePaperList},
+    };
     uint8_t value = 0;
-    if (RePrintRowApplies &&
-        (!named("cmbRePrintSwitch", RePrintList, value) || KeySetByte(user, 236, value) != 0)) {
-        return failed("lblRePrintSwitch");
+    for (const auto& row : namedRows) {
+        if (row.applies && held(row.list) &&
+            (!named(row.list, row.names, value) || KeySetByte(user, row.key, value) != 0)) {
+            return failed(row.label);
+        }
     }
-    if (PaperModeRowApplies &&
-        (!named("cmbPaperMode", PaperModeList, value) || KeySetByte(user, 206, value) != 0)) {
-        return failed("lblPaperMode");
-    }
-    if (CutterRowApplies && (!named("cmbCutters", CutterList, value) || KeySetByte(user, 213, value) != 0)) {
-        return failed("lblCutters");
-    }
-    if (ReleasePaperSupported &&
-        (!named("cmbReleasePaper", ReleasePaperList, value) || KeySetByte(user, 416, value) != 0)) {
-        return failed("lblReleasePaper");
-    }
-    if (MinLengthRowApplies) {
+    if (MinLengthRowApplies && held("txtMinStudyPaperLength")) {
         const long length = ParseSmallInteger(Trim(form["txtMinStudyPaperLength"].text)).value_or(0);
         if (KeySetWord(user, 238, static_cast<int>(length)) != 0) {
             return failed("lblMinStudyPaperLength");
@@ -306,6 +350,12 @@ bool TParaSetQuistel::WriteAll() {
 }
 
 void TParaSetQuistel::btnSetClick() {
+    // Nothing read and nothing given: nothing is written, the printer is
+    // not restarted, and no success is reported.
+    if (!HoldsAnyValue(*this)) {
+        ShowErrorBox(Txt("ParaSet_NothingToSet"));
+        return;
+    }
     if (!ValidateEntries() || !PrtLib_BeginCommand()) {
         return;
     }
@@ -314,10 +364,7 @@ void TParaSetQuistel::btnSetClick() {
     if (!written) {
         return;
     }
-    CmdDo(QuoteKey("reset_printer"));
-    const std::string restart = Txt("msgSRP");
-    ShowInfo(restart.empty() ? Txt("Lang_All_00010022_14") : restart);
-    RequestClose();
+    ConfirmSet(CmdDo(QuoteKey("reset_printer")) == 0);
 }
 
 std::vector<std::string> TParaSetQuistel::ParameterControls() const {
@@ -336,6 +383,10 @@ void TParaSetQuistel::LeaveField(std::string_view edit) {
         return;
     }
     TFormModel& form = Form();
+    // A field left empty holds no value and stays so: it is not written.
+    if (!HasValue(form, edit)) {
+        return;
+    }
     const std::optional<long> value = ParseSmallInteger(Trim(form[edit].text));
     if (!value) {
         form.SetText(edit, "0");

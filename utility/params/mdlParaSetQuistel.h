@@ -1,6 +1,7 @@
 // The parameter dialog of the Quistel printers (`T_frmParaSet_Quistel`)
 // without its window: numbered keys read when the dialog is shown and
-// written on "Set", which ends with "reset_printer".
+// written on "Set", which ends with "reset_printer". A control the printer
+// gave no usable value for stays empty and is not written.
 #pragma once
 
 #include "mdlParaDialogModel.h"
@@ -29,11 +30,17 @@ class TParaSetQuistel : public TParaDialogModel {
     void LeaveField(std::string_view edit) override;
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
 
-    // The read of every key (each one opens and closes the port).
+    // The read of every key (each one opens and closes the port), then the
+    // status line naming the controls left without a value.
     void kivhe8v();
-    // Checks the fields; false after showing what is wrong.
+    // The keys in order into their controls; a reply that is no value of
+    // its control leaves the control empty. A key the printer does not
+    // answer ends the read with its error box; false then.
+    bool ReadKeys();
+    // Checks the fields that will be written; false after showing what is wrong.
     bool ValidateEntries();
-    // The writes on the open port; false after the first failed one.
+    // The writes on the open port, of the controls that hold a value;
+    // false after the first failed one.
     bool WriteAll();
 
     // Which rows apply to the printer.

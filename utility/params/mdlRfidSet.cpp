@@ -7,6 +7,7 @@
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
 #include "mdlParaHelpers.h"
+#include "mdlParaReadState.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtCommands.h"
 #include "mdlPrtExchange.h"
@@ -90,6 +91,7 @@ void TRfidSet::BuildControls() {
     form["mmoInfo"].visible = false;
     form["lblBusy"].visible = false;
     form.SetClientSize(591, 359);
+    AddUnreadStatusLine(form);
 }
 
 void TRfidSet::FormCreate() {
@@ -117,6 +119,14 @@ void TRfidSet::FormCreate() {
 
 bool TRfidSet::IsIn(std::string_view list) const {
     return InBuiltInList(list, Context().model);
+}
+
+std::vector<std::string> TRfidSet::ParameterControls() const {
+    std::vector<std::string> names = {"edtTranPower", "edtRssiStrength"};
+    if (IsIn(lists::RfidVersionModels)) {
+        names.emplace_back("edtRfidVersion");
+    }
+    return names;
 }
 
 // ---- input ----
@@ -458,13 +468,25 @@ bool TRfidSet::btnReadParaClick() {
         return false;
     }
     TFormModel& form = Form();
-    form.SetText("edtTranPower", CmdGetValWait(QuoteKey("rfid_power_level"), Times.paramReadWaitMs));
-    form.SetText("edtRssiStrength", CmdGetValWait(QuoteKey("rfid_rssi_level"), Times.paramReadWaitMs));
+    // A reply that is no value of its field (none, or a level out of its
+    // range) leaves the field empty, so that its write button cannot send
+    // what the printer did not report.
+    ReadNumberText(form, "edtTranPower", CmdGetValWait(QuoteKey("rfid_power_level"), Times.paramReadWaitMs),
+                   0, kPowerMax);
+    ReadNumberText(form, "edtRssiStrength", CmdGetValWait(QuoteKey("rfid_rssi_level"), Times.paramReadWaitMs),
+                   0, kRssiMax);
     if (IsIn(lists::RfidVersionModels)) {
-        form.SetText("edtRfidVersion", CmdGetValWait(QuoteKey("rfid_version"), Times.paramReadWaitMs));
+        ReadEditText(form, "edtRfidVersion", CmdGetValWait(QuoteKey("rfid_version"), Times.paramReadWaitMs));
     }
     EndCommand("btnReadPara");
-    return true;
+    // The status line names what was not read; a read that gave nothing at
+    // all is an error.
+    ShowUnreadStatusLine(*this);
+    const std::size_t unread = UnreadControls(*this).size();
+    if (unread == ParameterControls().size()) {
+        ShowErrorBox(Txt("_Err_ReadData"));
+    }
+    return unread == 0;
 }
 
 bool TRfidSet::btnRfidLearnClick() {

@@ -38,6 +38,9 @@ class TRfidSet : public TActionDialogModel {
     std::string ClassName() const override { return kClassName; }
     void FormCreate() override;
     void FormShow() override {}
+    // The values "Read" fills: the power, the threshold and, on the models
+    // that report it, the version.
+    std::vector<std::string> ParameterControls() const override;
     bool AcceptsKey(std::string_view edit, char32_t key) const override;
     void UserChanged(std::string_view control) override;
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
@@ -47,6 +50,8 @@ class TRfidSet : public TActionDialogModel {
     bool btnRfidWClick();
     bool btnWTranPowerClick();
     bool btnWRssiStrengthClick();
+    // Reads the parameters; true when every one gave a value. A field
+    // whose reply is none stays empty and the status line names it.
     bool btnReadParaClick();
     bool btnRfidLearnClick();
     // Handlers of the fields.
