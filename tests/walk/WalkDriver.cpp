@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 namespace tolvane::test {
 
@@ -78,10 +79,19 @@ QAbstractButton* OfferedButton(QWidget& window, const char* name) {
     return nullptr;
 }
 
-void ClickLater(QAbstractButton* button) {
-    // Clicked after this tick: a modal window the click opens runs its own
-    // event loop, in which the driver's timer goes on ticking.
-    QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+// Clicks after this tick: a modal window the click opens runs its own
+// event loop, in which the driver's timer goes on ticking. The flag is set
+// once the button's handler has returned.
+std::shared_ptr<bool> ClickLater(QAbstractButton* button) {
+    auto done = std::make_shared<bool>(false);
+    QMetaObject::invokeMethod(
+        button,
+        [button, done] {
+            button->click();
+            *done = true;
+        },
+        Qt::QueuedConnection);
+    return done;
 }
 
 std::string Lower(std::string text) {
@@ -208,6 +218,11 @@ void WalkDriver::Tick() {
         std::chrono::steady_clock::now() - state.since <= kPhaseLimit) {
         return; // a download ends in a box: its success or its error
     }
+    // A step ends only after its button's handler returned: the TSPL file
+    // manager reads its list again once the batch window it opened is closed.
+    if (state.clicked && !*state.clicked && std::chrono::steady_clock::now() - state.since <= kPhaseLimit) {
+        return;
+    }
     if (state.phase == Phase::Printing && !PrintArrived(state) &&
         std::chrono::steady_clock::now() - lastChange_ <= kLongQuiet) {
         return; // the job may still be on its way to the printer
@@ -262,6 +277,7 @@ void WalkDriver::Tick() {
 
 void WalkDriver::Enter(State& state, Phase phase) {
     state.phase = phase;
+    state.clicked.reset();
     state.since = std::chrono::steady_clock::now();
 }
 
@@ -300,7 +316,7 @@ void WalkDriver::StartDownload(QWidget& window, State& state) {
     state.storedBefore = ReadStoredState(printer_);
     state.boxesBefore = downloads_->boxes.size();
     Enter(state, Phase::Downloading);
-    ClickLater(button);
+    state.clicked = ClickLater(button);
 }
 
 void WalkDriver::EndDownload(QWidget& window, State& state) {
@@ -334,7 +350,7 @@ void WalkDriver::EndDownload(QWidget& window, State& state) {
     walked.action += std::string(", ") + step.print;
     state.sequenceBefore = LastSequence();
     Enter(state, Phase::Printing);
-    ClickLater(print);
+    state.clicked = ClickLater(print);
 }
 
 std::vector<emulator::Record> WalkDriver::RecordsSince(uint64_t sequence) const {
@@ -360,7 +376,7 @@ void WalkDriver::OpenNext(QWidget& window, State& state) {
         if (QAbstractButton* open = OfferedButton(window, step.thenOpen)) {
             windows_[state.index].action += std::string(", ") + step.thenOpen;
             Enter(state, Phase::Opening);
-            ClickLater(open);
+            state.clicked = ClickLater(open);
             return;
         }
     }

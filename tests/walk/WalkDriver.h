@@ -18,6 +18,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,8 @@ class WalkDriver {
         StoredState storedBefore;
         std::size_t boxesBefore = 0;
         uint64_t sequenceBefore = 0;
+        // Set once the handler of the button the step pressed returned.
+        std::shared_ptr<bool> clicked;
     };
 
     void Tick();
