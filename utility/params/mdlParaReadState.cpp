@@ -83,6 +83,18 @@ bool ReadEditText(TFormModel& form, std::string_view edit, const std::string& re
     return usable;
 }
 
+bool AnyValueToWrite(const TParaDialogModel& dialog) {
+    const TFormModel& form = dialog.Form();
+    for (const std::string& name : dialog.ParameterControls()) {
+        const TControl* control = form.Find(name);
+        if (control != nullptr && control->kind != TControlKind::Check && form.EffectivelyVisible(name) &&
+            form.EffectivelyEnabled(name) && HasValue(*control)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<std::string> UnreadControls(const TParaDialogModel& dialog) {
     const TFormModel& form = dialog.Form();
     std::vector<std::string> unread;

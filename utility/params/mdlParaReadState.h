@@ -33,6 +33,11 @@ bool ReadWordPosition(TFormModel& form, std::string_view control, std::string_vi
 // An edit's text; a reply of blanks only is no value.
 bool ReadEditText(TFormModel& form, std::string_view edit, const std::string& reply);
 
+// Whether any shown parameter control holds a value to write (a tick box,
+// which always shows one, does not count): false after a read that gave
+// nothing and no change of the user.
+bool AnyValueToWrite(const TParaDialogModel& dialog);
+
 // The parameter controls that are shown and hold no value, in the order
 // of the dialog.
 std::vector<std::string> UnreadControls(const TParaDialogModel& dialog);
