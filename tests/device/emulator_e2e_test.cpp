@@ -120,14 +120,17 @@ TEST_F(EmulatorTest, DamagedBlocksAreNotHandedOver) {
     EXPECT_TRUE(ReadConfigBlock(block, message)) << message;
 }
 
+// Kavo printers are asked with "ppl", Corla printers with the language byte.
+class TwoLanguageCatalogue : public IProtocolCatalogue {
+  public:
+    std::string ParameterSetList(const std::string& key) const override {
+        return key == "HaveTwoProtocol" ? ",Kavo,Corla," : (key == "GDS" ? ",Kavo," : "");
+    }
+    int ModelProtocol(const std::string&) const override { return kLangTspl; }
+};
+
 TEST_F(EmulatorTest, LanguageDetectionAsksThePrinter) {
-    class Catalogue : public IProtocolCatalogue {
-      public:
-        std::string ParameterSetList(const std::string& key) const override {
-            return key == "HaveTwoProtocol" ? ",Kavo,Corla," : (key == "GDS" ? ",Kavo," : "");
-        }
-        int ModelProtocol(const std::string&) const override { return kLangTspl; }
-    } catalogue;
+    const TwoLanguageCatalogue catalogue;
     SetProtocolCatalogue(&catalogue);
 
     select(kLangTspl, startPrinter("kavo_tspl.profile"), "Kavo");
@@ -146,13 +149,7 @@ TEST_F(EmulatorTest, LanguageDetectionAsksThePrinter) {
 // A language question the printer leaves unanswered, or answers only in
 // part before the connection drops, decides no language.
 TEST_F(EmulatorTest, LanguageDetectionWithoutAWholeAnswerDecidesNothing) {
-    class Catalogue : public IProtocolCatalogue {
-      public:
-        std::string ParameterSetList(const std::string& key) const override {
-            return key == "HaveTwoProtocol" ? ",Kavo,Corla," : (key == "GDS" ? ",Kavo," : "");
-        }
-        int ModelProtocol(const std::string&) const override { return kLangTspl; }
-    } catalogue;
+    const TwoLanguageCatalogue catalogue;
     SetProtocolCatalogue(&catalogue);
     const struct {
         const char* profile;

@@ -120,7 +120,8 @@ TEST_F(KavoDialogTest, WritesEveryKeyInOrderThenSavesAndResets) {
                                                "setval com_stopbits",  "setval com_parity",
                                                "setval sensor_select", "setval platenin_enter_pause",
                                                "setval print_mode",    "setval tear_off",
-                                               "do save_param",        "do reset_printer"};
+                                               "do save_param",        "getval version",
+                                               "do reset_printer"};
     EXPECT_EQ(Commands(), expected);
     EXPECT_EQ(Written("ppl"), "tsc");
     EXPECT_EQ(Written("bt_name"), "Kavo");
@@ -311,8 +312,8 @@ TEST_F(KavoDialogTest, ReleasePaperOffOutOfRangeAndTheTip) {
     PrtLib_BeginCommand();
     kavo.ReadParameters();
     PrtLib_EndCommand();
-    ASSERT_FALSE(Boxes("info").empty());
-    EXPECT_EQ(Boxes("info").back().text,
+    ASSERT_FALSE(Boxes("error").empty());
+    EXPECT_EQ(Boxes("error").back().text,
               params::TxtWith("Lang_All_00010011_11", params::Txt("Lang_All_00210024_11")));
 }
 
