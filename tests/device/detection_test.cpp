@@ -103,8 +103,8 @@ TEST(FirmwareVersionVerdict, ComparesNumbersWithReplyBytes) {
 TEST_F(DeviceTest, FirmwareCheckIsTrueWhenThePrinterAnswersItsVersion) {
     ScriptedPrinter printer({{bytes("ZZZGETVERSION\r\n"), {0x01, 0x03, 0x00}}});
     select(kLangEsc, printer.address());
-    EXPECT_TRUE(CheckFirmwareVersion("1.0.0"));
-    EXPECT_TRUE(CheckFirmwareVersion("1.03.0")); // the port was closed and opens again
+    EXPECT_EQ(CheckFirmwareVersion("1.0.0"), true);
+    EXPECT_EQ(CheckFirmwareVersion("1.03.0"), true); // the port was closed and opens again
     EXPECT_EQ(printer.received(), bytes("ZZZGETVERSION\r\nZZZGETVERSION\r\n"));
     EXPECT_TRUE(sink.messages.empty());
 }
@@ -112,14 +112,14 @@ TEST_F(DeviceTest, FirmwareCheckIsTrueWhenThePrinterAnswersItsVersion) {
 TEST_F(DeviceTest, FirmwareCheckIsFalseForASilentPrinter) {
     ScriptedPrinter printer;
     select(kLangTspl, printer.address());
-    EXPECT_FALSE(CheckFirmwareVersion("1.0.0"));
+    EXPECT_EQ(CheckFirmwareVersion("1.0.0"), false);
     EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(DeviceTest, FirmwareCheckOpenFailureShowsTheResultFirst) {
     ProtocolKind = kLangEsc;
     ASSERT_EQ(PrtLib_Create("Vorlan"), 0); // no Tsprix handle
-    EXPECT_FALSE(CheckFirmwareVersion("1.0.0"));
+    EXPECT_EQ(CheckFirmwareVersion("1.0.0"), std::nullopt);
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "-6:_Err_OpenPort");
     EXPECT_EQ(sink.messages[0].title, "_MSG_Title_Error");

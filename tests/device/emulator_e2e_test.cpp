@@ -14,6 +14,7 @@
 #include "mdlQueryEmulation.h"
 
 #include <memory>
+#include <optional>
 
 using namespace tolvane;
 
@@ -119,14 +120,17 @@ TEST_F(EmulatorTest, DamagedBlocksAreNotHandedOver) {
     EXPECT_TRUE(ReadConfigBlock(block, message)) << message;
 }
 
+// Kavo printers are asked with "ppl", Corla printers with the language byte.
+class TwoLanguageCatalogue : public IProtocolCatalogue {
+  public:
+    std::string ParameterSetList(const std::string& key) const override {
+        return key == "HaveTwoProtocol" ? ",Kavo,Corla," : (key == "GDS" ? ",Kavo," : "");
+    }
+    int ModelProtocol(const std::string&) const override { return kLangTspl; }
+};
+
 TEST_F(EmulatorTest, LanguageDetectionAsksThePrinter) {
-    class Catalogue : public IProtocolCatalogue {
-      public:
-        std::string ParameterSetList(const std::string& key) const override {
-            return key == "HaveTwoProtocol" ? ",Kavo,Corla," : (key == "GDS" ? ",Kavo," : "");
-        }
-        int ModelProtocol(const std::string&) const override { return kLangTspl; }
-    } catalogue;
+    const TwoLanguageCatalogue catalogue;
     SetProtocolCatalogue(&catalogue);
 
     select(kLangTspl, startPrinter("kavo_tspl.profile"), "Kavo");
@@ -140,13 +144,63 @@ TEST_F(EmulatorTest, LanguageDetectionAsksThePrinter) {
     PrtLib_EndExchange();
 }
 
+// A whole version decides, no reply at all means a firmware without the
+// question; a version cut off decides nothing and says so.
+// A language question the printer leaves unanswered, or answers only in
+// part before the connection drops, decides no language.
+TEST_F(EmulatorTest, LanguageDetectionWithoutAWholeAnswerDecidesNothing) {
+    const TwoLanguageCatalogue catalogue;
+    SetProtocolCatalogue(&catalogue);
+    const struct {
+        const char* profile;
+        const char* model;
+        const char* fault;
+        std::optional<int> language;
+    } cases[] = {
+        {"kavo_tspl.profile", "Kavo", "", kLangTspl},
+        {"kavo_tspl.profile", "Kavo", "getval:ppl=silent/1", std::nullopt},
+        {"kavo_tspl.profile", "Kavo", "getval:ppl=cut/1", std::nullopt},
+        {"corla_cpcl.profile", "Corla", "", kLangCpcl},
+        {"corla_cpcl.profile", "Corla", "*=silent/1", std::nullopt},
+        {"corla_cpcl.profile", "Corla", "*=cut/1", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        select(kLangTspl, startPrinter(c.profile), c.model);
+        std::string error;
+        ASSERT_TRUE(*c.fault == 0 || printer->addFault(c.fault, error)) << error;
+        ProtocolKind = kLangZpl;
+        ASSERT_TRUE(PrtLib_BeginExchange());
+        EXPECT_EQ(QueryEmulationAnswered(c.model), c.language) << c.profile << " " << c.fault;
+        PrtLib_EndExchange();
+        // The language stays as it was when nothing was decided.
+        EXPECT_EQ(ProtocolKind, c.language.value_or(kLangZpl)) << c.profile << " " << c.fault;
+    }
+    SetProtocolCatalogue(nullptr);
+}
+
 TEST_F(EmulatorTest, FirmwareCheckFollowsTheVersionReply) {
     select(kLangTspl, startPrinter("kavo_tspl.profile"), "Kavo");
-    EXPECT_TRUE(CheckFirmwareVersion("1.03.0"));
-    std::string error;
-    ASSERT_TRUE(printer->addFault("*=silent/1", error)) << error;
-    EXPECT_FALSE(CheckFirmwareVersion("1.03.0"));
-    EXPECT_TRUE(sink.messages.empty());
+    const struct {
+        const char* fault;
+        std::optional<bool> verdict;
+        std::size_t boxes;
+    } cases[] = {
+        {"", true, 0},
+        {"*=silent/1", false, 0},
+        {"get_version=cut/1", std::nullopt, 1},
+        {"get_version=short:2/1", std::nullopt, 1},
+    };
+    for (const auto& c : cases) {
+        sink.messages.clear();
+        std::string error;
+        printer->clearFaults();
+        ASSERT_TRUE(*c.fault == 0 || printer->addFault(c.fault, error)) << error;
+        EXPECT_EQ(CheckFirmwareVersion("1.03.0"), c.verdict) << c.fault;
+        ASSERT_EQ(sink.messages.size(), c.boxes) << c.fault;
+        if (c.boxes > 0) {
+            EXPECT_EQ(sink.messages[0].text, "_Err_ReadData") << c.fault;
+        }
+    }
 }
 
 TEST_F(EmulatorTest, SerialNumberThroughTsprix) {

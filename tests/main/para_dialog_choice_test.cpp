@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 namespace tolvane {
 namespace {
@@ -26,7 +27,8 @@ const std::map<std::string, std::string, std::less<>> kCatalogue = {
 
 struct Printer {
     std::string usbIdentity = "USB\\VID_20D1&PID_7008";
-    bool firmwareNew = true;
+    // The firmware check's answer; nothing when the reply decided nothing.
+    std::optional<bool> firmwareNew = true;
 };
 
 TParaDialogChoice Choose(const std::string& model, const Printer& printer, std::vector<std::string>* asked) {
@@ -53,6 +55,7 @@ TParaDialogChoice Choose(const std::string& model, const Printer& printer, std::
 TEST(ParaDialogChoice, EachModelGetsTheDialogOfItsFirstMatchingRule) {
     const Printer newer;
     const Printer older{"USB\\VID_2AAF&PID_9006&REV_0100", false};
+    const Printer cutOff{"USB\\VID_20D1&PID_7008", std::nullopt};
     struct Case {
         std::string model;
         const Printer& printer;
@@ -85,6 +88,10 @@ TEST(ParaDialogChoice, EachModelGetsTheDialogOfItsFirstMatchingRule) {
         {"Quistel-C", newer, "T_frmParaSet_Quistel", 17, {}},
         {"Gulvo", newer, "T_frmParaSet_Gulvo", 18, {"firmware 1.0.0"}},
         {"Gulvo", older, "T_frmParaSet_Gulvo_Tarnik", 18, {"firmware 1.0.0"}},
+        // A firmware check that decided nothing chooses no dialog at all.
+        {"Gulvo", cutOff, "", 18, {"firmware 1.0.0"}},
+        {"Tallis", cutOff, "", 16, {"firmware 1.03.0"}},
+        {"Quist", cutOff, "", 12, {"firmware 1.0.0"}},
         {"Kavo", older, "T_frmParaSet_Kavo", 19, {}},
         {"Unlisted", newer, "T_frmParaSet_Pelso", 20, {}},
         {"Kav", newer, "T_frmParaSet_Pelso", 20, {}},
@@ -93,6 +100,7 @@ TEST(ParaDialogChoice, EachModelGetsTheDialogOfItsFirstMatchingRule) {
         std::vector<std::string> asked;
         const TParaDialogChoice choice = Choose(c.model, c.printer, &asked);
         EXPECT_EQ(choice.dialog, c.dialog) << c.model;
+        EXPECT_EQ(choice.failed, c.dialog.empty()) << c.model;
         EXPECT_EQ(choice.ruleNumber, c.rule) << c.model;
         EXPECT_EQ(asked, c.asked) << c.model << ": the printer is asked only by the rule that needs it";
     }

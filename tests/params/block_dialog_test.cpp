@@ -427,6 +427,37 @@ TEST_F(BlockDialogTest, AFailedReadShowsItsMessageAndWritesNothing) {
     }
 }
 
+// The block write has no reply: "Set" reports success only when the
+// printer reports the block back as it was sent.
+TEST_F(BlockDialogTest, ABlockThePrinterDoesNotReportBackIsNotReportedSaved) {
+    const struct {
+        const char* fault; // in force from the write on
+        bool saved;
+    } cases[] = {
+        {"", true},
+        {"block_read=silent", false},
+        {"block_read=corrupt", false},
+        {"block_read=cut", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        Open(Gulvo, "Gulvo-80", "gulvo_esc.profile");
+        ASSERT_TRUE(dialog->BlockRead);
+        std::string error;
+        ASSERT_TRUE(*c.fault == 0 || printer->addFault(c.fault, error)) << error;
+        sink.boxes.clear();
+        SetAndStored();
+        EXPECT_EQ(Boxes("info").size(), c.saved ? 1u : 0u);
+        ASSERT_EQ(Boxes("error").size(), c.saved ? 0u : 1u);
+        if (!c.saved) {
+            EXPECT_EQ(Boxes("error")[0].text, params::Txt("_Err_ParaSet"));
+        }
+        dialog.reset();
+        printer.reset();
+        EndHeadlessSession();
+    }
+}
+
 TEST_F(BlockDialogTest, AValueThatCannotBeStoredStopsTheWrite) {
     Open(Gulvo, "Gulvo-80", "gulvo_esc.profile");
     dialog->Form().SetIndex("cmbDensity", 2);

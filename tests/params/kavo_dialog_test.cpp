@@ -3,7 +3,9 @@
 // edge cases that catch real faults.
 #include "ParamsFixture.h"
 #include "mdlFileUtil.h"
+#include "mdlHeadlessSession.h"
 #include "mdlParaFile.h"
+#include "mdlParaReadState.h"
 #include "mdlParaSetKavo.h"
 #include "mdlPrinterLib_Call.h"
 
@@ -120,7 +122,8 @@ TEST_F(KavoDialogTest, WritesEveryKeyInOrderThenSavesAndResets) {
                                                "setval com_stopbits",  "setval com_parity",
                                                "setval sensor_select", "setval platenin_enter_pause",
                                                "setval print_mode",    "setval tear_off",
-                                               "do save_param",        "do reset_printer"};
+                                               "do save_param",        "getval version",
+                                               "do reset_printer"};
     EXPECT_EQ(Commands(), expected);
     EXPECT_EQ(Written("ppl"), "tsc");
     EXPECT_EQ(Written("bt_name"), "Kavo");
@@ -215,23 +218,22 @@ TEST_F(KavoDialogTest, TsplEntryOfACatalogueListFillsTheEplCodePages) {
     EXPECT_EQ(Written("ppl"), "tsc");
 }
 
+// Replies that came whole but give no usable value (no entry matches, an
+// address too short) leave their controls empty and unwritten, and the read
+// goes on.
 TEST_F(KavoDialogTest, BadRepliesLeaveTheirControlsEmptyUnwrittenAndTheReadGoesOn) {
-    // Silence, bytes that are no text, a cut reply and a dropped connection
-    // in the middle of the read.
     TParaSetKavo& kavo = Open("Vorlan", "kavo_tspl.profile", [this] {
-        std::string error;
-        for (const char* rule : {"getval:density=silent", "getval:heat_adj=corrupt", "getval:eth_ip=short:4",
-                                 "getval:speed=drop/1", "getval:tear_off=corrupt"}) {
-            ASSERT_TRUE(printer->addFault(rule, error)) << rule << ": " << error;
-        }
+        SetPrinterValue("density", "99");
+        SetPrinterValue("heat_adj", "hot");
+        SetPrinterValue("eth_ip", "192.");
+        SetPrinterValue("speed", "");
     });
     EXPECT_EQ(Keys("getval").back(), "platenin_enter_pause");
-    EXPECT_EQ(C("cmbDensity").index, -1);        // no answer: nothing selected
-    EXPECT_EQ(C("cmbHeatAdj").index, -1);        // no entry matches
-    EXPECT_EQ(C("txtIP1").text, "");             // "192." is too short for an address
-    EXPECT_EQ(C("cmbPrintSpeed").index, -1);     // the dropped connection gave no reply
-    EXPECT_EQ(C("txtTearOff").text, "\xCF\xFF"); // "0" and its end inverted, as received
-    EXPECT_EQ(Selected("cmbParity"), "NONE");    // the read went on after the dropped connection
+    EXPECT_EQ(C("cmbDensity").index, -1);     // no entry matches
+    EXPECT_EQ(C("cmbHeatAdj").index, -1);     // no entry matches
+    EXPECT_EQ(C("txtIP1").text, "");          // "192." is too short for an address
+    EXPECT_EQ(C("cmbPrintSpeed").index, -1);  // an empty value
+    EXPECT_EQ(Selected("cmbParity"), "NONE"); // the read went on
     EXPECT_TRUE(Boxes("error").empty());
     // The status line keeps the names of what was not read.
     const std::string status = C("StatusBarA").text;
@@ -248,6 +250,38 @@ TEST_F(KavoDialogTest, BadRepliesLeaveTheirControlsEmptyUnwrittenAndTheReadGoesO
     }
     EXPECT_EQ(Written("com_parity"), "none");
     EXPECT_EQ(Written("eth_mask"), "255.255.255.0.");
+}
+
+// A reply that did not come whole (none at all, cut off or dropped with the
+// connection, its end garbled) ends the read with the read error: what came
+// before stays, the rest stays empty and unwritten.
+TEST_F(KavoDialogTest, AReplyThatDidNotComeWholeEndsTheRead) {
+    for (const char* rule :
+         {"getval:speed=silent", "getval:speed=cut", "getval:speed=drop/1", "getval:speed=corrupt"}) {
+        SCOPED_TRACE(rule);
+        sink.boxes.clear();
+        TParaSetKavo& kavo = Open("Vorlan", "kavo_tspl.profile", [this, rule] {
+            std::string error;
+            ASSERT_TRUE(printer->addFault(rule, error)) << error;
+        });
+        EXPECT_EQ(Keys("getval").back(), "speed");
+        ASSERT_EQ(Boxes("error").size(), 1u);
+        EXPECT_EQ(Boxes("error")[0].text, params::Txt("_Err_ReadData"));
+        EXPECT_TRUE(params::HasValue(kavo.Form(), "cmbHeatAdj")); // read before
+        EXPECT_EQ(C("cmbPrintSpeed").index, -1);
+        EXPECT_EQ(C("cmbParity").index, -1); // never asked
+
+        printer->clearFaults();
+        printer->clearRecords();
+        kavo.btnSetClick();
+        ASSERT_TRUE(printer->waitForCommand("do", "reset_printer"));
+        EXPECT_TRUE(Written("heat_adj"));
+        EXPECT_FALSE(Written("speed"));
+        EXPECT_FALSE(Written("com_parity"));
+        dialog.reset();
+        printer.reset();
+        EndHeadlessSession();
+    }
 }
 
 TEST_F(KavoDialogTest, ShortBluetoothNameIsShownUnchanged) {
@@ -311,8 +345,8 @@ TEST_F(KavoDialogTest, ReleasePaperOffOutOfRangeAndTheTip) {
     PrtLib_BeginCommand();
     kavo.ReadParameters();
     PrtLib_EndCommand();
-    ASSERT_FALSE(Boxes("info").empty());
-    EXPECT_EQ(Boxes("info").back().text,
+    ASSERT_FALSE(Boxes("error").empty());
+    EXPECT_EQ(Boxes("error").back().text,
               params::TxtWith("Lang_All_00010011_11", params::Txt("Lang_All_00210024_11")));
 }
 

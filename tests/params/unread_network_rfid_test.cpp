@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Replies, UnreadNetworkCaseTest, ::testing::ValuesIn(kNe
 TEST_F(UnreadNetworkTest, NothingReadMeansSetWritesNothingAndSaysSo) {
     params::TFormNet& dialog =
         Open({{"eth_dhcp", std::nullopt}, {"eth_ip", "0"}, {"eth_mask", ""}, {"eth_gateway", std::nullopt}});
-    EXPECT_FALSE(params::HoldsAnyValue(dialog));
+    EXPECT_FALSE(params::AnyValueToWrite(dialog));
     printer->clearRecords();
     dialog.btnSetClick();
     EXPECT_TRUE(Commands().empty());

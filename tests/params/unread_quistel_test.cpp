@@ -166,7 +166,7 @@ TEST_F(UnreadQuistelTest, NothingReadMeansSetWritesNothingAndSaysSo) {
         ASSERT_EQ(Boxes("error").size(), 1u);
         EXPECT_EQ(Boxes("error")[0].text,
                   params::TxtWith("Lang_All_00010011_11", quistel.Form()["lblDensity"].text));
-        EXPECT_FALSE(params::HoldsAnyValue(quistel));
+        EXPECT_FALSE(params::AnyValueToWrite(quistel));
         printer->clearRecords();
         quistel.btnSetClick();
         EXPECT_TRUE(Commands().empty());

@@ -141,6 +141,19 @@ void WalkFindings::CheckUnknown(const std::string& where, const std::vector<std:
     }
 }
 
+void WalkFindings::CheckNothingWritten(const std::string& where,
+                                       const std::vector<emulator::Record>& records) {
+    static const std::set<std::string> kWrites = {"setval", "setkey", "block_write"};
+    static const std::set<std::string> kSaves = {"save_param", "save_param_zone", "reset_printer"};
+    for (const emulator::Record& record : records) {
+        const bool write = kWrites.count(record.command) > 0 && kExchangeKeys.count(record.key) == 0;
+        const bool save = record.command == "do" && kSaves.count(record.key) > 0;
+        if (write || save) {
+            Add(where, "wrote after a failed exchange", record.command + " " + record.key);
+        }
+    }
+}
+
 void WalkFindings::CheckWrites(const std::string& where, const std::vector<emulator::Record>& records,
                                const emulator::PrinterSettings& before,
                                const emulator::PrinterSettings& after) {

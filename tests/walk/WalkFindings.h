@@ -37,6 +37,10 @@ class WalkFindings {
     void CheckWrites(const std::string& where, const std::vector<emulator::Record>& records,
                      const emulator::PrinterSettings& before, const emulator::PrinterSettings& after);
 
+    // Under a fault the window stops at the failed exchange: it writes no
+    // value, no block, no numbered key, and neither saves nor restarts.
+    void CheckNothingWritten(const std::string& where, const std::vector<emulator::Record>& records);
+
     bool Empty() const { return lines_.empty(); }
     std::string Text() const;
 

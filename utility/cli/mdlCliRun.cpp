@@ -87,8 +87,9 @@ class TCliRun {
         if (const int selected = Select(); selected != kExitDone) {
             return selected;
         }
-        dialogClass_ =
-            options_.dialogClass.empty() ? ChooseParaDialogForSelectedPrinter().dialog : options_.dialogClass;
+        if (!ChooseDialog()) {
+            return kExitPrinterError;
+        }
         std::unique_ptr<TParaDialogModel> dialog = NewDialog();
         if (!dialog) {
             return kExitPrinterError;
@@ -123,8 +124,9 @@ class TCliRun {
         if (const int selected = Select(); selected != kExitDone) {
             return selected;
         }
-        dialogClass_ =
-            options_.dialogClass.empty() ? ChooseParaDialogForSelectedPrinter().dialog : options_.dialogClass;
+        if (!ChooseDialog()) {
+            return kExitPrinterError;
+        }
         // The file is checked against a dialog that has not talked to the
         // printer, so that bad input sends nothing at all.
         std::unique_ptr<TParaDialogModel> offline = NewDialog();
@@ -377,6 +379,18 @@ class TCliRun {
     }
 
   private:
+    // The dialog class: the one asked for, or the main window's choice; false
+    // when the choice's firmware check decided nothing (its box was shown).
+    bool ChooseDialog() {
+        if (!options_.dialogClass.empty()) {
+            dialogClass_ = options_.dialogClass;
+            return true;
+        }
+        const TParaDialogChoice choice = ChooseParaDialogForSelectedPrinter();
+        dialogClass_ = choice.dialog;
+        return !choice.failed;
+    }
+
     std::unique_ptr<TParaDialogModel> NewDialog() {
         std::unique_ptr<TParaDialogModel> dialog =
             params::CreateParaDialogModel(dialogClass_, params::SelectedPrinterContext());

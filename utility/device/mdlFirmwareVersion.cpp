@@ -1,5 +1,6 @@
 #include "mdlFirmwareVersion.h"
 
+#include "mdlMessages.h"
 #include "mdlPrinterLib.h"
 #include "mdlPrinterLib_Call.h"
 #include "mdlPrtExchange.h"
@@ -49,24 +50,29 @@ bool FirmwareVersionVerdict(std::string_view minimum, const std::array<uint8_t, 
     return parts.size() >= kMaxParts;
 }
 
-bool CheckFirmwareVersion(std::string_view minimum) {
+std::optional<bool> CheckFirmwareVersion(std::string_view minimum) {
     int opened = 0;
     if (!PrtLib_OpenForCommand(TPrtLib::Tsprix, opened)) {
         ShowOpenPortErrorResultFirst(opened);
-        return false;
+        return std::nullopt;
     }
     std::array<uint8_t, 3> reply{};
-    bool answered = false;
+    int count = 0;
     int result = PrtLib_Write(TPrtLib::Tsprix, kVersionQuery);
     if (result == 0) {
         PauseMs(kReplyWaitMs);
-        int count = 0;
-        result = PrtLib_Read(TPrtLib::Tsprix, reply.data(), 1, count);
-        answered = count > 0;
+        result = PrtLib_Read(TPrtLib::Tsprix, reply.data(), static_cast<int>(reply.size()), count);
     }
     PrtLib_Close(TPrtLib::Tsprix);
     KeepingResult(result, 0);
-    return answered && FirmwareVersionVerdict(minimum, reply);
+    if (count <= 0) {
+        return false;
+    }
+    if (count < static_cast<int>(reply.size())) {
+        MessageSink().ShowError(LangText("_Err_ReadData"), LangText("_MSG_Title_Error"));
+        return std::nullopt;
+    }
+    return FirmwareVersionVerdict(minimum, reply);
 }
 
 } // namespace tolvane

@@ -93,6 +93,22 @@ std::string CmdGetVal(std::string_view key) {
     return askText(GetValFrame(key), !key.empty());
 }
 
+TValueReply CmdGetValReply(std::string_view key) {
+    TValueReply reply;
+    if (!key.empty() && !WriteFrame(GetValFrame(key))) {
+        return reply;
+    }
+    PauseMs(kTextReplyWaitMs);
+    int result = 0;
+    const std::vector<uint8_t> bytes = ReadOnce(kTextReplySize, result);
+    reply.answered = !bytes.empty();
+    reply.whole = reply.answered && bytes.back() == 0;
+    if (reply.whole) {
+        reply.text = BytesToText(bytes);
+    }
+    return reply;
+}
+
 std::string CmdGetValWait(std::string_view key, int waitMs) {
     if (!key.empty() && !WriteFrame(GetValFrame(key))) {
         return {};

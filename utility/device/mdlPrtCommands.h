@@ -37,6 +37,17 @@ int CmdSetValLower(std::string_view key, std::string_view value);
 // the reply's non-zero bytes. Empty when nothing was read. An empty key sends
 // nothing but still waits and reads once, taking up a pending reply.
 std::string CmdGetVal(std::string_view key);
+// A value reply as a dialog takes it: the text of CmdGetVal, and whether the
+// reply was whole. A reply is whole when it ended with its zero byte; no
+// byte at all (a silent printer, a failed write) or bytes without the zero
+// byte (a reply cut off when the connection dropped) are no value.
+struct TValueReply {
+    std::string text;
+    bool answered = false; // at least one byte came back
+    bool whole = false;    // the reply ended with its zero byte
+};
+// As CmdGetVal (caller's port), with what came back.
+TValueReply CmdGetValReply(std::string_view key);
 // As CmdGetVal, but waits `waitMs` and then collects the reply up to its
 // zero byte; empty when no zero byte arrived.
 std::string CmdGetValWait(std::string_view key, int waitMs);

@@ -32,24 +32,32 @@ std::string upper(std::string text) {
     return text;
 }
 
-int detect(const std::string& model) {
+// The language, and whether the printer answered the question it was asked
+// (a language taken from the catalogue needs no answer).
+struct TDetected {
+    int language = 0;
+    bool answered = true;
+};
+
+TDetected detect(const std::string& model) {
     if (!inList(parameterSetList("HaveTwoProtocol"), model)) {
-        return g_catalogue != nullptr ? g_catalogue->ModelProtocol(model) : kLangTspl;
+        return {g_catalogue != nullptr ? g_catalogue->ModelProtocol(model) : kLangTspl, true};
     }
     if (inList(parameterSetList("GDS"), model)) {
-        const std::string ppl = upper(CmdGetVal(QuoteKey("ppl")));
+        const TValueReply reply = CmdGetValReply(QuoteKey("ppl"));
+        const std::string ppl = upper(reply.text);
         if (ppl == "TSC") {
-            return kLangTspl;
+            return {kLangTspl, reply.whole};
         }
-        return ppl == "EPL" ? kLangEpl : kLangZpl;
+        return {ppl == "EPL" ? kLangEpl : kLangZpl, reply.whole};
     }
     if (PrtLib_Write(TPrtLib::Tsprix, kLanguageQuery) != 0) {
-        return 0;
+        return {0, false};
     }
     PauseMs(kQueryWaitMs);
     int result = 0;
     const std::vector<uint8_t> reply = ReadOnce(TPrtLib::Tsprix, 1, result);
-    return reply.empty() ? 0 : reply[0];
+    return reply.empty() ? TDetected{0, false} : TDetected{reply[0], true};
 }
 
 } // namespace
@@ -65,7 +73,16 @@ int QueryEmulation() {
 }
 
 int QueryEmulation(const std::string& model) {
-    ProtocolKind = detect(model);
+    ProtocolKind = detect(model).language;
+    return ProtocolKind;
+}
+
+std::optional<int> QueryEmulationAnswered(const std::string& model) {
+    const TDetected detected = detect(model);
+    if (!detected.answered) {
+        return std::nullopt;
+    }
+    ProtocolKind = detected.language;
     return ProtocolKind;
 }
 

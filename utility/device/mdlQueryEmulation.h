@@ -1,6 +1,7 @@
 // Asking which command language a printer speaks.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tolvane {
@@ -30,5 +31,12 @@ void SetProtocolCatalogue(const IProtocolCatalogue* catalogue);
 // The model is the current device object's model name.
 int QueryEmulation();
 int QueryEmulation(const std::string& model);
+
+// As QueryEmulation, but a question the printer left unanswered decides
+// nothing: the "ppl" reply lost or cut off, or no language byte at all. Then
+// the answer is empty and `ProtocolKind` keeps its value, so that a caller
+// shows the read error instead of talking to the printer in a guessed
+// language.
+std::optional<int> QueryEmulationAnswered(const std::string& model);
 
 } // namespace tolvane

@@ -215,6 +215,9 @@ void T_frmMain_Label::btnParameterSettingClick() {
     }
     const TPrinterIdentity& identity = PrinterIdentity();
     const TParaDialogChoice choice = ChooseParaDialogForSelectedPrinter();
+    if (choice.failed) {
+        return;
+    }
     if (DebugMode()) {
         ShowInfo("Test - PrtDefName:" + identity.ListName + ",PrtBasName:" + identity.Model +
                  ",ProtocolType:" + std::to_string(ProtocolKind) + "," + ProtocolDescription(ProtocolKind));

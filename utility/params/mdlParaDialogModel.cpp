@@ -17,7 +17,13 @@ TParaDialogContext SelectedPrinterContext() {
 }
 
 TParaDialogModel::TParaDialogModel(TParaDialogContext context) : context_(std::move(context)) {
-    GetVal = [](const std::string& key) { return CmdGetVal(QuoteKey(key)); };
+    GetVal = [this](const std::string& key) {
+        TValueReply reply = CmdGetValReply(QuoteKey(key));
+        if (!reply.whole) {
+            replyLost_ = true;
+        }
+        return std::move(reply.text);
+    };
 }
 
 TParaDialogModel::~TParaDialogModel() = default;
@@ -94,6 +100,29 @@ void TParaDialogModel::Tick(const std::string& name) {
         const std::function<void()> tick = found->second.onTick;
         tick();
     }
+}
+
+std::string TParaDialogModel::ReadValue(const std::string& key) {
+    if (replyLost_) {
+        throw TReplyLost(key);
+    }
+    std::string value = GetVal(key);
+    if (replyLost_) {
+        throw TReplyLost(key);
+    }
+    return value;
+}
+
+void TParaDialogModel::ShowReadError() {
+    ShowErrorBox(Txt("_Err_ReadData"));
+}
+
+bool TParaDialogModel::AnswersAfterWrites(const std::string& key) {
+    return CmdGetValReply(QuoteKey(key)).whole;
+}
+
+void TParaDialogModel::ShowNothingToSet() {
+    ShowErrorBox(Txt("ParaSet_NothingToSet"));
 }
 
 void TParaDialogModel::ConfirmSet(bool taken) {

@@ -9,11 +9,31 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tolvane::params {
+
+// The printer stopped answering in the middle of a read: a value read got
+// no reply at all, or a reply cut off before its end. The read ends there.
+class TReplyLost : public std::runtime_error {
+  public:
+    explicit TReplyLost(const std::string& key) : std::runtime_error(key) {}
+};
+
+// The writes of one "Set": how many were sent and how many of them failed.
+struct TWriteTally {
+    int sent = 0;
+    int failed = 0;
+    // Counts one write by its result (0 when it was sent).
+    void Take(int result) {
+        ++sent;
+        failed += result != 0 ? 1 : 0;
+    }
+    bool AllSent() const { return failed == 0; }
+};
 
 // The selected printer as the dialog sees it.
 struct TParaDialogContext {
@@ -101,8 +121,11 @@ class TParaDialogModel {
 
     // The value read of a key: getval through the device layer on the
     // caller's open port. Replaceable so that the reply handling can be
-    // exercised with any bytes.
+    // exercised with any bytes. A reply that is not whole (none at all, or
+    // cut off before its zero byte) reads as empty and marks the reply lost.
     std::function<std::string(const std::string& key)> GetVal;
+    // Whether a reply of the printer was lost since the dialog was made.
+    bool ReplyLost() const { return replyLost_; }
 
     // A dialog made only to check input (the command line's offline check):
     // it must not talk to the printer at all. Dialogs that read in FormShow
@@ -110,10 +133,24 @@ class TParaDialogModel {
     bool Offline = false;
 
   protected:
+    // GetVal for a read that ends at the first lost reply: throws TReplyLost
+    // (also for a reply lost before, such as one of the dialog's creation).
+    std::string ReadValue(const std::string& key);
+    // The read error box of a read that ended because the printer stopped
+    // answering, or that gave no usable value at all.
+    void ShowReadError();
+    // Whether the printer still answers after the writes of "Set": a value
+    // read (of `key`) on the caller's open port brings a whole reply. The
+    // printer handles its input in order, so the answer comes after it took
+    // every write before it.
+    bool AnswersAfterWrites(const std::string& key = "version");
     // The one feedback after "Set": when the printer took the writes and
     // its restart, an information box says so and the dialog closes; when
     // it did not, an error box says so and the dialog stays open.
     void ConfirmSet(bool taken);
+    // The error box of a "Set" that has nothing to write: no value was read
+    // and the user gave none. Nothing is sent.
+    void ShowNothingToSet();
     void AddTimer(const std::string& name, int intervalMs, std::function<void()> onTick);
     void RequestClose();
     void BringToFront();
@@ -123,6 +160,7 @@ class TParaDialogModel {
     TFormModel form_;
     std::map<std::string, TFormTimer> timers_;
     bool closeRequested_ = false;
+    bool replyLost_ = false;
 };
 
 // A dialog that runs commands and has no parameters to read or write: the

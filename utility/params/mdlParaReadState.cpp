@@ -114,6 +114,18 @@ bool ReadAddressFields(TFormModel& form, const std::string& field, const std::st
     return usable;
 }
 
+bool AnyValueToWrite(const TParaDialogModel& dialog) {
+    const TFormModel& form = dialog.Form();
+    for (const std::string& name : dialog.ParameterControls()) {
+        const TControl* control = form.Find(name);
+        if (control != nullptr && control->kind != TControlKind::Check && form.EffectivelyVisible(name) &&
+            form.EffectivelyEnabled(name) && HasValue(*control)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<std::string> UnreadControls(const TParaDialogModel& dialog) {
     const TFormModel& form = dialog.Form();
     std::vector<std::string> unread;
@@ -167,15 +179,6 @@ std::string UnreadStatusText(const TParaDialogModel& dialog) {
         joined += (joined.empty() ? "" : ", ") + caption;
     }
     return TxtWith("ParaSet_NotRead", joined);
-}
-
-bool HoldsAnyValue(const TParaDialogModel& dialog) {
-    const TFormModel& form = dialog.Form();
-    const std::vector<std::string> names = dialog.ParameterControls();
-    return std::any_of(names.begin(), names.end(), [&form](const std::string& name) {
-        const TControl* control = form.Find(name);
-        return control != nullptr && form.EffectivelyVisible(name) && HasValue(*control);
-    });
 }
 
 void AddUnreadStatusLine(TFormModel& form) {

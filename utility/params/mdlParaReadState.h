@@ -40,6 +40,11 @@ bool ReadNumberText(TFormModel& form, std::string_view edit, const std::string& 
 // that no address is ever half the printer's and half a default.
 bool ReadAddressFields(TFormModel& form, const std::string& field, const std::string& reply);
 
+// Whether any shown parameter control holds a value to write (a tick box,
+// which always shows one, does not count): false after a read that gave
+// nothing and no change of the user.
+bool AnyValueToWrite(const TParaDialogModel& dialog);
+
 // The parameter controls that are shown and hold no value, in the order
 // of the dialog.
 std::vector<std::string> UnreadControls(const TParaDialogModel& dialog);
@@ -49,10 +54,6 @@ std::string ControlCaption(const TFormModel& form, const std::string& name);
 // The status line text naming the controls that were not read; empty when
 // every shown control holds a value.
 std::string UnreadStatusText(const TParaDialogModel& dialog);
-
-// Whether any shown parameter control holds a value (read, or given by the
-// user); without one "Set" has nothing it may write.
-bool HoldsAnyValue(const TParaDialogModel& dialog);
 
 // A status line "StatusBarA" below the dialog's client area, hidden, for a
 // dialog that shows it only to name what was not read. Added after the

@@ -154,6 +154,15 @@ bool TParaSetBlock::PasswordCheckApplies() const {
     return (family_ == Oskin || family_ == Fenno) && BluetoothApplies;
 }
 
+bool TParaSetBlock::StoredAsSent(const TConfigBlock& sent) const {
+    // The block write has no reply: the printer took the block when it
+    // reports it back as it was sent (a printer refuses a block it cannot
+    // store and keeps its old one).
+    TConfigBlock stored{};
+    std::string message;
+    return ReadConfigBlock(stored, message) && stored == sent;
+}
+
 void TParaSetBlock::btnSetClick() {
     TFormModel& form = Form();
     if (!BlockRead || !form["btnSet"].enabled) {
@@ -167,7 +176,7 @@ void TParaSetBlock::btnSetClick() {
         return;
     }
     TConfigBlock sent = Block;
-    if (WriteConfigBlock(sent)) {
+    if (WriteConfigBlock(sent) && StoredAsSent(sent)) {
         if (family_ == Oskin || family_ == Fenno) {
             CmdDo(QuoteKey("reset_printer"));
         }

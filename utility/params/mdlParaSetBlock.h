@@ -79,6 +79,8 @@ class TParaSetBlock : public TParaDialogModel {
     void LayoutSendoRows();
     bool FieldApplies(const TBlockField& field) const;
     bool PasswordCheckApplies() const;
+    // Whether the printer reports the block back as it was sent.
+    bool StoredAsSent(const TConfigBlock& sent) const;
     std::string ShownValue(const TControl& control) const;
     // The numbers the entries of a field's list stand for, when not their positions.
     std::vector<std::string> EntryNumbers(const TBlockField& field) const;

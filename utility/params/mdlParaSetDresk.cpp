@@ -20,16 +20,16 @@
 namespace tolvane::params {
 namespace {
 
-void Set(const std::string& key, const std::string& value) {
-    CmdSetValLower(QuoteKey(key), value);
+void Set(TWriteTally& writes, const std::string& key, const std::string& value) {
+    writes.Take(CmdSetValLower(QuoteKey(key), value));
 }
 
 // A control is written only when it holds a value: one the printer
 // reported, or one the user gave. An empty control is left as it is.
-void SetIfValue(const TFormModel& form, const char* control, const std::string& key,
+void SetIfValue(TWriteTally& writes, const TFormModel& form, const char* control, const std::string& key,
                 const std::string& value) {
     if (HasValue(form, control)) {
-        Set(key, value);
+        Set(writes, key, value);
     }
 }
 
@@ -139,10 +139,21 @@ void TParaSetDresk::FormShow() {
     if (Offline || !PrtLib_BeginCommand()) {
         return;
     }
-    LidKey = GetVal("version").rfind("1.00", 0) == 0 ? "platenin_locat" : "platenin_enter_pause";
-    FillDensityList(form, "cmbDensity", GetVal("ppl") == "zpl" ? 30 : 15);
-    ParaReadGDS();
+    bool lost = false;
+    try {
+        LidKey = ReadValue("version").rfind("1.00", 0) == 0 ? "platenin_locat" : "platenin_enter_pause";
+        FillDensityList(form, "cmbDensity", ReadValue("ppl") == "zpl" ? 30 : 15);
+        ParaReadGDS();
+    } catch (const TReplyLost&) {
+        // The printer stopped answering: the read ends here, what it gave
+        // before stays, the rest stays empty and is not written.
+        lost = true;
+    }
     PrtLib_EndCommand();
+    // A read that ended early, or that gave no usable value at all, failed.
+    if (lost || !AnyValueToWrite(*this)) {
+        ShowReadError();
+    }
     // The status line, hidden otherwise, names the controls left empty.
     if (const std::string unread = UnreadStatusText(*this); !unread.empty()) {
         form.SetVisible("StatusBarA", true);
@@ -153,26 +164,26 @@ void TParaSetDresk::FormShow() {
 void TParaSetDresk::ParaReadGDS() {
     TFormModel& form = Form();
     try {
-        if (!NoBluetoothKeys() && !GetVal("bt_mac").empty()) {
-            ReadEditText(form, "txtBTName", BluetoothNameShown(GetVal("bt_name")));
-            ReadEditText(form, "txtBTPWD", GetVal("bt_pwd"));
+        if (!NoBluetoothKeys() && !ReadValue("bt_mac").empty()) {
+            ReadEditText(form, "txtBTName", BluetoothNameShown(ReadValue("bt_name")));
+            ReadEditText(form, "txtBTPWD", ReadValue("bt_pwd"));
         }
-        ReadWordPosition(form, "gpbAutoPosition", GetVal("media_power_up"), {"none", "calibation"});
+        ReadWordPosition(form, "gpbAutoPosition", ReadValue("media_power_up"), {"none", "calibation"});
         if (HasRibbonSwitch()) {
-            ReadWordPosition(form, "gpbPrintType", GetVal("sw_ribbon"), {"off", "on"});
+            ReadWordPosition(form, "gpbPrintType", ReadValue("sw_ribbon"), {"off", "on"});
         }
-        ReadWordPosition(form, "gpbReprintWhenError", GetVal("reprint_after_error"), {"off", "on"});
-        ReadWordPosition(form, "cmbJudgePaperMode", GetVal("media_sensor"), ParaValueTable(1));
-        ReadListEntry(form, "cmbDensity", GetVal("density"));
-        ReadWordPosition(form, "cmbDHCP", GetVal("eth_dhcp"), ParaValueTable(0));
+        ReadWordPosition(form, "gpbReprintWhenError", ReadValue("reprint_after_error"), {"off", "on"});
+        ReadWordPosition(form, "cmbJudgePaperMode", ReadValue("media_sensor"), ParaValueTable(1));
+        ReadListEntry(form, "cmbDensity", ReadValue("density"));
+        ReadWordPosition(form, "cmbDHCP", ReadValue("eth_dhcp"), ParaValueTable(0));
         cmbDHCPChange();
         ReadAddress("eth_ip", "txtIP");
         ReadAddress("eth_mask", "txtSubnet");
         ReadAddress("eth_gateway", "txtGateway");
-        ReadListEntry(form, "cmbHeatAdj", GetVal("heat_adj"));
-        ReadListEntry(form, "cmbPrintSpeed", GetVal("speed"));
+        ReadListEntry(form, "cmbHeatAdj", ReadValue("heat_adj"));
+        ReadListEntry(form, "cmbPrintSpeed", ReadValue("speed"));
         // "tsc" is shown as the list's "TSPL"; the entry picks its code pages.
-        ProtocolRead = GetVal("ppl");
+        ProtocolRead = ReadValue("ppl");
         if (ProtocolRead == "tsc") {
             ProtocolRead = "tspl";
         }
@@ -185,17 +196,19 @@ void TParaSetDresk::ParaReadGDS() {
         } else {
             FillEplCodePages(form, "cmbCodepage");
         }
-        CodePageRead = GetVal("code_page");
+        CodePageRead = ReadValue("code_page");
         ReadCodePageEntry(form, "cmbCodepage", CodePageRead);
-        ReadListEntry(form, "cmbBaudrate", GetVal("com_baud"));
-        ReadListEntry(form, "cmbDataBits", GetVal("com_wordlength"));
-        ReadListEntry(form, "cmbParity", GetVal("com_parity"));
-        ReadListEntry(form, "cmbStopBits", GetVal("com_stopbits"));
-        ReadWordPosition(form, "cmbPrintMode", GetVal("print_mode"), ParaValueTable(6));
-        ReadEditText(form, "txtTearOff", GetVal("tear_off"));
-        ReadWordPosition(form, "RadioGroup1", GetVal("sensor_select"), {"reflective", "transmissive"});
-        ReadWordPosition(form, "g5", GetVal(LidKey), {"off", "on"});
+        ReadListEntry(form, "cmbBaudrate", ReadValue("com_baud"));
+        ReadListEntry(form, "cmbDataBits", ReadValue("com_wordlength"));
+        ReadListEntry(form, "cmbParity", ReadValue("com_parity"));
+        ReadListEntry(form, "cmbStopBits", ReadValue("com_stopbits"));
+        ReadWordPosition(form, "cmbPrintMode", ReadValue("print_mode"), ParaValueTable(6));
+        ReadEditText(form, "txtTearOff", ReadValue("tear_off"));
+        ReadWordPosition(form, "RadioGroup1", ReadValue("sensor_select"), {"reflective", "transmissive"});
+        ReadWordPosition(form, "g5", ReadValue(LidKey), {"off", "on"});
         ReadReleasePaperReported();
+    } catch (const TReplyLost&) {
+        throw;
     } catch (const std::exception& error) {
         // An address reply without four parts ends the read here.
         ShowErrorBox(Txt("_Err_ReadData") + ":" + error.what());
@@ -208,12 +221,21 @@ void TParaSetDresk::btnSetClick() {
         ShowErrorBox(Txt("_Err_BTPWD_Len"));
         return;
     }
+    // Nothing read and nothing changed: nothing is sent.
+    if (!AnyValueToWrite(*this)) {
+        ShowNothingToSet();
+        return;
+    }
     if (!PrtLib_BeginCommand()) {
         return;
     }
+    Writes = {};
     DreskReplacePrintSetting();
+    // The printer took the writes when it still answers after them; only
+    // then is it restarted.
+    const bool taken = Writes.AllSent() && AnswersAfterWrites();
     PrtLib_EndCommand();
-    ConfirmSet(CmdDo(QuoteKey("reset_printer")) == 0);
+    ConfirmSet(taken && CmdDo(QuoteKey("reset_printer")) == 0);
 }
 
 void TParaSetDresk::DreskReplacePrintSetting() {
@@ -223,43 +245,44 @@ void TParaSetDresk::DreskReplacePrintSetting() {
     // name is not sent either, so that an empty name is never written.
     if (!NoBluetoothKeys()) {
         if (HasValue(form, "txtBTName")) {
-            CmdSetVal(QuoteKey("bt_name"), form["txtBTName"].text);
+            Writes.Take(CmdSetVal(QuoteKey("bt_name"), form["txtBTName"].text));
         }
-        SetIfValue(form, "txtBTPWD", "bt_pwd", form["txtBTPWD"].text);
+        SetIfValue(Writes, form, "txtBTPWD", "bt_pwd", form["txtBTPWD"].text);
     }
-    SetIfValue(form, "gpbAutoPosition", "media_power_up",
+    SetIfValue(Writes, form, "gpbAutoPosition", "media_power_up",
                form["gpbAutoPosition"].index == 1 ? "calibation" : "none");
-    SetIfValue(form, "gpbReprintWhenError", "reprint_after_error",
+    SetIfValue(Writes, form, "gpbReprintWhenError", "reprint_after_error",
                form["gpbReprintWhenError"].index == 1 ? "on" : "off");
-    SetIfValue(form, "cmbCodepage", "code_page", CodePageCode(selected("cmbCodepage")));
-    SetIfValue(form, "cmbJudgePaperMode", "media_sensor", ParaValueWord(1, form["cmbJudgePaperMode"].index));
-    SetIfValue(form, "cmbDensity", "density", selected("cmbDensity"));
-    SetIfValue(form, "cmbDHCP", "eth_dhcp", selected("cmbDHCP"));
+    SetIfValue(Writes, form, "cmbCodepage", "code_page", CodePageCode(selected("cmbCodepage")));
+    SetIfValue(Writes, form, "cmbJudgePaperMode", "media_sensor",
+               ParaValueWord(1, form["cmbJudgePaperMode"].index));
+    SetIfValue(Writes, form, "cmbDensity", "density", selected("cmbDensity"));
+    SetIfValue(Writes, form, "cmbDHCP", "eth_dhcp", selected("cmbDHCP"));
     if (HasRibbonSwitch()) {
-        SetIfValue(form, "gpbPrintType", "sw_ribbon", form["gpbPrintType"].index == 1 ? "on" : "off");
+        SetIfValue(Writes, form, "gpbPrintType", "sw_ribbon", form["gpbPrintType"].index == 1 ? "on" : "off");
     }
     if (selected("cmbDHCP") == "OFF") {
         WriteAddress("eth_ip", "txtIP");
         WriteAddress("eth_mask", "txtSubnet");
         WriteAddress("eth_gateway", "txtGateway");
     }
-    SetIfValue(form, "cmbHeatAdj", "heat_adj", selected("cmbHeatAdj"));
-    SetIfValue(form, "cmbPrintSpeed", "speed", selected("cmbPrintSpeed"));
+    SetIfValue(Writes, form, "cmbHeatAdj", "heat_adj", selected("cmbHeatAdj"));
+    SetIfValue(Writes, form, "cmbPrintSpeed", "speed", selected("cmbPrintSpeed"));
     const std::string language = selected("cmbProtocol");
-    SetIfValue(form, "cmbProtocol", "ppl", LowerAscii(language) == "tspl" ? "tsc" : language);
-    SetIfValue(form, "cmbBaudrate", "com_baud", selected("cmbBaudrate"));
-    SetIfValue(form, "cmbDataBits", "com_wordlength", selected("cmbDataBits"));
-    SetIfValue(form, "cmbParity", "com_parity", LowerAscii(selected("cmbParity")));
-    SetIfValue(form, "cmbStopBits", "com_stopbits", selected("cmbStopBits"));
-    SetIfValue(form, "RadioGroup1", "sensor_select",
+    SetIfValue(Writes, form, "cmbProtocol", "ppl", LowerAscii(language) == "tspl" ? "tsc" : language);
+    SetIfValue(Writes, form, "cmbBaudrate", "com_baud", selected("cmbBaudrate"));
+    SetIfValue(Writes, form, "cmbDataBits", "com_wordlength", selected("cmbDataBits"));
+    SetIfValue(Writes, form, "cmbParity", "com_parity", LowerAscii(selected("cmbParity")));
+    SetIfValue(Writes, form, "cmbStopBits", "com_stopbits", selected("cmbStopBits"));
+    SetIfValue(Writes, form, "RadioGroup1", "sensor_select",
                form["RadioGroup1"].index == 0 ? "reflective" : "transmissive");
-    SetIfValue(form, "g5", LidKey, form["g5"].index == 1 ? "on" : "off");
-    SetIfValue(form, "cmbPrintMode", "print_mode", ParaValueWord(6, form["cmbPrintMode"].index));
-    SetIfValue(form, "txtTearOff", "tear_off", form["txtTearOff"].text);
+    SetIfValue(Writes, form, "g5", LidKey, form["g5"].index == 1 ? "on" : "off");
+    SetIfValue(Writes, form, "cmbPrintMode", "print_mode", ParaValueWord(6, form["cmbPrintMode"].index));
+    SetIfValue(Writes, form, "txtTearOff", "tear_off", form["txtTearOff"].text);
     if (ReleasePaperSupported) {
         std::string name;
         if (FindNameByValue(ReleasePaperList, selected("cmbReleasePaper"), name)) {
-            Set("stickers_times", name);
+            Set(Writes, "stickers_times", name);
         }
     }
 }

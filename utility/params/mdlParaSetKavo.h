@@ -63,6 +63,8 @@ class TParaSetKavo : public TParaDialogModel {
     void cmbReleasePaperChange();
     void UpdateReleasePaperTip();
     void ShowStatus(const std::string& text);
+    // Names the controls left empty in the status line; false when none is.
+    bool ShowUnreadStatus();
     bool SaveToFile(const std::string& path);
     bool LoadFromFile(const std::string& path);
     // Millimetres to dots and back for the Ardel printers; other printers
@@ -114,6 +116,8 @@ class TParaSetKavo : public TParaDialogModel {
     void ReadReleasePaperReported();
     void WriteAddress(const std::string& key, const char* field);
     void WriteAll();
+    // The writes of the "Set" under way.
+    TWriteTally Writes;
     void SetEnabledButtons(bool enabled);
     void ClearStatus();
 };

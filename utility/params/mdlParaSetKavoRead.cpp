@@ -59,7 +59,7 @@ void TParaSetKavo::ClearStatus() {
 }
 
 void TParaSetKavo::ReadAddress(const std::string& key, const char* field) {
-    const std::string reply = GetVal(key);
+    const std::string reply = ReadValue(key);
     if (!ShowAddressReply(Form(), field, reply)) {
         throw std::runtime_error(key + ": " + reply);
     }
@@ -71,17 +71,19 @@ void TParaSetKavo::ReadReleasePaperReported() {
     }
     try {
         ReadReleasePaper();
+    } catch (const TReplyLost&) {
+        throw;
     } catch (const std::exception& error) {
         ReleasePaperArmed = true;
-        ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")) + "\n\n" + error.what());
+        ShowErrorBox(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")) + "\n\n" + error.what());
     }
 }
 
 void TParaSetKavo::ReadReleasePaper() {
     const std::string failed = TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11"));
-    const std::string reply = GetVal("stickers_times");
+    const std::string reply = ReadValue("stickers_times");
     if (Trim(reply).empty()) {
-        ShowInfo(failed);
+        ShowErrorBox(failed);
         return;
     }
     std::string value;
@@ -107,42 +109,43 @@ void TParaSetKavo::ReadParameters() {
                 form.SetVisible(control, IsArdel());
             }
             if (IsArdel()) {
-                ReadEditText(form, kPrintAreaRows[n][1], CcC(Trim(GetVal(kPrintAreaKeys[n]))));
+                ReadEditText(form, kPrintAreaRows[n][1], CcC(Trim(ReadValue(kPrintAreaKeys[n]))));
             }
         }
         // 5: the command language decides the density range.
         status("Lang_All_00210004_12");
-        const std::string language = GetVal("ppl");
+        const std::string language = ReadValue("ppl");
         FillDensityList(form, "cmbDensity", language == "zpl" || language == "epl" ? 30 : 15);
         // 6: the firmware version decides the key of the lid-close positioning.
         status("Lang_All_00210179_13");
-        LidKey = GetVal("version").rfind("1.00", 0) == 0 ? "platenin_locat" : "platenin_enter_pause";
+        LidKey = ReadValue("version").rfind("1.00", 0) == 0 ? "platenin_locat" : "platenin_enter_pause";
         // 7-9: Bluetooth, when the printer has a Bluetooth address.
         if (form["tabsUserParaBt"].visible) {
             status("Lang_All_00210129_11");
-            if (!GetVal("bt_mac").empty()) {
+            if (!ReadValue("bt_mac").empty()) {
                 status("Lang_All_00210129_12");
-                ReadEditText(form, "txtBTName", BluetoothNameShown(GetVal("bt_name")));
+                ReadEditText(form, "txtBTName", BluetoothNameShown(ReadValue("bt_name")));
                 status("Lang_All_00210129_23");
-                ReadEditText(form, "txtBTPWD", GetVal("bt_pwd"));
+                ReadEditText(form, "txtBTPWD", ReadValue("bt_pwd"));
             }
         }
         // 10-12: radio groups.
         status("FormParaSet_Tramwe_gpbAutoPosition");
-        ReadWordPosition(form, "gpbAutoPosition", GetVal("media_power_up"), {"none", "calibation", "learn"});
+        ReadWordPosition(form, "gpbAutoPosition", ReadValue("media_power_up"),
+                         {"none", "calibation", "learn"});
         status("FormParaSet_Tramwe_gpbPrintType");
-        ReadWordPosition(form, "gpbPrintType", GetVal("sw_ribbon"), {"off", "on"});
+        ReadWordPosition(form, "gpbPrintType", ReadValue("sw_ribbon"), {"off", "on"});
         status("FormParaSet_Tramwe_gpbReprintWhenError");
-        ReadWordPosition(form, "gpbReprintWhenError", GetVal("reprint_after_error"), {"off", "on"});
+        ReadWordPosition(form, "gpbReprintWhenError", ReadValue("reprint_after_error"), {"off", "on"});
         // 13-14
         status("Lang_All_00210093_11");
-        ReadWordPosition(form, "cmbJudgePaperMode", GetVal("media_sensor"), ParaValueTable(1));
+        ReadWordPosition(form, "cmbJudgePaperMode", ReadValue("media_sensor"), ParaValueTable(1));
         status("Lang_All_00210095_11");
-        ReadListEntry(form, "cmbDensity", GetVal("density"));
+        ReadListEntry(form, "cmbDensity", ReadValue("density"));
         // 15-18: Ethernet.
         if (SupportDhcp) {
             status("FormParaSet_Tramwe_lblDHCP");
-            ReadWordPosition(form, "cmbDHCP", GetVal("eth_dhcp"), ParaValueTable(0));
+            ReadWordPosition(form, "cmbDHCP", ReadValue("eth_dhcp"), ParaValueTable(0));
             cmbDHCPChange();
         }
         if (SupportIp) {
@@ -159,12 +162,12 @@ void TParaSetKavo::ReadParameters() {
         }
         // 19-20
         status("FormParaSet_Dovrin_lblHeatAdj");
-        ReadListEntry(form, "cmbHeatAdj", GetVal("heat_adj"));
+        ReadListEntry(form, "cmbHeatAdj", ReadValue("heat_adj"));
         status("Lang_All_00210096_11");
-        ReadListEntry(form, "cmbPrintSpeed", GetVal("speed"));
+        ReadListEntry(form, "cmbPrintSpeed", ReadValue("speed"));
         // 21: the command language selects its code page list.
         status("Lang_All_00210004_12");
-        ProtocolRead = GetVal("ppl");
+        ProtocolRead = ReadValue("ppl");
         if (!InBuiltInList(lists::TscKeptModels, Context().model) && ProtocolRead == "tsc") {
             ProtocolRead = "tspl";
         }
@@ -182,7 +185,7 @@ void TParaSetKavo::ReadParameters() {
         }
         // 22
         status("Lang_All_00210218_11");
-        CodePageRead = GetVal("code_page");
+        CodePageRead = ReadValue("code_page");
         ReadCodePageEntry(form, "cmbCodepage", CodePageRead);
         // 23-26: the serial port.
         const std::pair<bool, std::pair<const char*, const char*>> serial[] = {
@@ -197,35 +200,51 @@ void TParaSetKavo::ReadParameters() {
             const auto& [supported, keyAndList] = serial[n];
             if (supported) {
                 status(serialStatus[n]);
-                ReadListEntry(form, keyAndList.second, GetVal(keyAndList.first));
+                ReadListEntry(form, keyAndList.second, ReadValue(keyAndList.first));
             }
         }
         // 27-30
         status("Lang_All_00210093_12");
-        ReadWordPosition(form, "cmbPrintMode", GetVal("print_mode"), ParaValueTable(6));
+        ReadWordPosition(form, "cmbPrintMode", ReadValue("print_mode"), ParaValueTable(6));
         status("FormParaSet_Kavo_lblTearOff");
-        ReadEditText(form, "txtTearOff", GetVal("tear_off"));
+        ReadEditText(form, "txtTearOff", ReadValue("tear_off"));
         status("FormParaSet_Dresk_SST");
-        ReadWordPosition(form, "RadioGroup1", GetVal("sensor_select"), {"reflective", "transmissive"});
+        ReadWordPosition(form, "RadioGroup1", ReadValue("sensor_select"), {"reflective", "transmissive"});
         status("FormParaSet_Kavo_i9");
-        ReadWordPosition(form, "g5", GetVal(LidKey), {"off", "on", "learn"});
+        ReadWordPosition(form, "g5", ReadValue(LidKey), {"off", "on", "learn"});
         // 31: release paper; its failures are reported and the read goes on.
         if (ReleasePaperSupported) {
             status("Lang_All_00210024_11");
         }
         ReadReleasePaperReported();
+    } catch (const TReplyLost&) {
+        // The printer stopped answering: what it gave before stays, the
+        // rest stays empty and is not written.
+        ShowReadError();
+        ShowUnreadStatus();
+        return;
     } catch (const std::exception& error) {
         // An address reply without four parts ends the read here.
         ShowErrorBox(Txt("_Err_ReadData") + ":" + error.what());
         return;
     }
-    // The names of the controls left empty stay in the status line.
-    if (const std::string unread = UnreadStatusText(*this); !unread.empty()) {
-        ShowStatus(Txt("Lang_All_00210099_53") + " - " + unread);
-        return;
+    // A read that gave no usable value at all is a failed read.
+    if (!AnyValueToWrite(*this)) {
+        ShowReadError();
     }
-    ShowStatus(Txt("Lang_All_00210099_53"));
-    StartTimer("StatusTimer");
+    if (!ShowUnreadStatus()) {
+        ShowStatus(Txt("Lang_All_00210099_53"));
+        StartTimer("StatusTimer");
+    }
+}
+
+bool TParaSetKavo::ShowUnreadStatus() {
+    // The names of the controls left empty stay in the status line.
+    const std::string unread = UnreadStatusText(*this);
+    if (!unread.empty()) {
+        ShowStatus(Txt("Lang_All_00210099_53") + " - " + unread);
+    }
+    return !unread.empty();
 }
 
 } // namespace tolvane::params

@@ -148,12 +148,24 @@ void TParaSetMiro::FormShow() {
     form.SetVisible("cmbFinetuneHeatingTime", HeatingTimeShown);
     form.SetVisible("lblReleasePaper", ReleasePaperSupported);
     form.SetVisible("cmbReleasePaper", ReleasePaperSupported);
-    if (Offline || !PrtLib_BeginCommand()) {
+    if (Offline) {
         BuildSpeedList(false);
         return;
     }
+    if (!PrtLib_BeginCommand()) {
+        // Nothing was read: no control shows a value that "Set" would send.
+        BuildSpeedList(false);
+        ClearParameterValues(*this);
+        return;
+    }
     BuildSpeedList(true);
-    ReadParam();
+    // A reply lost while the dialog was made ends the read before it begins.
+    if (ReplyLost()) {
+        ClearParameterValues(*this);
+        ShowReadError();
+    } else {
+        ReadParam();
+    }
     PrtLib_EndCommand();
     if (const std::string unread = UnreadStatusText(*this); !unread.empty()) {
         form.SetText("StatusBarA", unread);

@@ -34,7 +34,7 @@ class TParaSetMiro : public TParaDialogModel {
     void ButtonClick(std::string_view button, const std::optional<std::string>& chosenPath = {}) override;
 
     // The read on the open port: pending data discarded, then every key in
-    // order until the first failed read.
+    // order until the first failed read, which shows the read error box.
     void ReadParam();
     void ReplacePrintSetting();
     void cmbDHCPChange();
@@ -73,7 +73,10 @@ class TParaSetMiro : public TParaDialogModel {
     void InitLanguage();
     void BuildSpeedList(bool portOpen);
     bool ReadAddress(uint16_t key, const char* field);
+    // Writes an address whose four fields hold numbers; false when one does not.
     bool WriteAddress(uint16_t key, const char* field);
+    // The writes of the "Set" under way.
+    TWriteTally Writes;
 };
 
 } // namespace tolvane::params

@@ -88,65 +88,67 @@ void TParaSetMiro::ReadParam() {
     const uint8_t user = UserGroup();
     uint8_t value = 0;
     // Each step gives false when its read failed, which ends the read.
+    // A failed read means the printer stopped answering: the read error box
+    // says so, and what is left stays empty and is not written.
     const auto byte = [&](uint16_t key) { return KeyGetByte(user, key, value) == 1; };
     if (BluetoothShown) {
         ReadEditText(form, "txtBTName", KeyGetText(user, 104, 12));
         ReadEditText(form, "txtBTPWD", KeyGetText(user, 105, 6).substr(0, 4));
         if (!byte(106)) {
-            return;
+            return ShowReadError();
         }
         form.SetIndex("chkSimplePairing", value == 0 ? 1 : 0);
         SimplePairingKnown = true;
     }
     if (!byte(206)) {
-        return;
+        return ShowReadError();
     }
     form.SetIndex("cmbDetectMode", value <= 2 ? DetectModePosition(value) : -1);
     if (!byte(203)) {
-        return;
+        return ShowReadError();
     }
     SetComboBoxItemByText(form, "cmbDensity", std::to_string(value));
     if (!byte(202)) {
-        return;
+        return ShowReadError();
     }
     SetComboBoxItemByText(form, "cmbPrintSpeed", std::to_string(value));
     if (HeatingTimeShown) {
         if (!byte(240)) {
-            return;
+            return ShowReadError();
         }
         SelectByName(form, "cmbFinetuneHeatingTime", HeatingTimeList, value);
     }
     if (EthernetShown) {
         if (EthernetSwitchOffered) {
             if (!byte(131)) {
-                return;
+                return ShowReadError();
             }
             form.SetIndex("cmbNetSwitch", value < form["cmbNetSwitch"].items.size() ? value : -1);
         }
         if (!byte(100)) {
-            return;
+            return ShowReadError();
         }
         SelectByName(form, "cmbDHCP", DhcpList, value);
         cmbDHCPChange();
         if (!ReadAddress(101, "txtIP") || !ReadAddress(102, "txtSubnet") || !ReadAddress(103, "txtGateway")) {
-            return;
+            return ShowReadError();
         }
     }
     int16_t word = 0;
     if (KeyGetWord(user, 208, word) != 2) {
-        return;
+        return ShowReadError();
     }
     form.SetText("txtPrintToStop", std::to_string(word / kDotsPerMm));
     if (ReleasePaperSupported) {
         if (!byte(416)) {
-            ShowInfo(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")));
+            ShowErrorBox(TxtWith("Lang_All_00010011_11", Txt("Lang_All_00210024_11")));
             return;
         }
         SelectByName(form, "cmbReleasePaper", ReleasePaperList, value);
     }
     if (CodePageRowApplies()) {
         if (KeyGetWord(user, 322, word) != 2) {
-            return;
+            return ShowReadError();
         }
         SelectByName(form, "cmbCodepage", CodePageNames, static_cast<uint16_t>(word));
     }
@@ -159,14 +161,25 @@ void TParaSetMiro::btnSetClick() {
         ShowErrorBox(Txt("_Err_BTPWD_Len"));
         return;
     }
+    // Nothing read and nothing changed: nothing is sent, not even the save.
+    if (!AnyValueToWrite(*this) && !SimplePairingKnown) {
+        ShowNothingToSet();
+        return;
+    }
     if (!PrtLib_BeginCommand()) {
         return;
     }
     DrainReply();
+    Writes = {};
     ReplacePrintSetting();
-    CmdDo(QuoteKey("save_param_zone"));
+    Writes.Take(CmdDo(QuoteKey("save_param_zone")));
     DrainReply();
-    const bool taken = CmdDo(QuoteKey("reset_printer")) == 0;
+    // The printer took the writes when it still answers after them (the
+    // detect mode, which every printer of the dialog has); only then is it
+    // restarted.
+    uint8_t detectMode = 0;
+    const bool taken = Writes.AllSent() && KeyGetByte(UserGroup(), 206, detectMode) == 1 &&
+                       CmdDo(QuoteKey("reset_printer")) == 0;
     PrtLib_EndCommand();
     ConfirmSet(taken);
 }
@@ -180,7 +193,8 @@ bool TParaSetMiro::WriteAddress(uint16_t key, const char* field) {
         }
         bytes[static_cast<std::size_t>(n)] = Byte(*part);
     }
-    return KeySetBytes(UserGroup(), key, bytes) == 0;
+    Writes.Take(KeySetBytes(UserGroup(), key, bytes));
+    return true;
 }
 
 void TParaSetMiro::ReplacePrintSetting() {
@@ -189,35 +203,36 @@ void TParaSetMiro::ReplacePrintSetting() {
     // Only controls that hold a value (read, or given by the user) are written.
     if (BluetoothShown) {
         if (HasValue(form, "txtBTName")) {
-            KeySetText(kGroup, 104, form["txtBTName"].text, 12, false);
+            Writes.Take(KeySetText(kGroup, 104, form["txtBTName"].text, 12, false));
         }
         if (HasValue(form, "txtBTPWD")) {
-            KeySetText(kGroup, 105, Trim(form["txtBTPWD"].text), 4, false);
+            Writes.Take(KeySetText(kGroup, 105, Trim(form["txtBTPWD"].text), 4, false));
         }
         if (SimplePairingKnown) {
-            KeySetByte(kGroup, 106, form["chkSimplePairing"].index == 1 ? 0 : 1);
+            Writes.Take(KeySetByte(kGroup, 106, form["chkSimplePairing"].index == 1 ? 0 : 1));
         }
     }
     if (HasValue(form, "cmbDetectMode")) {
-        KeySetByte(kGroup, 206, static_cast<uint8_t>(DetectModeValue(form["cmbDetectMode"].index)));
+        Writes.Take(
+            KeySetByte(kGroup, 206, static_cast<uint8_t>(DetectModeValue(form["cmbDetectMode"].index))));
     }
     if (const std::optional<long> density = SelectedNumber(form, "cmbDensity")) {
-        KeySetByte(kGroup, 203, Byte(*density));
+        Writes.Take(KeySetByte(kGroup, 203, Byte(*density)));
     }
     if (const std::optional<long> speed = SelectedNumber(form, "cmbPrintSpeed")) {
-        KeySetByte(kGroup, 202, Byte(*speed));
+        Writes.Take(KeySetByte(kGroup, 202, Byte(*speed)));
     }
     if (HeatingTimeShown) {
         if (const std::optional<long> time = SelectedName(form, "cmbFinetuneHeatingTime", HeatingTimeList)) {
-            KeySetByte(kGroup, 240, Byte(*time));
+            Writes.Take(KeySetByte(kGroup, 240, Byte(*time)));
         }
     }
     if (EthernetShown) {
         if (EthernetSwitchOffered && HasValue(form, "cmbNetSwitch")) {
-            KeySetByte(user, 131, Byte(form["cmbNetSwitch"].index));
+            Writes.Take(KeySetByte(user, 131, Byte(form["cmbNetSwitch"].index)));
         }
         if (const std::optional<long> dhcp = SelectedName(form, "cmbDHCP", DhcpList)) {
-            KeySetByte(user, 100, Byte(*dhcp));
+            Writes.Take(KeySetByte(user, 100, Byte(*dhcp)));
         }
         if (form["cmbDHCP"].SelectedText() == "OFF") {
             WriteAddress(101, "txtIP");
@@ -226,17 +241,19 @@ void TParaSetMiro::ReplacePrintSetting() {
         }
     }
     if (const std::optional<long> mm = ParseSmallInteger(Trim(form["txtPrintToStop"].text))) {
-        KeySetWordSigned(kGroup, 208, static_cast<int>(*mm * kDotsPerMm));
+        Writes.Take(KeySetWordSigned(kGroup, 208, static_cast<int>(*mm * kDotsPerMm)));
     }
     if (ReleasePaperSupported && HasValue(form, "cmbReleasePaper")) {
         const std::optional<long> times = SelectedName(form, "cmbReleasePaper", ReleasePaperList);
-        if (!times || KeySetByte(user, 416, Byte(*times)) != 0) {
-            ShowInfo(TxtWith("Lang_All_00010013_11", Txt("Lang_All_00210024_11")));
+        const int written = times ? KeySetByte(user, 416, Byte(*times)) : -1;
+        Writes.Take(written);
+        if (written != 0) {
+            ShowErrorBox(TxtWith("Lang_All_00010013_11", Txt("Lang_All_00210024_11")));
         }
     }
     if (CodePageRowApplies()) {
         if (const std::optional<long> page = SelectedName(form, "cmbCodepage", CodePageNames)) {
-            KeySetWord(user, 322, static_cast<int>(*page));
+            Writes.Take(KeySetWord(user, 322, static_cast<int>(*page)));
         }
     }
 }

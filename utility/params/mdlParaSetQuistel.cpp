@@ -352,7 +352,7 @@ bool TParaSetQuistel::WriteAll() {
 void TParaSetQuistel::btnSetClick() {
     // Nothing read and nothing given: nothing is written, the printer is
     // not restarted, and no success is reported.
-    if (!HoldsAnyValue(*this)) {
+    if (!AnyValueToWrite(*this)) {
         ShowErrorBox(Txt("ParaSet_NothingToSet"));
         return;
     }

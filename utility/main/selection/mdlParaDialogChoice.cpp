@@ -64,12 +64,14 @@ bool Matches(const TParaDialogRule& rule, const TParaDialogQuery& query, std::st
     return false;
 }
 
-bool PassesTest(const TParaDialogRule& rule, const TParaDialogQuery& query) {
+// Whether the rule's dialog (true) or its alternative (false) applies;
+// nothing when the test got no usable answer.
+std::optional<bool> PassesTest(const TParaDialogRule& rule, const TParaDialogQuery& query) {
     switch (rule.test) {
     case UsbIdentity:
         return query.usbIdentity && query.usbIdentity().find(rule.testArgument) != std::string::npos;
     case Firmware:
-        return query.firmwareAtLeast && query.firmwareAtLeast(rule.testArgument);
+        return query.firmwareAtLeast ? query.firmwareAtLeast(rule.testArgument) : std::optional<bool>(false);
     case None:
         break;
     }
@@ -89,8 +91,11 @@ TParaDialogChoice ChooseParaDialog(const TParaDialogQuery& query) {
         if (!Matches(rule, query, list)) {
             continue;
         }
-        const bool passes = PassesTest(rule, query);
-        return {std::string(passes ? rule.dialog : rule.alternative), static_cast<int>(i) + 1, list};
+        const std::optional<bool> passes = PassesTest(rule, query);
+        if (!passes) {
+            return {"", true, static_cast<int>(i) + 1, list};
+        }
+        return {std::string(*passes ? rule.dialog : rule.alternative), false, static_cast<int>(i) + 1, list};
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,14 +40,16 @@ struct TParaDialogQuery {
     std::function<bool(std::string_view listName, const std::string& model)> inBuiltInList;
     // The printer's USB identity (asked only by a rule that needs it).
     std::function<std::string()> usbIdentity;
-    // The firmware check for a minimum version (asked only by a rule that needs it).
-    std::function<bool(std::string_view minimum)> firmwareAtLeast;
+    // The firmware check for a minimum version (asked only by a rule that
+    // needs it); nothing when the printer's reply decided nothing.
+    std::function<std::optional<bool>(std::string_view minimum)> firmwareAtLeast;
 };
 
 struct TParaDialogChoice {
-    std::string dialog; // class name of the dialog to open
-    int ruleNumber = 0; // 1-based position of the matching rule
-    std::string list;   // the list that matched (debug text); "Other Prt...(...)" for the last rule
+    std::string dialog;  // class name of the dialog to open; empty when the test failed
+    bool failed = false; // the rule's test got no usable answer: no dialog is chosen
+    int ruleNumber = 0;  // 1-based position of the matching rule
+    std::string list;    // the list that matched (debug text); "Other Prt...(...)" for the last rule
 };
 
 TParaDialogChoice ChooseParaDialog(const TParaDialogQuery& query);

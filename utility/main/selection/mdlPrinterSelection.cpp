@@ -9,6 +9,7 @@
 #include "mdlGlobal_Permission.h"
 #include "mdlMapModel.h"
 #include "mdlMessageBoxes.h"
+#include "mdlMessages.h"
 #include "mdlModelList.h"
 #include "mdlModelListNames.h"
 #include "mdlModelLists.h"
@@ -111,10 +112,14 @@ void PrepareDetection() {
     }
 }
 
-void DetectProtocol(const TProtocolField& field) {
+bool DetectProtocol(const TProtocolField& field) {
     ShowField(field, ",ProtocolType(02_01)");
     const TPrtLib before = PrtLib_Current();
-    QueryEmulation(PrinterIdentity().Model);
+    if (!QueryEmulationAnswered(PrinterIdentity().Model)) {
+        ShowField(field, ",ProtocolType(02_02)");
+        ShowErrorBox(LangText("_Err_ReadData"));
+        return false;
+    }
     const TPrtLib after = PrtLib_Current();
     if (after != before) {
         // The printer speaks another language: the port moves to its library.
@@ -133,6 +138,7 @@ void DetectProtocol(const TProtocolField& field) {
     if (DebugMode()) {
         ShowInfo("Test:ProtocolType:" + std::to_string(ProtocolKind));
     }
+    return true;
 }
 
 bool OpenAndDetect(const TProtocolField& field) {
@@ -140,7 +146,10 @@ bool OpenAndDetect(const TProtocolField& field) {
     if (!OpenPrinterPort()) {
         return false;
     }
-    DetectProtocol(field);
+    if (!DetectProtocol(field)) {
+        ClosePrinterPort();
+        return false;
+    }
     return true;
 }
 

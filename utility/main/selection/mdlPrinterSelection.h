@@ -50,16 +50,21 @@ bool OpenPrinterPort();
 void PrepareDetection();
 // Queries the command language and moves the port to its library; `field`
 // receives the protocol-field texts before and after (may be empty). In
-// debug mode an information box shows the language number.
-void DetectProtocol(const TProtocolField& field = {});
+// debug mode an information box shows the language number. A printer that
+// leaves the question unanswered (no reply, a reply cut off) gets the read
+// error box "_Err_ReadData", keeps its language and gives false.
+bool DetectProtocol(const TProtocolField& field = {});
 // PrepareDetection, OpenPrinterPort and DetectProtocol; false when the
-// port did not open.
+// port did not open or the language question went unanswered (the port is
+// closed again then).
 bool OpenAndDetect(const TProtocolField& field = {});
 // Closes the current library's port.
 void ClosePrinterPort();
 
 // The parameter dialog class for the selected printer, from the catalogue,
-// the built-in lists, the USB identity and the firmware check.
+// the built-in lists, the USB identity and the firmware check. When the
+// firmware check decided nothing the choice is `failed`, without a dialog,
+// and the check has shown its error box.
 TParaDialogChoice ChooseParaDialogForSelectedPrinter();
 
 // What most dialog buttons run before their dialog opens: the pre-check,
