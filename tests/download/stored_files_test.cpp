@@ -112,12 +112,14 @@ TEST_F(DownloadTest, ThePrinterFilesButtonIsOfferedWhereTheTsplFileCommandsAreAn
     const struct {
         const char* listName;
         const char* profile;
+        int language;
         bool offered;
-    } cases[] = {{"Kavo", "kavo_tspl.profile", true}, {"Calder", "calder_zpl.profile", false}};
+    } cases[] = {{"Kavo", "kavo_tspl.profile", kLangTspl, true},
+                 {"Calder", "calder_zpl.profile", kLangZpl, false}};
     for (const auto& c : cases) {
         Open(c.listName, c.profile);
-        // Calder is listed with the TSPL printers, but this one reports ZPL.
-        EXPECT_EQ(ProtocolKind, 1) << c.listName;
+        // Calder prints TSPL or ZPL and is asked; this one reports ZPL.
+        EXPECT_EQ(ProtocolKind, c.language) << c.listName;
         EXPECT_EQ(dialog->Form()["btnTspl"].visible, c.offered) << c.listName;
         dialog->FormClose();
         dialog.reset();

@@ -79,7 +79,7 @@ TEST(Dispatcher, AnySplitGivesTheSameRecordsAndLosesNothing) {
     EXPECT_EQ(whole.commands,
               (std::vector<std::string>{"setval density", "raw ", "getval density", "setkey 1.9", "raw ",
                                         "getkey 1.9", "block_write ZZZCW", "query_language ", "cpcl !",
-                                        "cpcl PRINT", "raw ", "do print_test_page", "discarded plain"}));
+                                        "cpcl PRINT", "job TEXT", "do print_test_page", "discarded plain"}));
     EXPECT_EQ(whole.replies, (Bytes{'3', 0, 1, 2, 3, 0, 0, 3}));
 
     const Outcome single = dispatch(input, [] { return size_t{1}; });
