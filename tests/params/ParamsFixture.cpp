@@ -111,6 +111,16 @@ std::vector<std::string> EmulatedPrinterTest::Commands() const {
     return commands;
 }
 
+std::vector<std::string> EmulatedPrinterTest::SetVals() const {
+    std::vector<std::string> sent;
+    for (const emulator::Record& record : printer->records()) {
+        if (record.command == "setval") {
+            sent.push_back(record.key + "=" + record.value);
+        }
+    }
+    return sent;
+}
+
 std::vector<std::string> EmulatedPrinterTest::Keys(const std::string& command) const {
     std::vector<std::string> keys;
     for (const emulator::Record& record : printer->records()) {

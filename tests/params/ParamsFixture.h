@@ -45,6 +45,8 @@ class EmulatedPrinterTest : public CoreTest {
     std::vector<std::string> Commands() const;
     // The keys of the received commands of one kind, in order.
     std::vector<std::string> Keys(const std::string& command) const;
+    // The setval commands received, as "key=value", in order.
+    std::vector<std::string> SetVals() const;
     // The value last written with setval for a key.
     std::optional<std::string> Written(const std::string& key) const;
     std::vector<ShownBox> Boxes(const std::string& kind) const;

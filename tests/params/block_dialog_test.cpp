@@ -198,8 +198,8 @@ TEST_F(BlockDialogTest, PaperTypesWriteTheirSensingByte) {
         uint8_t paper59;
         uint8_t sensing58;
     } cases[] = {
-        {Pelso, "Pelso-80", "pelso_esc.profile", 2, 2, 0}, // continuous
-        {Pelso, "Pelso-80", "pelso_esc.profile", 3, 3, 2}, // black mark
+        {Pelso, "Pelso-80", "pelso_esc.profile", 2, 2, 0},  // continuous
+        {Pelso, "Pelso-80", "pelso_esc.profile", 3, 3, 2},  // black mark
         {Dovrin, "Tallis", "tallis_tspl.profile", 1, 2, 0}, // continuous
         {Dovrin, "Tallis", "tallis_tspl.profile", 2, 3, 2}, // black mark
     };

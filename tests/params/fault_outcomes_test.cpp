@@ -48,13 +48,8 @@ class FaultOutcomesTest : public EmulatedPrinterTest, public ::testing::WithPara
             EXPECT_TRUE(printer->addFault(fault, error)) << error;
         }
         printer->clearRecords();
-        dialog = params::CreateParaDialogModel(GetParam().dialogClass, params::SelectedPrinterContext());
+        dialog = OpenDialog(GetParam().dialogClass);
         EXPECT_NE(dialog, nullptr);
-        EXPECT_TRUE(PrtLib_BeginCommand());
-        dialog->FormCreate();
-        PrtLib_EndCommand();
-        dialog->FormShow();
-        dialog->StartRead();
         return *dialog;
     }
     // The writes, saves and restarts the printer received.

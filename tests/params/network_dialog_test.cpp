@@ -22,15 +22,6 @@ class NetworkDialogTest : public EmulatedPrinterTest {
         PrtLib_EndCommand();
         return *net;
     }
-    std::vector<std::string> SetVals() const {
-        std::vector<std::string> sent;
-        for (const emulator::Record& record : printer->records()) {
-            if (record.command == "setval") {
-                sent.push_back(record.key + "=" + record.value);
-            }
-        }
-        return sent;
-    }
     std::unique_ptr<params::TFormNet> net;
 };
 

@@ -85,15 +85,6 @@ class UnreadNetworkTest : public RepliesTest {
         PrtLib_EndCommand();
         return *net;
     }
-    std::vector<std::string> SetVals() const {
-        std::vector<std::string> sent;
-        for (const emulator::Record& record : printer->records()) {
-            if (record.command == "setval") {
-                sent.push_back(record.key + "=" + record.value);
-            }
-        }
-        return sent;
-    }
     // Runs "Set" and waits for the printer to have taken `last`.
     void SetAndWait(const std::string& last) {
         printer->clearRecords();
