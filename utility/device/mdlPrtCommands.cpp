@@ -27,18 +27,20 @@ int writeAndEnd(std::string_view frame) {
     return result == 0 ? 0 : KeepingResult(result, -1);
 }
 
-std::string readTextReply() {
-    PauseMs(kTextReplyWaitMs);
-    int result = 0;
-    return BytesToText(ReadOnce(kTextReplySize, result));
-}
-
-// Sends a frame (nothing for an empty one) and reads a text reply.
-std::string askText(std::string_view frame, bool send) {
+// Sends a frame (nothing for an empty one) and reads a text reply's bytes;
+// none when the frame could not be written.
+std::vector<uint8_t> askBytes(std::string_view frame, bool send) {
     if (send && !WriteFrame(frame)) {
         return {};
     }
-    return readTextReply();
+    PauseMs(kTextReplyWaitMs);
+    int result = 0;
+    return ReadOnce(kTextReplySize, result);
+}
+
+// As askBytes, the reply's text.
+std::string askText(std::string_view frame, bool send) {
+    return BytesToText(askBytes(frame, send));
 }
 
 } // namespace
@@ -95,12 +97,7 @@ std::string CmdGetVal(std::string_view key) {
 
 TValueReply CmdGetValReply(std::string_view key) {
     TValueReply reply;
-    if (!key.empty() && !WriteFrame(GetValFrame(key))) {
-        return reply;
-    }
-    PauseMs(kTextReplyWaitMs);
-    int result = 0;
-    const std::vector<uint8_t> bytes = ReadOnce(kTextReplySize, result);
+    const std::vector<uint8_t> bytes = askBytes(GetValFrame(key), !key.empty());
     reply.answered = !bytes.empty();
     reply.whole = reply.answered && bytes.back() == 0;
     if (reply.whole) {

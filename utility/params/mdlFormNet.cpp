@@ -129,7 +129,7 @@ void TFormNet::btnSetClick() {
         std::any_of(rows.begin(), rows.end(), [this](const TAddressRow& row) { return Writes(row); });
     // Nothing read and nothing given: nothing is written and no success shown.
     if (!dhcp && !anyAddress) {
-        ShowErrorBox(Txt("ParaSet_NothingToSet"));
+        ShowNothingToSet();
         return;
     }
     // An address is checked only when it is written: four numbers of 0 to

@@ -353,7 +353,7 @@ void TParaSetQuistel::btnSetClick() {
     // Nothing read and nothing given: nothing is written, the printer is
     // not restarted, and no success is reported.
     if (!AnyValueToWrite(*this)) {
-        ShowErrorBox(Txt("ParaSet_NothingToSet"));
+        ShowNothingToSet();
         return;
     }
     if (!ValidateEntries() || !PrtLib_BeginCommand()) {

@@ -484,7 +484,7 @@ bool TRfidSet::btnReadParaClick() {
     ShowUnreadStatusLine(*this);
     const std::size_t unread = UnreadControls(*this).size();
     if (unread == ParameterControls().size()) {
-        ShowErrorBox(Txt("_Err_ReadData"));
+        ShowReadError();
     }
     return unread == 0;
 }
