@@ -1,12 +1,8 @@
 #include "emulator/core/dispatcher.h"
 
-#include <algorithm>
+#include "emulator/core/printer.h"
 
-namespace {
-// The command-language answers of a receipt printer and of a CPCL printer.
-constexpr uint8_t kLanguageEsc = 0;
-constexpr uint8_t kLanguageCpcl = 3;
-} // namespace
+#include <algorithm>
 
 namespace emulator {
 

@@ -31,6 +31,12 @@ struct PrinterSettings {
     ConfigBlock block{};
 };
 
+// The command language numbers of the query 1B 1B 08 (`Profile::language`).
+constexpr uint8_t kLanguageEsc = 0;
+constexpr uint8_t kLanguageTspl = 1;
+constexpr uint8_t kLanguageCpcl = 3;
+constexpr uint8_t kLanguageZpl = 4;
+
 // Fixed identity of the emulated printer and its factory settings.
 struct Profile {
     std::string model = "Vorlan";

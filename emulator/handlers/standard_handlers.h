@@ -12,9 +12,4 @@ namespace emulator {
 // running emulator with Emulator::addHandler.
 void addStandardHandlers(HandlerSet& handlers, const Profile& profile);
 
-// The command language numbers of the query 1B 1B 08.
-constexpr uint8_t kLanguageTspl = 1;
-constexpr uint8_t kLanguageCpcl = 3;
-constexpr uint8_t kLanguageZpl = 4;
-
 } // namespace emulator
